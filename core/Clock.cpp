@@ -1,0 +1,8 @@
+#include "Clock.h"
+
+QDateTime SystemClock::now() const
+{
+    QDateTime t = QDateTime::currentDateTime();
+    t.setTime(QTime(t.time().hour(), t.time().minute(), t.time().second()));
+    return t;
+}

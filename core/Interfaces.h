@@ -1,0 +1,55 @@
+#pragma once
+// Narrow interfaces through which the model reaches windows, the line and the operator.
+// The user interface implements them; tests fake them.
+
+#include <QString>
+
+#include <span>
+
+// Command executor: the only way to a regulator. Dane receives the reply as the command
+// defines it: a one-byte reply in element 0, the lamp bytes in elements 1..3, the measurement
+// block in elements 0..31; commands without a reply leave it untouched (it may be empty).
+class IKomunikator
+{
+public:
+    virtual ~IKomunikator() = default;
+    virtual bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) = 0;
+};
+
+// Operator messages (modal, OK button only).
+class Komunikaty
+{
+public:
+    enum class Ikona { Brak, Informacja, Krytyczna };
+    virtual ~Komunikaty() = default;
+    virtual void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
+};
+
+// The administrator's login window, shown modally; it leaves its verdict in oApp.ParametrGlob.
+class OknoLogowania
+{
+public:
+    virtual ~OknoLogowania() = default;
+    virtual void PokazModalnie() = 0;
+};
+
+// The regulator tree's node colouring for active alarms.
+class DrzewoRegulatorow
+{
+public:
+    virtual ~DrzewoRegulatorow() = default;
+    // Red background while the regulator has an active alarm, the window's own otherwise.
+    virtual void UstawAlarmWezla(const QString& kodRegulatora, bool alarm) = 0;
+};
+
+// The front panel's four settable operating switches (panel switches 4 to 7, index 0..3 here).
+class PrzelacznikiPanelu
+{
+public:
+    virtual ~PrzelacznikiPanelu() = default;
+    virtual bool Value(int nr) const = 0;
+    virtual void UstawZmieniony(int nr, bool zmieniony) = 0;
+};
+
+// Title of the program's message boxes.
+inline const QString kTytulAplikacji = QStringLiteral("Kalbor");

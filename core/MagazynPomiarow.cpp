@@ -1,0 +1,48 @@
+#include "MagazynPomiarow.h"
+
+#include "Baza.h"
+#include "SqlDates.h"
+
+MagazynPomiarow::MagazynPomiarow(QSqlDatabase db) : m_db(db), m_pomiary(db), m_ostPomiar(db)
+{
+    m_pomiary.prepare(QStringLiteral(
+        "INSERT INTO Pomiary (Adres, EnCzynna, EnBiernaPoj, EnBiernaCalk, Napiecie, PradBierny, PradCalk, "
+        "Czestotliwosc, Data) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    m_ostPomiar.prepare(QStringLiteral(
+        "INSERT INTO OstPomiar (Adres, PopPradCzynny, PopPradBiernSr, PopPradBiernPojSr, PopTimerU, Czas) "
+        "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (Adres) DO UPDATE SET PopPradCzynny = excluded.PopPradCzynny, "
+        "PopPradBiernSr = excluded.PopPradBiernSr, PopPradBiernPojSr = excluded.PopPradBiernPojSr, "
+        "PopTimerU = excluded.PopTimerU, Czas = excluded.Czas"));
+}
+
+bool MagazynPomiarow::Zapisz(const ZapisPomiaru& z)
+{
+    const QString czas = SqlDates::sqlDateTime(z.Data);
+    const QVariantList pomiar{z.Adres,      z.EnCzynna, z.EnBiernaPoj,  z.EnBiernaCalk, z.Napiecie,
+                              z.PradBierny, z.PradCalk, z.Czestotliwosc, czas};
+    const QVariantList ost{z.Adres, z.PopPradCzynny, z.PopPradBiernSr, z.PopPradBiernPojSr, z.PopTimerU, czas};
+
+    TransakcjaBazy t(m_db);
+    const auto wykonaj = [](QSqlQuery& q, const QVariantList& wartosci) {
+        for (int i = 0; i < wartosci.size(); ++i)
+            q.bindValue(i, wartosci[i]);
+        return q.exec();
+    };
+    if (!t.Rozpoczeta()) {
+        m_blad = t.blad();
+        return false;
+    }
+    if (!wykonaj(m_pomiary, pomiar)) {
+        m_blad = m_pomiary.lastError();
+        return false;
+    }
+    if (!wykonaj(m_ostPomiar, ost)) {
+        m_blad = m_ostPomiar.lastError();
+        return false;
+    }
+    if (!t.Zatwierdz()) {
+        m_blad = t.blad();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,57 @@
+// Alarm rules of a regulator: raised and cleared by level at every successful reading; the
+// register turns repeated reports of one condition into one entry.
+#include "clRegulator.h"
+
+#include "Clock.h"
+#include "IWizual.h"
+#include "RejestrAlarmow.h"
+#include "TextFormat.h"
+#include "Uslugi.h"
+
+#include <limits>
+
+namespace {
+enum KodAlarmu { kPrad = 201, kNapiecie = 202, kTgFi = 203 };
+}
+
+void clRegulator::DodajAlarm(const QDateTime& Data, int Typ, const QString& Opis)
+{
+    // Counts every report; it only has to tell whether the regulator ever raised an alarm,
+    // so it stops at its limit.
+    if (AktywneAlarmy < std::numeric_limits<qint16>::max())
+        ++AktywneAlarmy;
+    m_uslugi.rejestr->NowyAlarm(Data, Id, Typ, Opis);
+    m_uslugi.oWizual->eAlarm(Id, Typ, Opis, true);
+}
+
+void clRegulator::SprawdzAlarm(int Typ)
+{
+    if (AktywneAlarmy <= 0)
+        return;
+    const RejestrAlarmow& rejestr = *m_uslugi.rejestr;
+    const QString kod = TextFormat::plain(Typ);
+    for (int i = 1; i <= rejestr.Count(); ++i) {
+        const WierszAlarmu& w = rejestr.Wiersz(i);
+        if (w.NrRegul.trimmed().toInt() == Id && w.KodAlarmu == kod && w.Aktywny == QStringLiteral("A"))
+            m_uslugi.rejestr->DezaktywujAlarm(i);
+    }
+}
+
+void clRegulator::SprawdzProgi()
+{
+    const QDateTime teraz = m_uslugi.zegar->now();
+    if (PradBierny > ProgPrad)
+        DodajAlarm(teraz, kPrad, u'(' + TextFormat::plain(PradBierny) + QStringLiteral(" A)"));
+    else
+        SprawdzAlarm(kPrad);
+
+    if (Napiecie > ProgNapiecie)
+        DodajAlarm(teraz, kNapiecie, u'(' + TextFormat::plain(Napiecie) + QStringLiteral(" V)"));
+    else
+        SprawdzAlarm(kNapiecie);
+
+    if (TgFi > ProgTgFiMax || TgFi < ProgTgFiMin)
+        DodajAlarm(teraz, kTgFi, u'(' + TextFormat::pattern(TgFi, u"0.0000000") + u')');
+    else
+        SprawdzAlarm(kTgFi);
+}

@@ -1,0 +1,131 @@
+#pragma once
+// Fakes of the windows, the clock and the line, and a database-backed set of services that
+// the core tests run against.
+
+#include "Baza.h"
+#include "Clock.h"
+#include "IWizual.h"
+#include "Interfaces.h"
+#include "RejestrAlarmow.h"
+#include "Uslugi.h"
+#include "clsBD.h"
+#include "clsFunkcje.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+
+class FakeClock final : public Clock
+{
+public:
+    QDateTime czas = QDateTime(QDate(2003, 12, 17), QTime(10, 0));
+    QDateTime now() const override { return czas; }
+    void advance(qint64 sekundy) { czas = czas.addSecs(sekundy); }
+};
+
+// Records every notification as text, e.g. "eKomunikacja(1)" or "eNoweDane(2,O)".
+class FakeWizual final : public IWizual
+{
+public:
+    QStringList zdarzenia;
+    QStringList filtr(const QString& prefiks) const;
+
+    void eZmianaTrybuSterowania(bool t) override { dodaj(u"eZmianaTrybuSterowania", {t}); }
+    void eAlarm(int n, int k, const QString& typ, bool t) override { dodaj(u"eAlarm", {n, k, typ, t}); }
+    void eKomunikacja(int s) override { dodaj(u"eKomunikacja", {s}); }
+    void eMonitoring(int n, bool t) override { dodaj(u"eMonitoring", {n, t}); }
+    void eOkresowyOdczyt(int n, bool t) override { dodaj(u"eOkresowyOdczyt", {n, t}); }
+    void eZalaczanieBaterii(int n, bool t) override { dodaj(u"eZalaczanieBaterii", {n, t}); }
+    void eWylaczanieBaterii(int n, bool t) override { dodaj(u"eWylaczanieBaterii", {n, t}); }
+    void eZapisDB(bool t) override { dodaj(u"eZapisDB", {t}); }
+    void eNoweDane(int n, const QString& typ) override { dodaj(u"eNoweDane", {n, typ}); }
+    void eZmianaBaterii(int n, int b) override { dodaj(u"eZmianaBaterii", {n, b}); }
+    void eZmianaAlarmow() override { dodaj(u"eZmianaAlarmow", {}); }
+    void eZmianaRegulatora(int n) override { dodaj(u"eZmianaRegulatora", {n}); }
+    void eBlokowanieRegul(int n, bool s, bool t) override { dodaj(u"eBlokowanieRegul", {n, s, t}); }
+    void eBlokadaRegul(int n, bool z, bool d) override { dodaj(u"eBlokadaRegul", {n, z, d}); }
+    void GrajDzwiek(const QString& plik) override { dodaj(u"GrajDzwiek", {plik}); }
+
+private:
+    void dodaj(QStringView nazwa, const QVariantList& argumenty);
+};
+
+class FakeKomunikaty final : public Komunikaty
+{
+public:
+    QStringList teksty;
+    QStringList tytuly;
+    void Pokaz(const QString& tekst, const QString& tytul, Ikona) override
+    {
+        teksty << tekst;
+        tytuly << tytul;
+    }
+};
+
+class FakeDrzewo final : public DrzewoRegulatorow
+{
+public:
+    std::map<QString, bool> alarm;
+    void UstawAlarmWezla(const QString& kod, bool a) override { alarm[kod] = a; }
+};
+
+class FakePanel final : public PrzelacznikiPanelu
+{
+public:
+    bool wartosci[4] = {};
+    bool zmienione[4] = {true, true, true, true};
+    bool Value(int nr) const override { return wartosci[nr]; }
+    void UstawZmieniony(int nr, bool z) override { zmienione[nr] = z; }
+};
+
+// Scripted executor: each command name (upper case) answers through a handler; every call is
+// recorded as "NAME:nr:value".
+class FakeKomunikator final : public IKomunikator
+{
+public:
+    using Odpowiedz = std::function<bool(std::span<quint8> dane, quint8 wartosc)>;
+    std::map<QString, Odpowiedz> odpowiedzi;
+    QStringList wywolania;
+
+    // A one-byte reply.
+    void bajt(const QString& rozkaz, quint8 b);
+    void zawiedz(const QString& rozkaz);
+    bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) override;
+};
+
+// A fresh database file in a temporary folder and every core service wired to fakes.
+class Srodowisko
+{
+public:
+    Srodowisko();
+    ~Srodowisko();
+
+    // Adds a regulator row to Regulatory (columns not named stay NULL or get sensible values).
+    void dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny = {});
+    void wczytaj();  // loads the regulators as start-up does
+    QString plik() const { return m_dir.filePath(QStringLiteral("kalbor.mdb")); }
+    int liczWiersze(const QString& tabela) const;
+
+    Uslugi uslugi;
+    FakeClock zegar;
+    FakeWizual wizual;
+    FakeKomunikaty komunikaty;
+    FakeDrzewo drzewo;
+    FakeKomunikator komunikator;
+    std::unique_ptr<clsoApp> app;
+    std::unique_ptr<colRegulatory> regulatory;
+    std::unique_ptr<clsFunkcje> funkcje;
+    std::unique_ptr<clsBD> bd;
+    std::unique_ptr<Baza> baza;
+    std::unique_ptr<RejestrAlarmow> rejestr;
+
+private:
+    QTemporaryDir m_dir;
+};
