@@ -2,6 +2,7 @@
 
 #include "WczytajRegulatory.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -52,7 +53,8 @@ Srodowisko::Srodowisko()
     regulatory = std::make_unique<colRegulatory>(uslugi);
     funkcje = std::make_unique<clsFunkcje>(*app);
     bd = std::make_unique<clsBD>(uslugi);
-    baza = std::make_unique<Baza>();
+    static int polaczenia = 0;
+    baza = std::make_unique<Baza>(QStringLiteral("test-%1").arg(++polaczenia));
     rejestr = std::make_unique<RejestrAlarmow>(uslugi);
     uslugi.oApp = app.get();
     uslugi.oKomunikator = &komunikator;
@@ -112,6 +114,7 @@ void Srodowisko::wczytaj()
 int Srodowisko::liczWiersze(const QString& tabela) const
 {
     QSqlQuery q(baza->db());
-    q.exec(QStringLiteral("SELECT count(*) FROM ") + tabela);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM ") + tabela))
+        qWarning() << q.lastError().text();
     return q.next() ? q.value(0).toInt() : -1;
 }

@@ -1,0 +1,444 @@
+#include "SlaveClient.h"
+#include "regsim/RegSim.h"
+#include "regsim/RegSimThread.h"
+#include "regsim/RegulatorSpec.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <memory>
+
+using namespace regsim;
+
+Q_DECLARE_METATYPE(regsim::RegulatorState)
+
+namespace {
+
+constexpr quint8 kAddress = 5;
+constexpr quint8 kStatus = 0x01;
+constexpr quint8 kMisbehaving = 6; // failure mode set per test
+constexpr quint8 kNobody = 7;      // no regulator here
+// A regulator no test changes; its status byte closes every exchange.
+constexpr quint8 kSentinelAddress = 8;
+constexpr quint8 kSentinelStatus = 0x41;
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (const int value : values)
+        result.append(char(value));
+    return result;
+}
+
+QByteArray frame(quint8 address, quint8 code, quint8 operation)
+{
+    return bytes({0x02, address, code, operation});
+}
+
+QByteArray frame(quint8 address, quint8 code, quint8 operation, quint8 value)
+{
+    return frame(address, code, operation) + char(value);
+}
+
+const QByteArray kSentinel = frame(kSentinelAddress, 0x2F, 0x05);
+
+qint64 bigEndian(const QByteArray& block, int at, int count)
+{
+    qint64 value = 0;
+    for (int i = 0; i < count; ++i)
+        value = value << 8 | quint8(block.at(at + i));
+    return value;
+}
+
+RegulatorState regulatorAt(quint8 address)
+{
+    RegulatorState state;
+    state.address = address;
+    return state;
+}
+
+} // namespace
+
+class TestRegSim : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void readsRegisters_data();
+    void readsRegisters();
+    void writesAreReadBack_data();
+    void writesAreReadBack();
+    void every02IsFollowedByAFiller();
+    void measurementBlockLayout();
+    void energyGrowsWithLoad_data();
+    void energyGrowsWithLoad();
+    void dischargeTimerCountsDown_data();
+    void dischargeTimerCountsDown();
+    void failureModes_data();
+    void failureModes();
+    void pacedReplyArrivesWhole();
+    void frameLogKeepsEveryByte();
+    void survivesClientReopening();
+    void parsesRegulatorSpec_data();
+    void parsesRegulatorSpec();
+    void programLinksAndCleansUp();
+
+  private:
+    RegSim& sim() { return *m_thread->sim(); }
+    void advanceMs(qint64 ms) { m_nowMs += ms; }
+    QByteArray request(const QByteArray& frames, int replyBytes);
+    QByteArray dataReply();
+
+    std::unique_ptr<RegSimThread> m_thread;
+    std::atomic<qint64> m_nowMs{0};
+    SlaveClient m_client;
+};
+
+void TestRegSim::init()
+{
+    m_nowMs = 0;
+    m_thread = std::make_unique<RegSimThread>();
+    QVERIFY2(m_thread->startSim(), qPrintable(m_thread->errorString()));
+    sim().setTimeSource([this] { return m_nowMs.load(); });
+    for (const auto& [address, status] :
+         {std::pair(kAddress, kStatus), std::pair(kSentinelAddress, kSentinelStatus)}) {
+        RegulatorState state = regulatorAt(address);
+        state.status = status;
+        sim().addRegulator(state);
+    }
+    sim().addRegulator(regulatorAt(kMisbehaving));
+    QVERIFY(m_client.open(sim().slavePath()));
+}
+
+void TestRegSim::cleanup()
+{
+    m_client.close();
+    m_thread.reset();
+}
+
+// Sends the frames followed by the sentinel's request and returns what came before the
+// sentinel's answer. Waiting for that answer proves the reply is complete without waiting for
+// silence; a reply longer or shorter than expected comes back with the sentinel still on it.
+QByteArray TestRegSim::request(const QByteArray& frames, int replyBytes)
+{
+    if (!m_client.send(frames + kSentinel))
+        return {};
+    QByteArray reply = m_client.receive(replyBytes + 1);
+    if (reply.size() == replyBytes + 1 && quint8(reply.back()) == kSentinelStatus)
+        reply.chop(1);
+    return reply;
+}
+
+// The answer to a data request, read the way the link reads it: the byte after every 0x02 is
+// dropped.
+QByteArray TestRegSim::dataReply()
+{
+    QByteArray reply;
+    m_client.send(frame(kAddress, 0x4F, 0x06) + kSentinel);
+    while (reply.size() < 33) {
+        const QByteArray next = m_client.receive(1);
+        if (next.isEmpty() || (next.at(0) == 0x02 && m_client.receive(1).isEmpty()))
+            return {};
+        reply += next;
+    }
+    return m_client.receive(1) == bytes({kSentinelStatus}) ? reply : QByteArray();
+}
+
+void TestRegSim::readsRegisters_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("stage byte 1") << frame(kAddress, 0x90, 0x04) << 0xFB;
+    QTest::newRow("stage byte 2") << frame(kAddress, 0xA0, 0x04) << 0x7F;
+    QTest::newRow("test byte") << frame(kAddress, 0xB0, 0x04) << 0xBF;
+    QTest::newRow("status byte") << frame(kAddress, 0x2F, 0x05) << int(kStatus);
+    QTest::newRow("discharge running") << frame(kAddress, 0x74, 0x05) << 25;
+    QTest::newRow("discharge idle") << frame(kAddress, 0x70, 0x05) << 0;
+    QTest::newRow("discharge stage 9") << frame(kAddress, 0x78, 0x05) << 3;
+}
+
+void TestRegSim::readsRegisters()
+{
+    QFETCH(QByteArray, frame);
+    QFETCH(int, expected);
+    sim().updateRegulator(kAddress, [](RegulatorState& s) {
+        s.stage1 = 0xFB;
+        s.stage2 = 0x7F;
+        s.test = 0xBF;
+        s.dischargeLeftMs[4] = 25'000;
+        s.dischargeLeftMs[8] = 2'001;
+    });
+    QCOMPARE(request(frame, 1), bytes({expected}));
+}
+
+void TestRegSim::writesAreReadBack_data()
+{
+    QTest::addColumn<QByteArray>("write");
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("lock") << frame(kAddress, 0x2F, 0x03, 0x61) << frame(kAddress, 0x2F, 0x05) << 0x61;
+    QTest::newRow("unlock") << frame(kAddress, 0x2F, 0x03, 0x41) << frame(kAddress, 0x2F, 0x05) << 0x41;
+    QTest::newRow("stage byte 1") << frame(kAddress, 0x90, 0x01, 0xFB) << frame(kAddress, 0x90, 0x04) << 0xFB;
+    QTest::newRow("stage byte 2") << frame(kAddress, 0xA0, 0x01, 0x0F) << frame(kAddress, 0xA0, 0x04) << 0x0F;
+    QTest::newRow("discharge start") << frame(kAddress, 0x73, 0x03, 0x3C) << frame(kAddress, 0x73, 0x05)
+                                     << 60;
+    QTest::newRow("other regulator untouched")
+        << frame(kMisbehaving, 0x2F, 0x03, 0x20) << frame(kAddress, 0x2F, 0x05) << int(kStatus);
+}
+
+// Written the way the link writes a status change: both frames at once, one reply at the end.
+void TestRegSim::writesAreReadBack()
+{
+    QFETCH(QByteArray, write);
+    QFETCH(QByteArray, read);
+    QFETCH(int, expected);
+    QCOMPARE(request(write + read, 1), bytes({expected}));
+}
+
+void TestRegSim::every02IsFollowedByAFiller()
+{
+    QByteArray block(32, '\x11');
+    block[0] = 0x02;
+    block[31] = 0x02;
+    sim().updateRegulator(kAddress, [&](RegulatorState& s) {
+        s.dataAck = 0x02;
+        s.blockOverride = block;
+        s.stage1 = 0x02;
+    });
+    QCOMPARE(request(frame(kAddress, 0x90, 0x04), 2), bytes({0x02, 0x00}));
+    const QByteArray expected =
+        bytes({0x02, 0x00, 0x02, 0x00}) + QByteArray(30, '\x11') + bytes({0x02, 0x00});
+    QCOMPARE(request(frame(kAddress, 0x4F, 0x06), 36), expected);
+}
+
+void TestRegSim::measurementBlockLayout()
+{
+    sim().updateRegulator(kAddress, [](RegulatorState& s) {
+        s.measurements = {-2, 0x1234, 0x0456, -300, 2303, 0xA5, {1, 2, 3, 15}};
+        s.uptimeMs = 0x123456 * 1000LL + 999;
+    });
+    const QByteArray reply = request(frame(kAddress, 0x6A, 0x03, 0x09) + frame(kAddress, 0x4F, 0x06), 33);
+    QCOMPARE(reply.size(), 33);
+    QCOMPARE(quint8(reply.at(0)), quint8(0x06));
+    const QByteArray block = reply.mid(1);
+    QCOMPARE(bigEndian(block, 12, 3), 0x123456);
+    QCOMPARE(block.mid(15, 10), bytes({0xFF, 0xFE, 0x12, 0x34, 0x04, 0x56, 0xFE, 0xD4, 0x08, 0xFF}));
+    QCOMPARE(block.mid(25), bytes({0xA5, 0x09, 0x10, 0x20, 0x30, 0xF0, 0x00}));
+}
+
+void TestRegSim::energyGrowsWithLoad_data()
+{
+    QTest::addColumn<double>("perMinute");
+    QTest::addColumn<double>("tgPhi");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<qint64>("apparent");
+    QTest::addColumn<qint64>("capacitive");
+    QTest::addColumn<qint64>("reactive");
+
+    QTest::newRow("no load") << 0.0 << 0.75 << 10 << 0LL << 0LL << 0LL;
+    QTest::newRow("inductive") << 6000.0 << 0.75 << 1 << 7500LL << 0LL << 4500LL;
+    QTest::newRow("capacitive") << 6000.0 << -0.75 << 1 << 7500LL << 0xFFFFEE6CLL << 0xFFFFEE6CLL;
+    QTest::newRow("ten minutes") << 1200.0 << 0.75 << 10 << 15000LL << 0LL << 9000LL;
+}
+
+// The program derives active energy as sqrt(apparent² - reactive²): 6000 here.
+void TestRegSim::energyGrowsWithLoad()
+{
+    QFETCH(double, perMinute);
+    QFETCH(double, tgPhi);
+    QFETCH(int, minutes);
+    sim().updateRegulator(kAddress, [&](RegulatorState& s) {
+        s.energy.activePerMinute = perMinute;
+        s.energy.tgPhi = tgPhi;
+    });
+    advanceMs(minutes * 60'000LL);
+    const QByteArray block = dataReply().mid(1);
+    QTEST(bigEndian(block, 0, 4), "apparent");
+    QTEST(bigEndian(block, 4, 4), "capacitive");
+    QTEST(bigEndian(block, 8, 4), "reactive");
+    QCOMPARE(bigEndian(block, 12, 3), minutes * 60LL);
+    QCOMPARE(sim().regulator(kAddress)->energy.active, perMinute * minutes);
+}
+
+void TestRegSim::dischargeTimerCountsDown_data()
+{
+    QTest::addColumn<quint8>("code");
+    QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<int>("secondsLeft");
+
+    QTest::newRow("just started") << quint8(0x73) << 0LL << 60;
+    QTest::newRow("a moment later") << quint8(0x73) << 1LL << 60;
+    QTest::newRow("35 s later") << quint8(0x73) << 35'000LL << 25;
+    QTest::newRow("last second") << quint8(0x73) << 59'001LL << 1;
+    QTest::newRow("expired") << quint8(0x73) << 60'000LL << 0;
+    QTest::newRow("long expired") << quint8(0x73) << 600'000LL << 0;
+    QTest::newRow("stage 9") << quint8(0x78) << 35'000LL << 25;
+}
+
+void TestRegSim::dischargeTimerCountsDown()
+{
+    QFETCH(quint8, code);
+    QFETCH(qint64, elapsedMs);
+    QFETCH(int, secondsLeft);
+    QCOMPARE(request(frame(kAddress, code, 0x03, 0x3C) + frame(kAddress, code, 0x05), 1), bytes({60}));
+    advanceMs(elapsedMs);
+    QCOMPARE(request(frame(kAddress, code, 0x05), 1), bytes({secondsLeft}));
+    QCOMPARE(request(frame(kAddress, code - 1, 0x05), 1), bytes({0}));
+}
+
+void TestRegSim::failureModes_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("stopAfter");
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<int>("replyBytes");
+
+    const QByteArray data = frame(kMisbehaving, 0x4F, 0x06);
+    QTest::newRow("nobody at the address") << int(Failure::None) << 0 << frame(kNobody, 0x2F, 0x05) << 0;
+    QTest::newRow("silent") << int(Failure::Silent) << 0 << data << 0;
+    QTest::newRow("stops inside the block") << int(Failure::StopAfter) << 20 << data << 20;
+    QTest::newRow("stops before anything") << int(Failure::StopAfter) << 0 << data << 0;
+    QTest::newRow("stop beyond the reply")
+        << int(Failure::StopAfter) << 5 << frame(kMisbehaving, 0x2F, 0x05) << 1;
+    QTest::newRow("garbage") << int(Failure::Garbage) << 0 << data << 33;
+}
+
+void TestRegSim::failureModes()
+{
+    QFETCH(int, failure);
+    QFETCH(int, stopAfter);
+    QFETCH(QByteArray, frame);
+    QFETCH(int, replyBytes);
+    sim().updateRegulator(kMisbehaving, [&](RegulatorState& s) {
+        s.status = 0xBE;
+        s.failure = Failure(failure);
+        s.stopAfter = stopAfter;
+    });
+    const QByteArray reply = request(frame, replyBytes);
+    QCOMPARE(reply.size(), replyBytes);
+
+    sim().updateRegulator(kMisbehaving, [](RegulatorState& s) { s.failure = Failure::None; });
+    const QByteArray proper = m_client.send(frame) ? m_client.receive(replyBytes) : QByteArray();
+    if (Failure(failure) == Failure::Garbage)
+        QVERIFY(reply != proper);
+    else
+        QCOMPARE(reply, proper);
+}
+
+void TestRegSim::pacedReplyArrivesWhole()
+{
+    const QByteArray unpaced = request(frame(kAddress, 0x4F, 0x06), 33);
+    sim().setLineTiming({true, 5});
+    QCOMPARE(request(frame(kAddress, 0x90, 0x04) + frame(kAddress, 0x4F, 0x06), 34), bytes({0xFF}) + unpaced);
+}
+
+void TestRegSim::frameLogKeepsEveryByte()
+{
+    const QByteArray split = frame(kAddress, 0x90, 0x01, 0xFE);
+    QByteArray sent = bytes({0xAA}) + frame(kNobody, 0x4F, 0x06);
+    QVERIFY(m_client.send(sent));
+    for (const char byte : split)
+        QVERIFY(m_client.send(QByteArray(1, byte)));
+    QCOMPARE(request(frame(kAddress, 0x90, 0x04), 1), bytes({0xFE}));
+    const QList<QByteArray> expected{bytes({0xAA}), frame(kNobody, 0x4F, 0x06), split,
+                                     frame(kAddress, 0x90, 0x04), kSentinel};
+    QCOMPARE(sim().receivedFrames(), expected);
+}
+
+void TestRegSim::survivesClientReopening()
+{
+    m_client.close();
+    QVERIFY(m_client.open(sim().slavePath()));
+    QCOMPARE(request(frame(kAddress, 0x2F, 0x05), 1), bytes({kStatus}));
+}
+
+void TestRegSim::parsesRegulatorSpec_data()
+{
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<RegulatorState>("expected");
+
+    const auto with = [](quint8 address, auto change) {
+        RegulatorState s = regulatorAt(address);
+        change(s);
+        return s;
+    };
+    QTest::newRow("address only") << QStringLiteral("5") << true << regulatorAt(5);
+    QTest::newRow("hex address, locked, stages")
+        << QStringLiteral("0x10, locked, stage1=0xFC, stage2=127") << true
+        << with(16, [](RegulatorState& s) { s.status = 0x20, s.stage1 = 0xFC, s.stage2 = 0x7F; });
+    QTest::newRow("frequency") << QStringLiteral("1,frequency=60") << true
+                               << with(1, [](RegulatorState& s) { s.measurements.periodCount = 1919; });
+    QTest::newRow("reactive current from tg")
+        << QStringLiteral("3,tg=0.75,current=200") << true << with(3, [](RegulatorState& s) {
+               s.energy.tgPhi = 0.75, s.measurements.totalCurrent = 200, s.measurements.reactiveCurrent = 120;
+           });
+    QTest::newRow("reactive current given")
+        << QStringLiteral("3,reactive-current=7,current=200,tg=0.75") << true
+        << with(3, [](RegulatorState& s) {
+               s.energy.tgPhi = 0.75, s.measurements.totalCurrent = 200, s.measurements.reactiveCurrent = 7;
+           });
+    QTest::newRow("starting energy, capacitive")
+        << QStringLiteral("2,energy=1000,tg=-0.5") << true << with(2, [](RegulatorState& s) {
+               s.energy.tgPhi = -0.5, s.energy.active = 1000, s.energy.reactive = -500,
+               s.energy.capacitive = -500;
+           });
+    QTest::newRow("display and stop")
+        << QStringLiteral("1,display=-095,stop-after=20") << true << with(1, [](RegulatorState& s) {
+               s.measurements.display = {15, 0, 9, 5}, s.failure = Failure::StopAfter, s.stopAfter = 20;
+           });
+    const RegulatorState none;
+    QTest::newRow("address too big") << QStringLiteral("256") << false << none;
+    QTest::newRow("no address") << QStringLiteral("load=5") << false << none;
+    QTest::newRow("value missing") << QStringLiteral("5,load") << false << none;
+    QTest::newRow("flag with value") << QStringLiteral("5,locked=1") << false << none;
+    QTest::newRow("byte too big") << QStringLiteral("5,stage1=0x100") << false << none;
+    QTest::newRow("unknown key") << QStringLiteral("5,colour=red") << false << none;
+    QTest::newRow("display too short") << QStringLiteral("5,display=12") << false << none;
+}
+
+void TestRegSim::parsesRegulatorSpec()
+{
+    QFETCH(QString, spec);
+    QFETCH(bool, valid);
+    QFETCH(RegulatorState, expected);
+    QString error;
+    const auto parsed = parseRegulatorSpec(spec, &error);
+    QCOMPARE(parsed.has_value(), valid);
+    QCOMPARE(error.isEmpty(), valid);
+    if (valid)
+        QVERIFY(*parsed == expected);
+}
+
+void TestRegSim::programLinksAndCleansUp()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("ttyREG"));
+    QProcess program;
+    program.start(QStringLiteral(KALBOR_REGSIM_PROGRAM),
+                  {QStringLiteral("--link"), link, QStringLiteral("-r"), QStringLiteral("9,status=0x24")});
+    QVERIFY(program.waitForReadyRead());
+    const QString path = QString::fromLocal8Bit(program.readLine()).trimmed();
+    QCOMPARE(QFileInfo(link).symLinkTarget(), path);
+
+    SlaveClient client;
+    QVERIFY(client.open(link));
+    QVERIFY(client.send(frame(9, 0x2F, 0x05)));
+    QCOMPARE(client.receive(1), bytes({0x24}));
+
+    program.terminate();
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+QTEST_GUILESS_MAIN(TestRegSim)
+#include "tst_regsim.moc"
