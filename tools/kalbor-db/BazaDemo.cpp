@@ -48,12 +48,15 @@ const Element kStruktura[] = {
 bool wstawUrzadzenia(QSqlDatabase db)
 {
     QSqlQuery q(db);
+    // Display limits: energies per period, voltage, currents and frequency.
     q.prepare(QStringLiteral(
         "INSERT INTO Regulatory (Kod, Adres, Typ, aktywny, CzestOdczytu, awarCzest, NapieciePomiar, Przekladnia, "
-        "PrzekladniaNap, ProgNapiecie, ProgPrad, ProgTgFiMin, ProgTgFi, EnCzynnaMin, EnCzynnaMax, NapiecieMin, "
-        "NapiecieMax, CzestotliwoscMin, CzestotliwoscMax, BKSt1, BKSt2, BKSt3, BKSt4, BKSt5, BKSt6, BKSt7, BKSt8, "
-        "BKSt9, CzestTrans, NrFabryczny, Opis) VALUES (?, ?, ?, ?, 15, 1, ?, ?, ?, ?, ?, 0, ?, 0, 1000, 0, 600, 49, "
-        "51, 10, 10, 20, 20, 40, 40, 60, 60, 80, 0, ?, ?)"));
+        "PrzekladniaNap, ProgNapiecie, ProgPrad, ProgTgFiMin, ProgTgFi, EnCzynnaMin, EnCzynnaMax, EnBiernaCalkMin, "
+        "EnBiernaCalkMax, EnBiernaPojMin, EnBiernaPojMax, NapiecieMin, NapiecieMax, PradCzynnyMin, PradCzynnyMax, "
+        "PradBiernyMin, PradBiernyMax, PradCalkMin, PradCalkMax, CzestotliwoscMin, CzestotliwoscMax, BKSt1, BKSt2, "
+        "BKSt3, BKSt4, BKSt5, BKSt6, BKSt7, BKSt8, BKSt9, CzestTrans, NrFabryczny, Opis) "
+        "VALUES (?, ?, ?, ?, 15, 1, ?, ?, ?, ?, ?, 0, ?, 0, 1000, 0, 500, 0, 50, 0, 7000, 0, 1500, 0, 800, 0, 1500, "
+        "49, 51, 10, 10, 20, 20, 40, 40, 60, 60, 80, 0, ?, ?)"));
     for (const Urzadzenie& u : kUrzadzenia) {
         const QVariantList v{QString::fromUtf8(u.kod), u.adres, QString::fromUtf8(u.typ),
                              QString::fromUtf8(u.aktywny), u.napieciePomiar, u.przekladnia, u.przekladniaNap,
