@@ -39,9 +39,12 @@ void PacedWriter::send(const QByteArray& reply, LineTiming timing)
 
 void PacedWriter::writeDue()
 {
+    // Timers fire in whole milliseconds: a byte due within half of one goes out now, so the
+    // line keeps its average speed instead of losing up to a millisecond per byte.
+    constexpr qint64 kSlackNs = 500'000;
     const qint64 now = m_clock.nsecsElapsed();
     QByteArray bytes;
-    while (!m_queue.empty() && m_queue.front().atNs <= now) {
+    while (!m_queue.empty() && m_queue.front().atNs <= now + kSlackNs) {
         bytes.append(m_queue.front().byte);
         m_queue.pop_front();
     }
@@ -50,7 +53,7 @@ void PacedWriter::writeDue()
         qWarning("regsim: reply bytes dropped, the terminal's buffer is full");
     if (!m_queue.empty()) {
         const qint64 waitNs = m_queue.front().atNs - now;
-        m_timer.start(int((waitNs + 999'999) / 1'000'000));
+        m_timer.start(int(std::max<qint64>(0, (waitNs + kSlackNs) / 1'000'000)));
     }
 }
 
