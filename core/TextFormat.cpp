@@ -10,9 +10,10 @@ QString withSignPosition(QString digits)
 
 QChar dateSeparator(const QLocale& locale)
 {
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    for (QChar c : format) {
-        if (!c.isLetter())
+    // The separator of the locale's numeric short date; a locale whose short date spells the
+    // month out (the C locale) keeps the slash.
+    for (QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+        if (c == u'.' || c == u'-' || c == u'/')
             return c;
     }
     return u'/';

@@ -130,6 +130,7 @@ void TestPodstawy::datePattern()
              u"07/12/2003 14:05:09"_qs);
     QCOMPARE(TextFormat::date(t, u"dd/MM/yyyy hh:mm:ss", QLocale(QLocale::Polish, QLocale::Poland)),
              u"07.12.2003 14:05:09"_qs);
+    QCOMPARE(TextFormat::date(t, u"dd/MM/yyyy hh:mm:ss", QLocale::c()), u"07/12/2003 14:05:09"_qs);
 }
 
 void TestPodstawy::wallClockAcrossDaylightSaving()
