@@ -10,6 +10,8 @@
 #include "clsoApp.h"
 #include "colRegulatory.h"
 
+#include <algorithm>
+
 namespace {
 const QString kAktywny = QStringLiteral("A");
 const QString kNieaktywny = QStringLiteral("N");
@@ -30,10 +32,10 @@ QString RejestrAlarmow::Prefiks(int kodAlarmu)
     }
 }
 
-bool RejestrAlarmow::maAktywny(int nrRegul, int kod) const
+bool RejestrAlarmow::maAktywny(int nrRegul, std::optional<int> kod) const
 {
     return std::any_of(m_wiersze.begin(), m_wiersze.end(), [&](const WierszAlarmu& w) {
-        return w.NrRegul.trimmed().toInt() == nrRegul && (kod == 0 || w.KodAlarmu.trimmed().toInt() == kod) &&
+        return w.NrRegul.trimmed().toInt() == nrRegul && (!kod || w.KodAlarmu.trimmed().toInt() == *kod) &&
                w.Aktywny == kAktywny;
     });
 }

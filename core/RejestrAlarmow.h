@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 struct Uslugi;
@@ -51,7 +52,8 @@ signals:
     void wierszZmieniony(int pozycja);
 
 private:
-    bool maAktywny(int nrRegul, int kod = 0) const;
+    // An active row of the regulator; of the given alarm code only when one is given.
+    bool maAktywny(int nrRegul, std::optional<int> kod = std::nullopt) const;
     qint32 idAlarmu(int pozycja) const;
 
     Uslugi& m_uslugi;

@@ -12,7 +12,14 @@
 
 namespace {
 enum KodAlarmu { kPrad = 201, kNapiecie = 202, kTgFi = 203 };
+
+// A single-precision value carries seven significant digits; a pattern with more decimals
+// shows those digits (9.9990000), not the tail of its binary form (9.9989996).
+double siedemCyfr(float v)
+{
+    return QString::number(double(v), 'g', 7).toDouble();
 }
+} // namespace
 
 void clRegulator::DodajAlarm(const QDateTime& Data, int Typ, const QString& Opis)
 {
@@ -51,7 +58,7 @@ void clRegulator::SprawdzProgi()
         SprawdzAlarm(kNapiecie);
 
     if (TgFi > ProgTgFiMax || TgFi < ProgTgFiMin)
-        DodajAlarm(teraz, kTgFi, u'(' + TextFormat::pattern(TgFi, u"0.0000000") + u')');
+        DodajAlarm(teraz, kTgFi, u'(' + TextFormat::pattern(siedemCyfr(TgFi), u"0.0000000") + u')');
     else
         SprawdzAlarm(kTgFi);
 }

@@ -1,9 +1,8 @@
 // Stored settings and the control mode of the application object.
 #include "AppSettings.h"
 #include "TestSupport.h"
+#include "UstawieniaTestowe.h"
 
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -23,20 +22,14 @@ private:
     clsoApp& m_app;
 };
 
-void wyczyscUstawienia()
-{
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalbor"), QStringLiteral("Kalbor"))
-        .clear();
-}
 } // namespace
 
 class TestUstawienia : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { wyczyscUstawienia(); }
-    void cleanupTestCase() { wyczyscUstawienia(); }
+    void initTestCase() { m_ustawienia = std::make_unique<UstawieniaTestowe>(); }
+    void init() { UstawieniaTestowe::Wyczysc(); }
 
     void defaults();
     void storedValues_data();
@@ -44,6 +37,9 @@ private slots:
     void portDevice_data();
     void portDevice();
     void controlMode();
+
+private:
+    std::unique_ptr<UstawieniaTestowe> m_ustawienia;
 };
 
 void TestUstawienia::defaults()

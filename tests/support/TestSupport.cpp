@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
+
 QStringList FakeWizual::filtr(const QString& prefiks) const
 {
     QStringList wynik;
@@ -38,12 +40,54 @@ void FakeKomunikator::zawiedz(const QString& rozkaz)
     odpowiedzi[rozkaz.toUpper()] = [](std::span<quint8>, quint8) { return false; };
 }
 
+void FakeKomunikator::diody(quint8 d1, quint8 d2, quint8 d3)
+{
+    odpowiedzi[QStringLiteral("CZYTAJ_DIODY")] = [=](std::span<quint8> dane, quint8) {
+        dane[1] = d1;
+        dane[2] = d2;
+        dane[3] = d3;
+        return true;
+    };
+}
+
+void FakeKomunikator::blok(const QByteArray& bajty)
+{
+    odpowiedzi[QStringLiteral("CZYTAJ32")] = [bajty](std::span<quint8> dane, quint8) {
+        std::copy(bajty.begin(), bajty.end(), dane.begin());
+        return true;
+    };
+}
+
 bool FakeKomunikator::WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc)
 {
     const QString nazwa = Rozkaz.toUpper();
     wywolania << QStringLiteral("%1:%2:%3").arg(nazwa).arg(NrRegul).arg(Wartosc);
     const auto it = odpowiedzi.find(nazwa);
     return it == odpowiedzi.end() ? true : it->second(Dane, Wartosc);
+}
+
+QByteArray BlokPomiaru::bajty() const
+{
+    QByteArray b(32, '\0');
+    const auto wpisz = [&b](int od, quint32 v, int ile) {
+        for (int i = 0; i < ile; ++i)
+            b[od + i] = char(v >> (8 * (ile - 1 - i)));
+    };
+    wpisz(0, pozorna, 4);
+    wpisz(4, quint32(pojemnosciowa), 4);
+    wpisz(8, quint32(bierna), 4);
+    wpisz(12, timer, 3);
+    wpisz(15, quint16(napiecie), 2);
+    wpisz(17, quint16(pradBierny), 2);
+    wpisz(19, quint16(pradCalk), 2);
+    wpisz(21, quint16(faza), 2);
+    wpisz(23, quint16(okres), 2);
+    b[25] = char(przel1);
+    b[26] = char(przel2);
+    for (int i = 0; i < 4; ++i)
+        b[27 + i] = char(wyswietlacz[size_t(i)]);
+    b[31] = char(bajt31);
+    return b;
 }
 
 Srodowisko::Srodowisko()
@@ -117,4 +161,12 @@ int Srodowisko::liczWiersze(const QString& tabela) const
     if (!q.exec(QStringLiteral("SELECT count(*) FROM ") + tabela))
         qWarning() << q.lastError().text();
     return q.next() ? q.value(0).toInt() : -1;
+}
+
+QVariant Srodowisko::wartosc(const QString& sql) const
+{
+    QSqlQuery q(baza->db());
+    if (!q.exec(sql))
+        qWarning() << q.lastError().text();
+    return q.next() ? q.value(0) : QVariant();
 }

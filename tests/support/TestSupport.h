@@ -16,8 +16,10 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QVariant>
 #include <QTemporaryDir>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -112,7 +114,30 @@ public:
     // A one-byte reply.
     void bajt(const QString& rozkaz, quint8 b);
     void zawiedz(const QString& rozkaz);
+    // The lamp bytes of "Czytaj_Diody" and the 32 bytes of "czytaj32".
+    void diody(quint8 d1, quint8 d2, quint8 d3);
+    void blok(const QByteArray& bajty);
     bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) override;
+};
+
+// The 32-byte measurement reply, field by field; counts are raw, multi-byte values big-endian.
+struct BlokPomiaru
+{
+    quint32 pozorna = 0;       // apparent energy, bytes 0-3
+    qint32 pojemnosciowa = 0;  // capacitive energy, bytes 4-7
+    qint32 bierna = 0;         // reactive energy, bytes 8-11
+    quint32 timer = 0;         // 24-bit counter, bytes 12-14
+    qint16 napiecie = 0;
+    qint16 pradBierny = 0;
+    qint16 pradCalk = 0;
+    qint16 faza = 0;
+    qint16 okres = 2303;       // 50 Hz
+    quint8 przel1 = 0;
+    quint8 przel2 = 0;
+    std::array<quint8, 4> wyswietlacz{};
+    quint8 bajt31 = 0;
+
+    QByteArray bajty() const;
 };
 
 // A fresh database file in a temporary folder and every core service wired to fakes.
@@ -127,6 +152,8 @@ public:
     void wczytaj();  // loads the regulators as start-up does
     QString plik() const { return m_dir.filePath(QStringLiteral("kalbor.mdb")); }
     int liczWiersze(const QString& tabela) const;
+    // The first column of the first row of a query (invalid when there is none).
+    QVariant wartosc(const QString& sql) const;
 
     Uslugi uslugi;
     FakeClock zegar;

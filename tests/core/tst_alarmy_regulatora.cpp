@@ -1,0 +1,356 @@
+// Alarm rules of the poll and the register of alarms raised during the run: one entry per
+// regulator and code while a condition lasts, the Alarmy rows, counters, tree colouring and
+// acknowledgement.
+#include "TestSupport.h"
+#include "TextFormat.h"
+#include "clRegulator.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+
+class TestAlarmy : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init();
+    void cleanup() { m_s.reset(); }
+
+    void thresholds_data();
+    void thresholds();
+    void tgFiTextFollowsLocale();
+    void persistingConditionIsOneEntry();
+    void clearedThenRaisedAgain();
+    void twoRegulatorsSameCode();
+    void timeoutKeepsLimitAlarms();
+    void neverRaisedDoesNotLookAtRegister();
+    void reportCounterStopsAtLimit();
+
+    void registerRow_data();
+    void registerRow();
+    void deactivation();
+    void acknowledgement();
+    void acknowledgeInactiveRow();
+
+private:
+    clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
+    void ustaw(int nr, const QVariantMap& kolumny);
+    bool poll(int nr, const BlokPomiaru& b)
+    {
+        m_s->komunikator.blok(b.bajty());
+        return r(nr).WczytajStanRegul(m_s->zegar.czas);
+    }
+    QStringList aktywne() const;
+
+    std::unique_ptr<Srodowisko> m_s;
+};
+
+void TestAlarmy::init()
+{
+    m_s = std::make_unique<Srodowisko>();
+}
+
+void TestAlarmy::ustaw(int liczba, const QVariantMap& kolumny)
+{
+    for (int i = 1; i <= liczba; ++i)
+        m_s->dodajRegulator(QStringLiteral("R%1").arg(i), i, kolumny);
+    m_s->wczytaj();
+}
+
+// "regulator:code:description" of every active row, in register order.
+QStringList TestAlarmy::aktywne() const
+{
+    QStringList wynik;
+    for (int i = 1; i <= m_s->rejestr->Count(); ++i) {
+        const WierszAlarmu& w = m_s->rejestr->Wiersz(i);
+        if (w.Aktywny == u"A"_qs)
+            wynik << w.Regulator + u':' + w.KodAlarmu.trimmed() + u':' + w.Opis;
+    }
+    return wynik;
+}
+
+void TestAlarmy::thresholds_data()
+{
+    QTest::addColumn<QVariantMap>("progi");
+    QTest::addColumn<QByteArray>("blok");
+    QTest::addColumn<QStringList>("alarmy");
+
+    const auto blok = [](qint16 pradBierny, qint16 napiecie, qint32 bierna, quint32 pozorna = 1000) {
+        BlokPomiaru b;
+        b.pradBierny = pradBierny;
+        b.napiecie = napiecie;
+        b.bierna = bierna;
+        b.pozorna = pozorna;
+        return b.bajty();
+    };
+    const QString prad = u"ProgPrad"_qs, nap = u"ProgNapiecie"_qs, min = u"ProgTgFiMin"_qs, max = u"ProgTgFi"_qs;
+    // Reactive current 12.5 A (count 25), voltage 400 V, tg φ 0 unless stated.
+    QTest::newRow("current equal to threshold") << QVariantMap{{prad, 12.5}} << blok(25, 400, 0) << QStringList();
+    QTest::newRow("current above threshold") << QVariantMap{{prad, 12.4}} << blok(25, 400, 0)
+                                             << QStringList{u"R1:201:( 12.5 A)"_qs};
+    QTest::newRow("voltage equal to threshold") << QVariantMap{{nap, 400}} << blok(0, 400, 0) << QStringList();
+    QTest::newRow("voltage above threshold") << QVariantMap{{nap, 399.5}} << blok(0, 400, 0)
+                                             << QStringList{u"R1:202:( 400 V)"_qs};
+    QTest::newRow("negative voltage above negative threshold") << QVariantMap{{nap, -10}} << blok(0, -3, 0)
+                                                               << QStringList{u"R1:202:(-3 V)"_qs};
+    // Reactive equal to apparent energy: tg φ exactly 1.
+    QTest::newRow("tg equal to upper bound") << QVariantMap{{max, 1.0}} << blok(0, 400, 1000) << QStringList();
+    QTest::newRow("tg above upper bound") << QVariantMap{{max, 0.99}} << blok(0, 400, 1000)
+                                          << QStringList{u"R1:203:(1.0000000)"_qs};
+    QTest::newRow("tg equal to lower bound") << QVariantMap{{min, 1.0}} << blok(0, 400, 1000) << QStringList();
+    QTest::newRow("tg below lower bound") << QVariantMap{{min, 1.01}} << blok(0, 400, 1000)
+                                          << QStringList{u"R1:203:(1.0000000)"_qs};
+    QTest::newRow("no active energy gives 9.999") << QVariantMap{{max, 5}} << blok(0, 400, 0, 0)
+                                                  << QStringList{u"R1:203:(9.9990000)"_qs};
+    QTest::newRow("empty lower bound is no bound") << QVariantMap{{min, QVariant()}, {max, 2}}
+                                                   << blok(0, 400, -1000) << QStringList();
+    QTest::newRow("empty thresholds switch the tests off")
+        << QVariantMap{{prad, QVariant()}, {nap, QVariant()}, {min, QVariant()}, {max, QVariant()}}
+        << blok(32767, 32767, 0, 0) << QStringList();
+    QTest::newRow("all three, in order") << QVariantMap{{prad, 1}, {nap, 1}, {max, 0.5}} << blok(25, 400, 1000)
+                                         << QStringList{u"R1:201:( 12.5 A)"_qs, u"R1:202:( 400 V)"_qs,
+                                                        u"R1:203:(1.0000000)"_qs};
+}
+
+void TestAlarmy::thresholds()
+{
+    QFETCH(QVariantMap, progi);
+    QFETCH(QByteArray, blok);
+    QFETCH(QStringList, alarmy);
+    ustaw(1, progi);
+    m_s->komunikator.blok(blok);
+    QVERIFY(r().WczytajStanRegul(m_s->zegar.czas));
+    QCOMPARE(aktywne(), alarmy);
+    QCOMPARE(m_s->liczWiersze(u"Alarmy"_qs), int(alarmy.size()));
+}
+
+void TestAlarmy::tgFiTextFollowsLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    ustaw(1, {{u"ProgTgFi"_qs, 0.5}});
+    const bool ok = poll(1, BlokPomiaru{.pozorna = 1000, .bierna = 1000});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(ok);
+    QCOMPARE(m_s->rejestr->Wiersz(1).TrescAlarmu, u"Przekroczona wartość tg fi (1,0000000)"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Czas, u"17.12.2003 10:00:00"_qs);
+}
+
+void TestAlarmy::persistingConditionIsOneEntry()
+{
+    ustaw(1, {{u"ProgPrad"_qs, 1}});
+    for (int i = 0; i < 10; ++i) {
+        QVERIFY(poll(1, BlokPomiaru{.pradBierny = qint16(25 + i)}));
+        m_s->zegar.advance(900);
+    }
+    QCOMPARE(m_s->rejestr->Count(), 1);
+    QCOMPARE(m_s->liczWiersze(u"Alarmy"_qs), 1);
+    QCOMPARE(r().AktywneAlarmy, qint16(10));
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(1));
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(1));
+    QCOMPARE(m_s->wizual.filtr(u"eZmianaAlarmow"_qs).size(), 1);
+    QCOMPARE(m_s->wizual.filtr(u"eAlarm("_qs).size(), 10);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Opis, u"( 12.5 A)"_qs);  // the first report's text stays
+    // Acknowledging does not end the alarm, nor does the next report raise it again.
+    m_s->rejestr->Potwierdz(1);
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    QCOMPARE(m_s->rejestr->Count(), 1);
+}
+
+void TestAlarmy::clearedThenRaisedAgain()
+{
+    // The threshold that raises also clears: 12 A equal to it ends the alarm.
+    ustaw(1, {{u"ProgPrad"_qs, 12}});
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 24}));
+    QCOMPARE(aktywne(), QStringList());
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    QCOMPARE(m_s->rejestr->Count(), 2);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Aktywny, u"N"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(2).Aktywny, u"A"_qs);
+    QCOMPARE(m_s->liczWiersze(u"Alarmy"_qs), 2);
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(1));
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(2));
+}
+
+void TestAlarmy::twoRegulatorsSameCode()
+{
+    ustaw(2, {{u"ProgNapiecie"_qs, 100}});
+    QVERIFY(poll(1, BlokPomiaru{.napiecie = 400}));
+    QVERIFY(poll(2, BlokPomiaru{.napiecie = 400}));
+    QCOMPARE(aktywne(), QStringList({"R1:202:( 400 V)", "R2:202:( 400 V)"}));
+    QVERIFY(poll(1, BlokPomiaru{.napiecie = 100}));
+    QCOMPARE(aktywne(), QStringList({"R2:202:( 400 V)"}));
+    QCOMPARE(m_s->drzewo.alarm.at(u"R1"_qs), false);
+    QCOMPARE(m_s->drzewo.alarm.at(u"R2"_qs), true);
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(1));
+    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Alarmy WHERE data_dezakt IS NULL AND Kod_Regul = 'R2'"_qs).toInt(),
+             1);
+}
+
+void TestAlarmy::timeoutKeepsLimitAlarms()
+{
+    ustaw(1, {{u"ProgPrad"_qs, 1}});
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    m_s->komunikator.zawiedz(u"czytaj32"_qs);
+    QVERIFY(!r().WczytajStanRegul(m_s->zegar.czas));
+    QCOMPARE(aktywne(), QStringList({"R1:201:( 12.5 A)", "R1:100:"}));
+    QCOMPARE(m_s->rejestr->Wiersz(2).TrescAlarmu, u"Brak komunikacji z regulatorem "_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(2).Obrazek, 1);
+    QCOMPARE(m_s->liczWiersze(u"Log"_qs), 0);
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 2}));
+    QCOMPARE(aktywne(), QStringList());
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(0));
+}
+
+void TestAlarmy::neverRaisedDoesNotLookAtRegister()
+{
+    ustaw(1, {});
+    // A row the regulator did not report itself, as after a register that was reloaded.
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, u"x"_qs);
+    QVERIFY(poll(1, {}));
+    QCOMPARE(aktywne(), QStringList{u"R1:201:x"_qs});
+    r().DodajAlarm(m_s->zegar.czas, 202, u"y"_qs);
+    QVERIFY(poll(1, {}));
+    QCOMPARE(aktywne(), QStringList());
+}
+
+void TestAlarmy::reportCounterStopsAtLimit()
+{
+    ustaw(1, {{u"ProgPrad"_qs, 1}});
+    r().AktywneAlarmy = 32766;
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    QCOMPARE(r().AktywneAlarmy, qint16(32767));
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 2}));
+    QCOMPARE(aktywne(), QStringList());
+}
+
+void TestAlarmy::registerRow_data()
+{
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("tresc");
+    QTest::addColumn<int>("obrazek");
+    QTest::newRow("100") << 100 << "Brak komunikacji z regulatorem (opis)" << 1;
+    QTest::newRow("201") << 201 << "Przekroczona wartość prądu (opis)" << 2;
+    QTest::newRow("202") << 202 << "Przekroczona wartość napięcia (opis)" << 2;
+    QTest::newRow("203") << 203 << "Przekroczona wartość tg fi (opis)" << 2;
+    QTest::newRow("unknown code") << 0 << "(opis)" << 0;
+}
+
+void TestAlarmy::registerRow()
+{
+    QFETCH(int, kod);
+    ustaw(7, {});
+    QSignalSpy dodane(m_s->rejestr.get(), &RejestrAlarmow::wierszDodany);
+    const QDateTime t(QDate(2003, 12, 17), QTime(9, 5, 7));
+    m_s->rejestr->NowyAlarm(t, 7, kod, u"(opis)"_qs);
+    m_s->rejestr->NowyAlarm(t.addSecs(1), 7, kod, u"(inny)"_qs);  // duplicate while active
+    m_s->rejestr->NowyAlarm(t, 6, kod, u"(opis)"_qs);              // another regulator
+
+    QCOMPARE(m_s->rejestr->Count(), 2);
+    const WierszAlarmu& w = m_s->rejestr->Wiersz(1);
+    QCOMPARE(w.Czas, u"17/12/2003 09:05:07"_qs);
+    QCOMPARE(w.Regulator, u"R7"_qs);
+    QTEST(w.TrescAlarmu, "tresc");
+    QCOMPARE(w.NrRegul, u" 7"_qs);
+    QCOMPARE(w.KodAlarmu, TextFormat::plain(kod));
+    QCOMPARE(w.Opis, u"(opis)"_qs);
+    QCOMPARE(w.Aktywny, u"A"_qs);
+    QCOMPARE(w.Potwierdzony, u"N"_qs);
+    QCOMPARE(w.IdAlarmu, u" 1"_qs);
+    QTEST(w.Obrazek, "obrazek");
+    QCOMPARE(dodane.size(), 2);
+    QCOMPARE(dodane.at(1).at(0).toInt(), 2);
+
+    QSqlQuery q(m_s->baza->db());
+    QVERIFY(q.exec(u"SELECT Id_alarmu, Data, Typ, Tresc, Kod_Regul, Operator, Data_potw, data_dezakt "
+                   "FROM Alarmy ORDER BY Id_alarmu"_qs) && q.next());
+    QCOMPARE(q.value(0).toInt(), 1);
+    QCOMPARE(q.value(1).toString(), u"2003-12-17 09:05:07"_qs);
+    QCOMPARE(q.value(2).toString(), u"R"_qs);
+    QTEST(q.value(3).toString(), "tresc");
+    QCOMPARE(q.value(4).toString(), u"R7"_qs);
+    QVERIFY(q.value(5).isNull() && q.value(6).isNull() && q.value(7).isNull());
+    QCOMPARE(m_s->drzewo.alarm, (std::map<QString, bool>{{u"R6"_qs, true}, {u"R7"_qs, true}}));
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(2));
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(2));
+    QCOMPARE(m_s->wizual.filtr(u"eZmianaAlarmow"_qs).size(), 2);
+}
+
+void TestAlarmy::deactivation()
+{
+    ustaw(2, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 202, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 2, 100, {});
+    m_s->wizual.zdarzenia.clear();
+    QSignalSpy zmienione(m_s->rejestr.get(), &RejestrAlarmow::wierszZmieniony);
+    m_s->zegar.advance(125);
+
+    m_s->rejestr->DezaktywujAlarm(1);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Aktywny, u"N"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Potwierdzony, u"N"_qs);
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(2));
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(3));
+    QCOMPARE(m_s->drzewo.alarm.at(u"R1"_qs), true);  // its 202 is still active
+    QVERIFY(m_s->wizual.zdarzenia.isEmpty());
+    QCOMPARE(m_s->wartosc(u"SELECT data_dezakt FROM Alarmy WHERE Id_alarmu = 1"_qs).toString(),
+             u"2003-12-17 10:02:05"_qs);
+    QVERIFY(m_s->wartosc(u"SELECT data_dezakt FROM Alarmy WHERE Id_alarmu = 2"_qs).isNull());
+
+    m_s->rejestr->DezaktywujAlarm(2);
+    QCOMPARE(m_s->drzewo.alarm.at(u"R1"_qs), false);
+    QCOMPARE(m_s->drzewo.alarm.at(u"R2"_qs), true);
+    QVERIFY(m_s->wizual.zdarzenia.isEmpty());
+    m_s->rejestr->DezaktywujAlarm(3);
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(0));
+    // The last active alarm ends: announced although all three are unacknowledged.
+    QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
+    // Clearing a row that is already inactive counts nothing twice.
+    m_s->rejestr->DezaktywujAlarm(3);
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(0));
+    QCOMPARE(zmienione.size(), 3);
+}
+
+void TestAlarmy::acknowledgement()
+{
+    ustaw(1, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, {});
+    m_s->wizual.zdarzenia.clear();
+    m_s->zegar.advance(30);
+    m_s->rejestr->Potwierdz(1);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Potwierdzony, u"T"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Aktywny, u"A"_qs);
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(0));
+    QCOMPARE(m_s->app->IloscAktywnychAlarmow, qint16(1));
+    QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
+    QCOMPARE(m_s->wartosc(u"SELECT Data_potw FROM Alarmy"_qs).toString(), u"2003-12-17 10:00:30"_qs);
+    QVERIFY(m_s->wartosc(u"SELECT data_dezakt FROM Alarmy"_qs).isNull());
+
+    // A second acknowledgement changes and writes nothing; no row selected does nothing.
+    m_s->zegar.advance(30);
+    m_s->rejestr->Potwierdz(1);
+    m_s->rejestr->Potwierdz(0);
+    m_s->rejestr->Potwierdz(2);
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(0));
+    QCOMPARE(m_s->wizual.zdarzenia.size(), 1);
+    QCOMPARE(m_s->wartosc(u"SELECT Data_potw FROM Alarmy"_qs).toString(), u"2003-12-17 10:00:30"_qs);
+}
+
+void TestAlarmy::acknowledgeInactiveRow()
+{
+    ustaw(1, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 100, {});
+    m_s->rejestr->DezaktywujAlarm(1);
+    m_s->zegar.advance(60);
+    m_s->rejestr->Potwierdz(1);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Potwierdzony, u"T"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Aktywny, u"N"_qs);
+    QCOMPARE(m_s->app->IloscNiePotwAlarmow, qint16(0));
+    QCOMPARE(m_s->wartosc(u"SELECT Data_potw || '/' || data_dezakt FROM Alarmy"_qs).toString(),
+             u"2003-12-17 10:01:00/2003-12-17 10:00:00"_qs);
+}
+
+QTEST_GUILESS_MAIN(TestAlarmy)
+#include "tst_alarmy_regulatora.moc"

@@ -1,0 +1,243 @@
+// The periodic reading: when a regulator is due, where its next reading lies on the grid of
+// whole intervals, retries after a failure, and the lock state read at the first reading.
+#include "TestSupport.h"
+#include "WallClock.h"
+#include "clRegulator.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+#include <ctime>
+
+namespace {
+QDateTime czas(const char* tekst)
+{
+    return QDateTime::fromString(QString::fromLatin1(tekst), u"yyyy-MM-dd HH:mm:ss"_qs);
+}
+} // namespace
+
+class TestHarmonogram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup() { m_s.reset(); }
+
+    void nextReading_data();
+    void nextReading();
+    void exactMultipleReadsTwice();
+    void notDueDoesNothing();
+    void failureReanchorsGrid();
+    void zeroRetryIntervalTriesAtNextTick();
+    void lockStateReadAtFirstReading_data();
+    void lockStateReadAtFirstReading();
+    void wholeClockTimesAcrossDst_data();
+    void wholeClockTimesAcrossDst();
+
+private:
+    clRegulator& r() { return m_s->regulatory->Item(1); }
+    QStringList zapisane() const;
+
+    std::unique_ptr<Srodowisko> m_s;
+};
+
+void TestHarmonogram::initTestCase()
+{
+    // A zone with daylight-saving changes, so that the grid is seen to follow the wall clock.
+    qputenv("TZ", "Europe/Warsaw");
+    tzset();
+}
+
+void TestHarmonogram::init()
+{
+    m_s = std::make_unique<Srodowisko>();
+}
+
+QStringList TestHarmonogram::zapisane() const
+{
+    QStringList wynik;
+    QSqlQuery q(m_s->baza->db());
+    q.exec(u"SELECT Data FROM Pomiary ORDER BY rowid"_qs);
+    while (q.next())
+        wynik << q.value(0).toString().mid(11);
+    return wynik;
+}
+
+void TestHarmonogram::nextReading_data()
+{
+    QTest::addColumn<int>("czest");
+    QTest::addColumn<QDateTime>("nastepny");
+    QTest::addColumn<QDateTime>("teraz");
+    QTest::addColumn<QDateTime>("wynik");
+    const QDateTime poczatek = WallClock::dateOrigin();
+    QTest::newRow("first reading 10:07:42") << 15 << poczatek << czas("2003-12-17 10:07:42")
+                                            << czas("2003-12-17 10:15:00");
+    QTest::newRow("read on the grid point") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00")
+                                            << czas("2003-12-17 10:30:00");
+    QTest::newRow("blocked 10:14 to 10:52") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:52:10")
+                                            << czas("2003-12-17 11:00:00");
+    QTest::newRow("two whole intervals late") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00")
+                                              << czas("2003-12-17 10:45:00");
+    QTest::newRow("grid from the date origin, not midnight") << 7 << poczatek << czas("2003-12-17 10:07:42")
+                                                             << czas("2003-12-17 10:10:00");
+    QTest::newRow("over midnight") << 60 << czas("2003-12-17 23:00:00") << czas("2003-12-17 23:59:59")
+                                   << czas("2003-12-18 00:00:00");
+    QTest::newRow("interval 0 reads every minute") << 0 << poczatek << czas("2003-12-17 10:07:42")
+                                                   << czas("2003-12-17 10:08:00");
+    QTest::newRow("negative interval reads every minute") << -5 << czas("2003-12-17 10:07:00")
+                                                          << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:08:00");
+}
+
+void TestHarmonogram::nextReading()
+{
+    QFETCH(int, czest);
+    QFETCH(QDateTime, nastepny);
+    QFETCH(QDateTime, teraz);
+    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, czest}});
+    m_s->wczytaj();
+    r().NastepnyOdczyt = nastepny;
+    m_s->zegar.czas = teraz.addSecs(3);  // the poll takes time; the grid counts from the tick
+    r().OkresowyOdczyt(teraz);
+    QTEST(r().NastepnyOdczyt, "wynik");
+    QCOMPARE(r().OstatniOdczyt, teraz);
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
+    QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(), teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
+}
+
+void TestHarmonogram::exactMultipleReadsTwice()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    r().NastepnyOdczyt = czas("2003-12-17 10:15:00");
+    for (const char* t : {"2003-12-17 10:45:00", "2003-12-17 10:45:01", "2003-12-17 10:45:02"})
+        r().OkresowyOdczyt(czas(t));
+    QCOMPARE(zapisane(), QStringList({"10:45:00", "10:45:01"}));
+    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:00:00"));
+}
+
+void TestHarmonogram::notDueDoesNothing()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
+    m_s->komunikator.wywolania.clear();
+    m_s->wizual.zdarzenia.clear();
+    r().OkresowyOdczyt(czas("2003-12-17 10:14:59"));
+    QVERIFY(m_s->komunikator.wywolania.isEmpty());
+    QVERIFY(m_s->wizual.zdarzenia.isEmpty());
+    QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:07:42"));
+    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
+    QCOMPARE(zapisane(), QStringList({"10:07:42", "10:15:00"}));
+    QCOMPARE(m_s->wizual.zdarzenia,
+             QStringList({"eOkresowyOdczyt(1,T)", "eNoweDane(1,O)", "eOkresowyOdczyt(1,F)"}));
+}
+
+void TestHarmonogram::failureReanchorsGrid()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, 5}});
+    m_s->wczytaj();
+    r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
+    // The regulator stays silent for six seconds of retries.
+    m_s->komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [this](std::span<quint8>, quint8) {
+        m_s->zegar.advance(6);
+        return false;
+    };
+    m_s->zegar.czas = czas("2003-12-17 10:15:00");
+    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
+    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 10:20:06"));
+    QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:15:00"));
+    QCOMPARE(zapisane(), QStringList({"10:07:42"}));
+
+    m_s->komunikator.odpowiedzi.erase(u"CZYTAJ32"_qs);
+    r().OkresowyOdczyt(czas("2003-12-17 10:20:05"));
+    QCOMPARE(zapisane().size(), 1);
+    for (const char* t : {"2003-12-17 10:20:06", "2003-12-17 10:35:06", "2003-12-17 10:50:07"})
+        r().OkresowyOdczyt(czas(t));
+    QCOMPARE(zapisane(), QStringList({"10:07:42", "10:20:06", "10:35:06", "10:50:07"}));
+    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:05:06"));
+}
+
+void TestHarmonogram::zeroRetryIntervalTriesAtNextTick()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1, {{u"awarCzest"_qs, 0}});
+    m_s->wczytaj();
+    m_s->komunikator.zawiedz(u"Czytaj_Diody"_qs);
+    r().OkresowyOdczyt(m_s->zegar.czas);
+    QCOMPARE(r().NastepnyOdczyt, m_s->zegar.czas);
+    m_s->komunikator.wywolania.clear();
+    m_s->zegar.advance(1);
+    r().OkresowyOdczyt(m_s->zegar.czas);
+    QCOMPARE(m_s->komunikator.wywolania, QStringList{u"CZYTAJ_DIODY:1:0"_qs});
+}
+
+void TestHarmonogram::lockStateReadAtFirstReading_data()
+{
+    QTest::addColumn<bool>("poprzedni");        // the regulator has an OstPomiar row
+    QTest::addColumn<bool>("pierwszyUdany");    // its first reading succeeds
+    QTest::addColumn<bool>("blokOdpowiada");
+    QTest::addColumn<int>("odczytyBlokady");
+    QTest::addColumn<bool>("zablokowany");
+    QTest::newRow("no previous reading") << false << true << true << 1 << true;
+    QTest::newRow("previous reading stored") << true << true << true << 0 << false;
+    QTest::newRow("first reading fails") << false << false << true << 0 << false;
+    QTest::newRow("lock read fails") << false << true << false << 1 << false;
+}
+
+void TestHarmonogram::lockStateReadAtFirstReading()
+{
+    QFETCH(bool, poprzedni);
+    QFETCH(bool, pierwszyUdany);
+    QFETCH(bool, blokOdpowiada);
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    if (poprzedni)
+        QVERIFY(QSqlQuery(m_s->baza->db())
+                    .exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny, Czas) VALUES (1, 5, '2003-12-16 23:45:00')"_qs));
+    m_s->wczytaj();
+    if (blokOdpowiada)
+        m_s->komunikator.bajt(u"Czytaj_blok"_qs, 0x61);
+    else
+        m_s->komunikator.zawiedz(u"Czytaj_blok"_qs);
+    if (!pierwszyUdany)
+        m_s->komunikator.zawiedz(u"czytaj"_qs);
+    r().OkresowyOdczyt(czas("2003-12-17 10:00:00"));
+    m_s->komunikator.odpowiedzi.erase(u"CZYTAJ"_qs);
+    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
+    r().OkresowyOdczyt(czas("2003-12-17 10:30:00"));
+
+    QTEST(int(m_s->komunikator.wywolania.count(u"CZYTAJ_BLOK:1:0"_qs)), "odczytyBlokady");
+    QTEST(r().Zablokowany, "zablokowany");
+    QCOMPARE(m_s->wizual.filtr(u"eBlokadaRegul"_qs).size(), r().Zablokowany ? 1 : 0);
+    if (r().Zablokowany)
+        QCOMPARE(m_s->wizual.zdarzenia.mid(0, 6),
+                 QStringList({"eOkresowyOdczyt(1,T)", "eNoweDane(1,O)", "eOkresowyOdczyt(1,F)",
+                              "eOkresowyOdczyt(1,T)", "eBlokadaRegul(1,T,F)", "eOkresowyOdczyt(1,F)"}));
+}
+
+void TestHarmonogram::wholeClockTimesAcrossDst_data()
+{
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<QStringList>("odczyty");
+    // Every 90 minutes on the wall clock: 01:30, 03:00, 04:30, whatever the clocks did between.
+    QTest::newRow("spring forward") << czas("2024-03-31 00:00:30")
+                                    << QStringList({"00:00:30", "01:30:30", "03:00:30", "04:30:30"});
+    QTest::newRow("fall back") << czas("2024-10-27 00:00:30")
+                               << QStringList({"00:00:30", "01:30:30", "03:00:30", "04:30:30"});
+}
+
+void TestHarmonogram::wholeClockTimesAcrossDst()
+{
+    QFETCH(QDateTime, start);
+    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 90}});
+    m_s->wczytaj();
+    m_s->zegar.czas = start;
+    // One tick a minute until 05:00 on the wall clock.
+    while (m_s->zegar.czas.time() < QTime(5, 0) && m_s->zegar.czas.date() == start.date()) {
+        r().OkresowyOdczyt(m_s->zegar.czas);
+        m_s->zegar.advance(60);
+    }
+    QTEST(zapisane(), "odczyty");
+}
+
+QTEST_GUILESS_MAIN(TestHarmonogram)
+#include "tst_harmonogram.moc"

@@ -1,0 +1,270 @@
+// Storage of a periodic reading: the Pomiary row with the energy of the period, the
+// regulator's OstPomiar row, and that a refused or interrupted write loses no energy.
+#include "TestSupport.h"
+#include "clRegulator.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+#include <QThread>
+
+namespace {
+struct Liczniki
+{
+    float czynny, bierny, pojemnosciowy;
+};
+} // namespace
+Q_DECLARE_METATYPE(Liczniki)
+
+class TestZapis : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_s.reset(); }
+
+    void energyOfPeriod_data();
+    void energyOfPeriod();
+    void ostPomiarRow();
+    void monitoringStoresNothing();
+    void refusedWrite_data();
+    void refusedWrite();
+    void killedWhileStoring();
+
+private:
+    clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
+    // A periodic reading 15 minutes after the previous one whose apparent energy count is given.
+    void odczyt(quint32 pozorna);
+    QVariantList wiersz(const QString& sql) const;
+
+    std::unique_ptr<Srodowisko> m_s;
+};
+
+void TestZapis::init()
+{
+    m_s = std::make_unique<Srodowisko>();
+}
+
+QVariantList TestZapis::wiersz(const QString& sql) const
+{
+    QSqlQuery q(m_s->baza->db());
+    QVariantList wynik;
+    if (q.exec(sql) && q.next()) {
+        for (int i = 0; i < q.record().count(); ++i)
+            wynik << q.value(i);
+    }
+    return wynik;
+}
+
+void TestZapis::odczyt(quint32 pozorna)
+{
+    m_s->komunikator.blok(BlokPomiaru{.pozorna = pozorna, .bierna = qint32(pozorna / 2)}.bajty());
+    m_s->zegar.advance(900);
+    r().OkresowyOdczyt(m_s->zegar.czas);
+}
+
+void TestZapis::energyOfPeriod_data()
+{
+    QTest::addColumn<Liczniki>("poprzednie");
+    QTest::addColumn<Liczniki>("biezace");
+    QTest::addColumn<Liczniki>("energia");
+    QTest::addColumn<float>("tgFiOkres");
+    QTest::newRow("first reading") << Liczniki{0, 0, 0} << Liczniki{100, 40, -10} << Liczniki{0, 0, 0} << 9.999f;
+    QTest::newRow("differences") << Liczniki{100, 40, -10} << Liczniki{110.5f, 45.5f, -12} << Liczniki{10.5f, 5.5f, -2}
+                                 << 5.5f / 10.5f;
+    QTest::newRow("counters reset") << Liczniki{100, 40, -10} << Liczniki{50, 20, -5} << Liczniki{-50, -20, 5} << 0.4f;
+    QTest::newRow("no active energy") << Liczniki{100, 40, -10} << Liczniki{100, 45, -10} << Liczniki{0, 5, 0}
+                                      << 9.999f;
+    QTest::newRow("no previous capacitive counter") << Liczniki{100, 40, 0} << Liczniki{110, 45, -3}
+                                                    << Liczniki{10, 5, 0} << 0.5f;
+}
+
+void TestZapis::energyOfPeriod()
+{
+    QFETCH(Liczniki, poprzednie);
+    QFETCH(Liczniki, biezace);
+    QFETCH(Liczniki, energia);
+    m_s->dodajRegulator(u"R1"_qs, 9);
+    m_s->wczytaj();
+    clRegulator& reg = r();
+    reg.PopPradCzynny = poprzednie.czynny;
+    reg.PopPradBiernSr = poprzednie.bierny;
+    reg.PopPradBiernPojSr = poprzednie.pojemnosciowy;
+    reg.PradCzynny = biezace.czynny;
+    reg.PradBiernSr = biezace.bierny;
+    reg.PradBiernPojSr = biezace.pojemnosciowy;
+    reg.TimerU = 16777215;
+    reg.Napiecie = 401;
+    reg.PradBierny = 12.5;
+    reg.PradCalk = -2;
+    reg.Okres = 49.75;
+    reg.OstatniOdczyt = QDateTime(QDate(2003, 12, 17), QTime(10, 15));
+    reg.ZapiszDaneDB();
+
+    QCOMPARE(wiersz(u"SELECT Adres, EnCzynna, EnBiernaCalk, EnBiernaPoj, Napiecie, PradBierny, PradCalk, "
+                    "Czestotliwosc, Data FROM Pomiary"_qs),
+             QVariantList({9, energia.czynny, energia.bierny, energia.pojemnosciowy, 401.0, 12.5, -2.0, 49.75,
+                           "2003-12-17 10:15:00"}));
+    QCOMPARE(wiersz(u"SELECT Adres, PopPradCzynny, PopPradBiernSr, PopPradBiernPojSr, PopTimerU, Czas "
+                    "FROM OstPomiar"_qs),
+             QVariantList({9, biezace.czynny, biezace.bierny, biezace.pojemnosciowy, 16777215,
+                           "2003-12-17 10:15:00"}));
+    QTEST(reg.TgFiOkres, "tgFiOkres");
+    QCOMPARE(reg.PopPradCzynny, biezace.czynny);
+    QCOMPARE(reg.PopPradBiernSr, biezace.bierny);
+    QCOMPARE(reg.PopPradBiernPojSr, biezace.pojemnosciowy);
+    QCOMPARE(reg.popTimerU, 16777215);
+    QVERIFY(m_s->komunikaty.teksty.isEmpty());
+}
+
+void TestZapis::ostPomiarRow()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->dodajRegulator(u"R2"_qs, 2);
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny) VALUES (7, 3)"_qs));
+    m_s->wczytaj();
+    r(1).PradCzynny = 11;
+    r(1).ZapiszDaneDB();
+    QCOMPARE(m_s->liczWiersze(u"OstPomiar"_qs), 2);
+    r(1).PradCzynny = 12;
+    r(1).ZapiszDaneDB();
+    r(2).PradCzynny = 21;
+    r(2).ZapiszDaneDB();
+    QCOMPARE(m_s->liczWiersze(u"OstPomiar"_qs), 3);
+    QCOMPARE(wiersz(u"SELECT group_concat(Adres || '=' || PopPradCzynny, ' ') FROM OstPomiar"_qs),
+             QVariantList{u"7=3.0 1=12.0 2=21.0"_qs});
+}
+
+void TestZapis::monitoringStoresNothing()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    odczyt(1000000);
+    const float pierwszy = r().PradCzynny;
+    m_s->komunikator.blok(BlokPomiaru{.pozorna = 1500000}.bajty());
+    QVERIFY(r().WczytajStanRegul(m_s->zegar.czas));
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
+    QCOMPARE(r().PopPradCzynny, pierwszy);
+    odczyt(2000000);
+    QCOMPARE(m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toFloat(),
+             r().PradCzynny - pierwszy);
+}
+
+void TestZapis::refusedWrite_data()
+{
+    QTest::addColumn<QString>("awaria");
+    QTest::addColumn<QString>("komunikat");
+    QTest::newRow("read-only database") << "tylko odczyt"
+                                        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'";
+    QTest::newRow("locked beyond the busy time-out") << "blokada" << "Błąd zapisu do bazy danych nr  5\r'database is locked'";
+    QTest::newRow("full disk") << "pelny dysk" << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'";
+}
+
+void TestZapis::refusedWrite()
+{
+    QFETCH(QString, awaria);
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    QSqlDatabase db = m_s->baza->db();
+    QSqlQuery q(db);
+    const QString inne = QStringLiteral("blokujace-") + QTest::currentDataTag();
+    quint32 licznik = 1000000;
+    odczyt(licznik);
+    const float pierwszy = r().PradCzynny;
+    odczyt(licznik += 20000);
+
+    if (awaria == u"tylko odczyt"_qs) {
+        QVERIFY(q.exec(u"PRAGMA query_only = ON"_qs));
+    } else if (awaria == u"blokada"_qs) {
+        QVERIFY(q.exec(u"PRAGMA busy_timeout = 50"_qs));
+        QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
+        b.setDatabaseName(m_s->plik());
+        QVERIFY(b.open() && QSqlQuery(b).exec(u"BEGIN IMMEDIATE"_qs));
+    } else {
+        QVERIFY(q.exec(u"PRAGMA page_count"_qs) && q.next());
+        QVERIFY(q.exec(u"PRAGMA max_page_count = "_qs + q.value(0).toString()));
+    }
+
+    // The poll goes on; every refused reading is reported once and stores nothing. A full disk
+    // refuses only once the last page is full.
+    const int wiersze = m_s->liczWiersze(u"Pomiary"_qs);
+    const float zapisany = r().PopPradCzynny;
+    int odmowy = 0;
+    for (int i = 0; i < 500 && odmowy < 3; ++i) {
+        const QDateTime nastepny = r().NastepnyOdczyt;
+        odczyt(licznik += 20000);
+        QVERIFY(r().NastepnyOdczyt > nastepny);
+        if (!m_s->komunikaty.teksty.isEmpty())
+            ++odmowy;
+        else
+            QCOMPARE(awaria, u"pelny dysk"_qs);
+        if (odmowy > 0) {
+            QCOMPARE(m_s->komunikaty.teksty.size(), odmowy);
+            QTEST(m_s->komunikaty.teksty.last(), "komunikat");
+            QCOMPARE(m_s->komunikaty.tytuly.last(), u"Kalbor"_qs);
+            QCOMPARE(m_s->wizual.filtr(u"eZapisDB"_qs).size(), odmowy);
+        }
+    }
+    QCOMPARE(odmowy, 3);
+    const int poOdmowach = m_s->liczWiersze(u"Pomiary"_qs);
+    QVERIFY(awaria == u"pelny dysk"_qs || poOdmowach == wiersze);
+    QCOMPARE(m_s->wartosc(u"SELECT PopPradCzynny FROM OstPomiar"_qs).toFloat(), r().PopPradCzynny);
+    QVERIFY(awaria == u"pelny dysk"_qs || r().PopPradCzynny == zapisany);
+
+    if (awaria == u"tylko odczyt"_qs) {
+        QVERIFY(q.exec(u"PRAGMA query_only = OFF"_qs));
+    } else if (awaria == u"blokada"_qs) {
+        QSqlDatabase::database(inne).close();
+        QSqlDatabase::removeDatabase(inne);
+    } else {
+        QVERIFY(q.exec(u"PRAGMA max_page_count = 1000000"_qs));
+    }
+    odczyt(licznik += 20000);
+    QCOMPARE(m_s->komunikaty.teksty.size(), 3);
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + 1);
+    // The row after the outage carries the energy of the whole outage.
+    const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
+    QVERIFY2(qAbs(suma - (r().PradCzynny - pierwszy)) < 0.01,
+             qPrintable(QStringLiteral("%1 != %2").arg(suma).arg(r().PradCzynny - pierwszy)));
+    QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+}
+
+void TestZapis::killedWhileStoring()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->dodajRegulator(u"R2"_qs, 2);
+    QRandomGenerator los(20031217);
+    for (int zabicie = 0; zabicie < 60; ++zabicie) {
+        QProcess p;
+        p.start(QStringLiteral(ZAPIS_PETLA), {m_s->plik()});
+        QVERIFY2(p.waitForReadyRead(10000), qPrintable(p.readAllStandardError()));
+        QCOMPARE(p.readLine().trimmed(), QByteArray("gotowy"));
+        QThread::usleep(los.bounded(100, 30000));
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    }
+
+    QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    QSqlQuery q(m_s->baza->db());
+    QVERIFY(q.exec(u"SELECT o.Adres, o.PopPradCzynny, o.PopPradBiernSr, count(*), sum(p.EnCzynna), "
+                   "sum(p.EnBiernaCalk) FROM OstPomiar o JOIN Pomiary p ON p.Adres = o.Adres GROUP BY o.Adres"_qs));
+    int regulatory = 0;
+    while (q.next()) {
+        ++regulatory;
+        const double czynny = q.value(1).toDouble(), bierny = q.value(2).toDouble();
+        const int wiersze = q.value(3).toInt();
+        QVERIFY2(wiersze > 20, "the loop hardly ever stored");
+        // Each reading moves the counters on by 1.5 and 0.5 from the last stored ones.
+        QCOMPARE(wiersze, qRound((czynny - 1000.0) / 1.5) + 1);
+        QCOMPARE(q.value(4).toDouble(), czynny - 1000.0);
+        QCOMPARE(q.value(5).toDouble(), bierny - 500.0);
+    }
+    QCOMPARE(regulatory, 2);
+}
+
+QTEST_GUILESS_MAIN(TestZapis)
+#include "tst_zapis.moc"

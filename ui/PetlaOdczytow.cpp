@@ -1,0 +1,63 @@
+#include "PetlaOdczytow.h"
+
+#include "Clock.h"
+#include "IWizual.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsBD.h"
+#include "clsKolejka.h"
+#include "colRegulatory.h"
+
+#include <exception>
+
+PetlaOdczytow::PetlaOdczytow(Uslugi& uslugi, QObject* parent) : QObject(parent), m_uslugi(uslugi)
+{
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kOkresMs);
+    connect(&m_timer, &QTimer::timeout, this, &PetlaOdczytow::Takt);
+}
+
+void PetlaOdczytow::Takt()
+{
+    m_timer.stop();
+    m_trwaTakt = true;
+    m_teraz = m_uslugi.zegar->now();
+    emit czas(m_uslugi.zegar->now().toString(QStringLiteral("hh:mm:ss")));
+    odczytyOkresowe();
+    krok(QStringLiteral("polecenie operatora"), {}, [this] { m_uslugi.oKolejka->Wykonaj(); });
+    monitoring();
+    m_timer.start();
+    m_trwaTakt = false;
+    emit taktZakonczony();
+}
+
+void PetlaOdczytow::odczytyOkresowe()
+{
+    for (clRegulator& r : *m_uslugi.oRegulatory) {
+        if (r.aktywny)
+            krok(QStringLiteral("odczyt okresowy"), r.Kod, [&] { r.OkresowyOdczyt(m_teraz); });
+    }
+}
+
+void PetlaOdczytow::monitoring()
+{
+    for (clRegulator& r : *m_uslugi.oRegulatory) {
+        if (!r.Monitoring)
+            continue;
+        m_uslugi.oWizual->eMonitoring(r.Id, true);
+        krok(QStringLiteral("monitoring"), r.Kod, [&] { r.WczytajStanRegul(m_teraz); });
+        m_uslugi.oWizual->eMonitoring(r.Id, false);
+    }
+}
+
+void PetlaOdczytow::krok(const QString& opis, const QString& kodRegulatora, const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        m_uslugi.oBD->ZapiszDoLoga(
+            QStringLiteral("Błąd pętli odczytów (%1): %2").arg(opis, QString::fromUtf8(e.what())),
+            QStringLiteral("B"), QStringLiteral("K"), kodRegulatora);
+    }
+}

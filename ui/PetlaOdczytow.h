@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class clRegulator;
+struct Uslugi;
+
+// The main loop (the main window's Timer1): each tick writes the clock, runs the due periodic
+// readings, one queued operator command and the monitoring readings. The timer is off while a
+// tick runs and re-armed at its end, so ticks never overlap even though serial waits inside a
+// tick let other window events run; a tick starts 100 ms after the previous one ended.
+class PetlaOdczytow : public QObject
+{
+    Q_OBJECT
+  public:
+    static constexpr int kOkresMs = 100;
+
+    explicit PetlaOdczytow(Uslugi& uslugi, QObject* parent = nullptr);
+
+    // Timer1.Enabled.
+    void Wlacz() { m_timer.start(); }
+    void Wylacz() { m_timer.stop(); }
+    bool Wlaczona() const { return m_timer.isActive(); }
+    bool TrwaTakt() const { return m_trwaTakt; }
+
+    // Timer1_Timer. A step that fails in a way its own operation does not handle is written
+    // to the event log; the tick goes on and the timer is re-armed all the same.
+    void Takt();
+
+  signals:
+    // The clock text "hh:mm:ss" of this tick.
+    void czas(const QString& tekst);
+    // After the timer has been re-armed; the window may now do what it put off during the tick.
+    void taktZakonczony();
+
+  private:
+    void odczytyOkresowe();
+    void monitoring();
+    void krok(const QString& opis, const QString& kodRegulatora, const std::function<void()>& f);
+
+    Uslugi& m_uslugi;
+    QTimer m_timer;
+    QDateTime m_teraz; // one time for every reading of a tick
+    bool m_trwaTakt = false;
+};

@@ -1,0 +1,108 @@
+#include "StartUp.h"
+
+#include "Clock.h"
+#include "Dzwieki.h"
+#include "IkonyGlowne.h"
+#include "Komunikator.h"
+#include "KomunikatyOkien.h"
+#include "PetlaOdczytow.h"
+#include "PortQt.h"
+#include "RejestrAlarmow.h"
+#include "WczytajRegulatory.h"
+#include "clComm.h"
+#include "clsBD.h"
+#include "clsFunkcje.h"
+#include "clsKolejka.h"
+#include "clsWizual.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+#include "fmAlarmyN.h"
+#include "fmGlowny.h"
+#include "fmLogin.h"
+#include "frmSplash.h"
+
+// Every showing of the login is a fresh window over the main window.
+class StartUp::Logowanie final : public OknoLogowania
+{
+  public:
+    explicit Logowanie(StartUp& s) : m_s(s) {}
+    void PokazModalnie() override
+    {
+        fmLogin okno(m_s.m_uslugi, m_s.m_glowny.get());
+        okno.PokazModalnie();
+    }
+
+  private:
+    StartUp& m_s;
+};
+
+StartUp::StartUp()
+    : m_app(std::make_unique<clsoApp>(m_uslugi)), m_comm(std::make_unique<clComm>(m_uslugi)),
+      m_komunikator(std::make_unique<Komunikator>(m_uslugi)), m_dzwieki(std::make_unique<Dzwieki>())
+{
+    m_wizual = std::make_unique<clsWizual>(m_uslugi, *m_dzwieki);
+    m_regulatory = std::make_unique<colRegulatory>(m_uslugi);
+    m_funkcje = std::make_unique<clsFunkcje>(*m_app);
+    m_kolejka = std::make_unique<clsKolejka>(m_uslugi);
+    m_bd = std::make_unique<clsBD>(m_uslugi);
+    m_rejestr = std::make_unique<RejestrAlarmow>(m_uslugi);
+    m_zegar = std::make_unique<SystemClock>();
+    m_port = std::make_unique<PortQt>();
+    m_komunikaty = std::make_unique<KomunikatyOkien>();
+    m_logowanie = std::make_unique<Logowanie>(*this);
+
+    m_uslugi.oApp = m_app.get();
+    m_uslugi.oComm = m_comm.get();
+    m_uslugi.oKomunikator = m_komunikator.get();
+    m_uslugi.oWizual = m_wizual.get();
+    m_uslugi.oRegulatory = m_regulatory.get();
+    m_uslugi.oFunkcje = m_funkcje.get();
+    m_uslugi.oKolejka = m_kolejka.get();
+    m_uslugi.oBD = m_bd.get();
+    m_uslugi.cnBaza = &m_baza;
+    m_uslugi.rejestr = m_rejestr.get();
+    m_uslugi.komunikaty = m_komunikaty.get();
+    m_uslugi.logowanie = m_logowanie.get();
+    m_uslugi.zegar = m_zegar.get();
+    m_comm->UstawPort(m_port.get());
+}
+
+StartUp::~StartUp()
+{
+    // The windows are children of nothing here and go first; the services they use stay
+    // until then.
+    m_glowny.reset();
+    m_splash.reset();
+}
+
+int StartUp::Uruchom(const QString& plikBazy)
+{
+    m_splash = std::make_unique<frmSplash>();
+    m_splash->show();
+    m_splash->repaint();
+    m_splash->UstawPostep(QStringLiteral("Otwieram bazę danych i wczytuje regulatory..."));
+
+    const QString blad = m_baza.Otworz(plikBazy);
+    if (!blad.isEmpty()) {
+        m_splash.reset();
+        m_uslugi.komunikaty->Pokaz(blad, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
+        return kBladBazy;
+    }
+    WczytajRegulatory(m_uslugi);
+
+    otworzOkna();
+    m_splash.reset();
+    m_glowny->Timer1().Wlacz();
+    return 0;
+}
+
+// The main window first (its load opens the port), then the windows open for the whole run.
+void StartUp::otworzOkna()
+{
+    m_glowny = std::make_unique<fmGlowny>(m_uslugi, *m_port);
+    m_wizual->Cele().glowne = m_glowny.get();
+    m_komunikaty->UstawRodzica(m_glowny.get());
+    m_glowny->Zaladuj();
+    m_glowny->show();
+    fmAlarmyN::OtworzW(m_glowny->Obszar(), m_uslugi, IkonyGlowne::obraz(QStringLiteral("blysk1")));
+}

@@ -1,0 +1,195 @@
+#include "fmGlowny.h"
+
+#include "Baza.h"
+#include "IWizual.h"
+#include "IkonyGlowne.h"
+#include "Interfaces.h"
+#include "PetlaOdczytow.h"
+#include "PoleStanu.h"
+#include "PortQt.h"
+#include "Twipy.h"
+#include "Uslugi.h"
+#include "clsBD.h"
+#include "clsoApp.h"
+#include "frmOptions.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+struct OpisPanelu
+{
+    const char* podpowiedz;
+    int szerokoscTwipy; // 0: panel 1 takes the remaining width, panel 5 fits its contents
+};
+
+constexpr OpisPanelu kPanele[] = {
+    {"Aktualny stan Kalbora", 0}, {"Monitoring", 1940}, {"Alarmy", 529},
+    {"Komunikacja", 529},         {"Tryb pracy", 0},    {"Aktualny czas", 1411},
+};
+
+} // namespace
+
+fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
+    : QMainWindow(parent), m_uslugi(uslugi), m_port(port), m_obszar(new QMdiArea(this)),
+      m_petla(new PetlaOdczytow(uslugi, this))
+{
+    setWindowTitle(kTytulAplikacji);
+    setWindowIcon(IkonyGlowne::obraz(QStringLiteral("Regul")));
+    setCentralWidget(m_obszar);
+    resize(1024, 720);
+    WybierzPort = [this] {
+        frmOptions opcje(m_uslugi, this);
+        opcje.exec();
+    };
+    createStatusBar();
+    createTimers();
+    connect(m_petla, &PetlaOdczytow::czas, this, &fmGlowny::pokazCzas);
+    connect(m_petla, &PetlaOdczytow::taktZakonczony, this, [this] {
+        if (m_zamkniecieZatwierdzone)
+            close();
+    });
+}
+
+fmGlowny::~fmGlowny() = default;
+
+void fmGlowny::createStatusBar()
+{
+    for (size_t i = 0; i < m_panele.size(); ++i) {
+        auto* pole = new PoleStanu(statusBar());
+        pole->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        pole->setToolTip(QString::fromUtf8(kPanele[i].podpowiedz));
+        if (kPanele[i].szerokoscTwipy > 0)
+            pole->setFixedWidth(twipyNaPiksele(kPanele[i].szerokoscTwipy, this));
+        if (i == 0)
+            statusBar()->addWidget(pole, 1);
+        else
+            statusBar()->addPermanentWidget(pole);
+        m_panele[i] = pole;
+    }
+    statusBar()->setSizeGripEnabled(false);
+    UstawTekstPanelu(PanelStanu::Stan, QStringLiteral("Stan"));
+    UstawTekstPanelu(PanelStanu::TrybPracy, QStringLiteral("normalny"));
+    UstawTekstPanelu(PanelStanu::Monitoring, QStringLiteral("Monitoring"));
+    UstawObrazPanelu(PanelStanu::Monitoring, IkonyGlowne::ImageList1(IkonyGlowne::kWskaznikWolny));
+    UstawObrazPanelu(PanelStanu::Komunikacja, IkonyGlowne::ImageList1(IkonyGlowne::kWskaznikWolny));
+}
+
+void fmGlowny::createTimers()
+{
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(1000);
+    connect(m_timer2, &QTimer::timeout, this, &fmGlowny::Timer2_Timer);
+    // Runs from the start, silent until an alarm is active.
+    m_timer3 = new QTimer(this);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    m_timer3->setInterval(3000);
+    connect(m_timer3, &QTimer::timeout, this, &fmGlowny::Timer3_Timer);
+    m_timer3->start();
+}
+
+void fmGlowny::Zaladuj()
+{
+    otworzPort();
+    m_uslugi.oApp->Znakdaty = QStringLiteral("#");
+    m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Start aplikacji"), QStringLiteral("N"), QStringLiteral("L"),
+                               {});
+}
+
+// There is no way out but a port that opens: the program cannot supervise without its line.
+void fmGlowny::otworzPort()
+{
+    for (;;) {
+        m_uslugi.oApp->WczytajOpcje();
+        const QString blad = m_port.Otworz(m_uslugi.oApp->UrzadzeniePortu());
+        if (blad.isEmpty())
+            return;
+        m_uslugi.komunikaty->Pokaz(QStringLiteral("Błąd otwarcia portu szeregowego: ") + blad + u'\r' +
+                                       QStringLiteral("Proszę zmienić nr portu."),
+                                   kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
+        WybierzPort();
+    }
+}
+
+void fmGlowny::UstawTekstPanelu(PanelStanu panel, const QString& tekst)
+{
+    m_panele[size_t(panel) - 1]->UstawTekst(tekst);
+}
+
+void fmGlowny::UstawObrazPanelu(PanelStanu panel, const QPixmap& obraz)
+{
+    m_panele[size_t(panel) - 1]->UstawObraz(obraz);
+}
+
+void fmGlowny::UstawMiganieAlarmu(bool wlacz)
+{
+    // Re-enabling a running timer would restart its interval and hold the blink.
+    if (wlacz != m_timer2->isActive())
+        wlacz ? m_timer2->start() : m_timer2->stop();
+}
+
+void fmGlowny::UstawPowtarzanieAlarmu(bool wlacz)
+{
+    if (wlacz != m_timer3->isActive())
+        wlacz ? m_timer3->start() : m_timer3->stop();
+}
+
+void fmGlowny::Timer2_Timer()
+{
+    if (m_uslugi.oApp->IloscAktywnychAlarmow <= 0)
+        return;
+    const bool pokazany = Panel(PanelStanu::Alarmy).maObraz();
+    UstawObrazPanelu(PanelStanu::Alarmy, pokazany ? QPixmap() : IkonyGlowne::obraz(QStringLiteral("blysk")));
+}
+
+void fmGlowny::Timer3_Timer()
+{
+    if (m_uslugi.oApp->IloscAktywnychAlarmow > 0)
+        m_uslugi.oWizual->GrajDzwiek(QStringLiteral("alarm.wav"));
+}
+
+void fmGlowny::pokazCzas(const QString& czas)
+{
+    if (Panel(PanelStanu::Czas).tekst() != czas)
+        UstawTekstPanelu(PanelStanu::Czas, czas);
+}
+
+bool fmGlowny::pytajOZakonczenie()
+{
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Koniec programu"),
+                        QStringLiteral("Czy zakończyć działanie programu Kalbor?"),
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
+    return pytanie.exec() == QMessageBox::Ok;
+}
+
+void fmGlowny::closeEvent(QCloseEvent* event)
+{
+    if (!m_zamkniecieZatwierdzone && !pytajOZakonczenie()) {
+        event->ignore();
+        return;
+    }
+    m_zamkniecieZatwierdzone = true;
+    // The running tick still uses the port, the database and the regulators.
+    if (m_petla->TrwaTakt()) {
+        event->ignore();
+        return;
+    }
+    Unload();
+    event->accept();
+}
+
+void fmGlowny::Unload()
+{
+    m_petla->Wylacz();
+    m_timer2->stop();
+    m_timer3->stop();
+    m_port.Zamknij();
+    m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zatrzymanie aplikacji"), QStringLiteral("N"),
+                               QStringLiteral("L"), {});
+    m_uslugi.cnBaza->Zamknij();
+}

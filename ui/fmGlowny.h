@@ -1,0 +1,69 @@
+#pragma once
+
+#include "CeleWizual.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class PetlaOdczytow;
+class PoleStanu;
+class PortQt;
+class QMdiArea;
+class QTimer;
+struct Uslugi;
+
+// The program's frame window "Kalbor": the area of the child windows, the status bar that the
+// notification object writes, the main loop (Timer1), the blinking alarm icon (Timer2) and the
+// repeated alarm sound (Timer3). It opens the serial port at load and closes the port and the
+// database when the operator ends the program.
+class fmGlowny : public QMainWindow, public OknoGlowneWizual
+{
+    Q_OBJECT
+  public:
+    fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent = nullptr);
+    ~fmGlowny() override;
+
+    // The window's load: opens the serial port, offering the options after every failure until
+    // a port opens, then sets the SQL date delimiter and records the start in the event log.
+    void Zaladuj();
+    // The options dialog of the port loop, shown modally; the next attempt reads the settings
+    // again, so a port saved there is tried at once.
+    std::function<void()> WybierzPort;
+
+    QMdiArea* Obszar() const { return m_obszar; }
+    PetlaOdczytow& Timer1() const { return *m_petla; }
+    const PoleStanu& Panel(PanelStanu panel) const { return *m_panele[size_t(panel) - 1]; }
+
+    void UstawTekstPanelu(PanelStanu panel, const QString& tekst) override;
+    void UstawObrazPanelu(PanelStanu panel, const QPixmap& obraz) override;
+    void UstawMiganieAlarmu(bool wlacz) override;
+    void UstawPowtarzanieAlarmu(bool wlacz) override;
+
+    // Timer2: shows or hides the alarm icon while an alarm is active.
+    void Timer2_Timer();
+    // Timer3: the alarm sound while an alarm is active.
+    void Timer3_Timer();
+
+  protected:
+    // Asks before closing, whatever starts it; a close accepted during a tick of the main loop
+    // is carried out when the tick has ended.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createStatusBar();
+    void createTimers();
+    void otworzPort();
+    void pokazCzas(const QString& czas);
+    bool pytajOZakonczenie();
+    void Unload();
+
+    Uslugi& m_uslugi;
+    PortQt& m_port;
+    QMdiArea* m_obszar;
+    std::array<PoleStanu*, 6> m_panele{};
+    PetlaOdczytow* m_petla;
+    QTimer* m_timer2 = nullptr;
+    QTimer* m_timer3 = nullptr;
+    bool m_zamkniecieZatwierdzone = false;
+};

@@ -1,0 +1,16 @@
+// Kalbor: supervisory workstation for reactive-power compensation regulators. Runs in the
+// working directory, which holds the database file kalbor.mdb and the wave files.
+#include "StartUp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalbor"));
+    StartUp start;
+    const int status = start.Uruchom();
+    if (status != 0)
+        return status;
+    return QApplication::exec();
+}
