@@ -20,7 +20,7 @@ public:
 class Komunikaty
 {
 public:
-    enum class Ikona { Brak, Informacja, Krytyczna };
+    enum class Ikona { Brak, Informacja, Ostrzezenie, Krytyczna };
     virtual ~Komunikaty() = default;
     virtual void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
 };

@@ -1,8 +1,9 @@
 #include "IkonyGlowne.h"
 
+#include "ObrazSvg.h"
+
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 // The pictures live in this static library's resources, which the linker keeps only when
 // registered explicitly.
@@ -43,18 +44,7 @@ QPixmap narysuj(const char* plik)
 {
     static const bool zarejestrowane = (zarejestrujObrazy(), true);
     Q_UNUSED(zarejestrowane);
-    const QString nazwa = QStringLiteral(":/glowny/%1.svg").arg(QLatin1String(plik));
-    QPixmap obraz;
-    if (QPixmapCache::find(nazwa, &obraz))
-        return obraz;
-    obraz = QPixmap(kRozmiar, kRozmiar);
-    obraz.fill(Qt::transparent);
-    QSvgRenderer svg(nazwa);
-    QPainter p(&obraz);
-    svg.render(&p);
-    p.end();
-    QPixmapCache::insert(nazwa, obraz);
-    return obraz;
+    return obrazSvg(QStringLiteral(":/glowny/%1.svg").arg(QLatin1String(plik)), QSize(kRozmiar, kRozmiar));
 }
 
 QPixmap zListy(int lista, int indeks)

@@ -8,6 +8,8 @@ QMessageBox::Icon ikonaOkna(Komunikaty::Ikona ikona)
     switch (ikona) {
     case Komunikaty::Ikona::Informacja:
         return QMessageBox::Information;
+    case Komunikaty::Ikona::Ostrzezenie:
+        return QMessageBox::Warning;
     case Komunikaty::Ikona::Krytyczna:
         return QMessageBox::Critical;
     case Komunikaty::Ikona::Brak:

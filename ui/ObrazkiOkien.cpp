@@ -1,7 +1,6 @@
 #include "ObrazkiOkien.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ObrazSvg.h"
 
 // The resources of a static library are registered by its user, outside any namespace.
 static void zarejestrujObrazkiOkien()
@@ -17,12 +16,7 @@ namespace {
 QPixmap narysuj(const QString& plik, QSize rozmiar)
 {
     zarejestrujObrazkiOkien();
-    QPixmap pixmap(rozmiar);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(plik);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    return obrazSvg(plik, rozmiar);
 }
 } // namespace
 

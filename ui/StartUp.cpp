@@ -5,7 +5,9 @@
 #include "IkonyGlowne.h"
 #include "Komunikator.h"
 #include "KomunikatyOkien.h"
+#include "MenuGlowne.h"
 #include "PetlaOdczytow.h"
+#include "PrzelaczanieOkien.h"
 #include "PortQt.h"
 #include "RejestrAlarmow.h"
 #include "WczytajRegulatory.h"
@@ -19,6 +21,9 @@
 #include "fmAlarmyN.h"
 #include "fmGlowny.h"
 #include "fmLogin.h"
+#include "fmRegulatory.h"
+#include "fmpanel.h"
+#include "frmDane.h"
 #include "frmSplash.h"
 
 // Every showing of the login is a fresh window over the main window.
@@ -96,13 +101,20 @@ int StartUp::Uruchom(const QString& plikBazy)
     return 0;
 }
 
-// The main window first (its load opens the port), then the windows open for the whole run.
+// The main window first (its load opens the port), then the windows open for the whole run:
+// the regulator tree, then the current alarms.
 void StartUp::otworzOkna()
 {
     m_glowny = std::make_unique<fmGlowny>(m_uslugi, *m_port);
     m_wizual->Cele().glowne = m_glowny.get();
+    m_wizual->Cele().menu = &m_glowny->Menu();
+    PrzelaczanieOkien& okna = m_glowny->Menu().Okna();
+    okna.TworzPanel = [this, &okna] { return new fmpanel(m_uslugi, *m_wizual, okna); };
+    okna.TworzDane = [this, &okna] { return new frmDane(m_uslugi, *m_wizual, okna); };
     m_komunikaty->UstawRodzica(m_glowny.get());
     m_glowny->Zaladuj();
     m_glowny->show();
+    fmRegulatory* drzewo = fmRegulatory::OtworzW(m_glowny->Obszar(), m_uslugi, *m_wizual);
+    drzewo->PokazMenu = [this](MenuPodreczne menu) { m_glowny->Menu().PokazPodreczne(menu); };
     fmAlarmyN::OtworzW(m_glowny->Obszar(), m_uslugi, IkonyGlowne::obraz(QStringLiteral("blysk1")));
 }

@@ -2,25 +2,19 @@
 
 #include "Dzwieki.h"
 #include "IkonyGlowne.h"
-#include "TextFormat.h"
+#include "ObrazkiDrzewa.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
+#include "fmRegulatory.h"
 
 namespace {
-// Pictures of the regulator tree's image list.
-constexpr int kObrazRegulatora = 2;
-constexpr int kObrazZablokowanego = 4;
-constexpr int kObrazStopniaWl = 5;
-constexpr int kObrazStopniaWyl = 6;
+constexpr int kObrazRegulatora = ObrazkiDrzewa::kRegulator;
+constexpr int kObrazZablokowanego = ObrazkiDrzewa::kZablokowany;
+constexpr int kObrazStopniaWl = ObrazkiDrzewa::kStopienWl;
+constexpr int kObrazStopniaWyl = ObrazkiDrzewa::kStopienWyl;
 constexpr int kStopnie = 9;
-
-QString kluczStopnia(const QString& kod, int n)
-{
-    // The tree builds the same key with the same conversion: "KB-01_b 3".
-    return kod + QStringLiteral("_b") + TextFormat::plain(n);
-}
 } // namespace
 
 clRegulator& clsWizual::regulator(int nr) const
@@ -145,7 +139,7 @@ void clsWizual::wezlyRegulatora(const clRegulator& r)
     if (d.ObrazWezla(r.Kod) != obraz)
         d.UstawObrazWezla(r.Kod, obraz);
     for (int n = 1; n <= kStopnie; ++n) {
-        const QString klucz = kluczStopnia(r.Kod, n);
+        const QString klucz = fmRegulatory::KluczStopnia(r.Kod, n);
         const bool wl = r.SprawdzStanDiody(quint8(n - 1));
         const int obrazStopnia = wl ? kObrazStopniaWl : kObrazStopniaWyl;
         if (d.ObrazWezla(klucz) != obrazStopnia) {

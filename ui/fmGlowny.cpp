@@ -4,6 +4,7 @@
 #include "IWizual.h"
 #include "IkonyGlowne.h"
 #include "Interfaces.h"
+#include "MenuGlowne.h"
 #include "PetlaOdczytow.h"
 #include "PoleStanu.h"
 #include "PortQt.h"
@@ -36,7 +37,7 @@ constexpr OpisPanelu kPanele[] = {
 
 fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
     : QMainWindow(parent), m_uslugi(uslugi), m_port(port), m_obszar(new QMdiArea(this)),
-      m_petla(new PetlaOdczytow(uslugi, this))
+      m_menu(new MenuGlowne(uslugi, *this, *m_obszar)), m_petla(new PetlaOdczytow(uslugi, this))
 {
     setWindowTitle(kTytulAplikacji);
     setWindowIcon(IkonyGlowne::obraz(QStringLiteral("Regul")));

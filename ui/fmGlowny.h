@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class MenuGlowne;
 class PetlaOdczytow;
 class PoleStanu;
 class PortQt;
@@ -13,10 +14,10 @@ class QMdiArea;
 class QTimer;
 struct Uslugi;
 
-// The program's frame window "Kalbor": the area of the child windows, the status bar that the
-// notification object writes, the main loop (Timer1), the blinking alarm icon (Timer2) and the
-// repeated alarm sound (Timer3). It opens the serial port at load and closes the port and the
-// database when the operator ends the program.
+// The program's frame window "Kalbor": the area of the child windows, the menus and toolbar, the
+// status bar that the notification object writes, the main loop (Timer1), the blinking alarm icon
+// (Timer2) and the repeated alarm sound (Timer3). It opens the serial port at load and closes the
+// port and the database when the operator ends the program.
 class fmGlowny : public QMainWindow, public OknoGlowneWizual
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     std::function<void()> WybierzPort;
 
     QMdiArea* Obszar() const { return m_obszar; }
+    MenuGlowne& Menu() const { return *m_menu; }
     PetlaOdczytow& Timer1() const { return *m_petla; }
     const PoleStanu& Panel(PanelStanu panel) const { return *m_panele[size_t(panel) - 1]; }
 
@@ -61,6 +63,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     Uslugi& m_uslugi;
     PortQt& m_port;
     QMdiArea* m_obszar;
+    MenuGlowne* m_menu;
     std::array<PoleStanu*, 6> m_panele{};
     PetlaOdczytow* m_petla;
     QTimer* m_timer2 = nullptr;

@@ -28,43 +28,49 @@ class TestBaza : public QObject
 {
     Q_OBJECT
 private slots:
+    void tablesAndColumns_data();
     void tablesAndColumns();
+    void regulatorTable();
     void createRefusesExistingFile();
     void badFiles_data();
     void badFiles();
-    void truncatedFile();
-    void zapiszAlarm();
-    void modyfikujAlarm();
-    void zapiszDoLoga();
+    void writers();
     void refusedWriteShowsMessage();
 };
 
+void TestBaza::tablesAndColumns_data()
+{
+    QTest::addColumn<QString>("tabela");
+    QTest::addColumn<QString>("kolumny");
+    QTest::newRow("Pomiary") << "Pomiary" << "Adres Data EnCzynna EnBiernaCalk EnBiernaPoj Napiecie PradBierny PradCalk "
+                                             "Czestotliwosc";
+    QTest::newRow("OstPomiar") << "OstPomiar" << "Adres PopPradCzynny PopPradBiernSr PopPradBiernPojSr PopTimerU Czas";
+    QTest::newRow("Alarmy") << "Alarmy" << "Id_alarmu Data Typ Tresc Kod_Regul Data_potw data_dezakt Operator";
+    QTest::newRow("Log") << "Log" << "Operacja Status Typ Kod_Regul Czas";
+    QTest::newRow("Hierarchia") << "Hierarchia" << "kod_obiektu typ kod_obiektu_nad";
+}
+
 void TestBaza::tablesAndColumns()
 {
+    QFETCH(QString, tabela);
     Srodowisko s;
-    QSqlDatabase db = s.baza->db();
-    QCOMPARE(kolumny(db, u"Pomiary"_qs), QStringList({"Adres", "Data", "EnCzynna", "EnBiernaCalk", "EnBiernaPoj",
-                                                      "Napiecie", "PradBierny", "PradCalk", "Czestotliwosc"}));
-    QCOMPARE(kolumny(db, u"OstPomiar"_qs), QStringList({"Adres", "PopPradCzynny", "PopPradBiernSr",
-                                                        "PopPradBiernPojSr", "PopTimerU", "Czas"}));
-    QCOMPARE(kolumny(db, u"Alarmy"_qs), QStringList({"Id_alarmu", "Data", "Typ", "Tresc", "Kod_Regul", "Data_potw",
-                                                     "data_dezakt", "Operator"}));
-    QCOMPARE(kolumny(db, u"Log"_qs), QStringList({"Operacja", "Status", "Typ", "Kod_Regul", "Czas"}));
-    QCOMPARE(kolumny(db, u"Hierarchia"_qs), QStringList({"kod_obiektu", "typ", "kod_obiektu_nad"}));
-    const QStringList regulatory = kolumny(db, u"Regulatory"_qs);
+    QTEST(kolumny(s.baza->db(), tabela).join(u' '), "kolumny");
+    // Column names match whatever their case.
+    QVERIFY(QSqlQuery(s.baza->db()).exec(u"SELECT "_qs + kolumny(s.baza->db(), tabela).join(u',').toUpper() +
+                                          u" FROM "_qs + tabela));
+}
+
+void TestBaza::regulatorTable()
+{
+    Srodowisko s;
+    const QStringList regulatory = kolumny(s.baza->db(), u"Regulatory"_qs);
     QCOMPARE(regulatory.size(), 41);
     for (const char* k : {"Kod", "Adres", "Typ", "aktywny", "ProgTgFi", "BKSt9", "CzestTrans", "NrFabryczny", "Opis"})
         QVERIFY2(regulatory.contains(QString::fromLatin1(k)), k);
-
-    // Column names match whatever their case.
-    QSqlQuery q(db);
-    QVERIFY(q.exec(u"SELECT czas, popTimerU FROM OstPomiar"_qs));
-    QVERIFY(q.exec(u"SELECT kod_regul, data_dezakt, DATA_DEZAKT FROM Alarmy"_qs));
-    // An empty threshold reads back empty, not 0.
+    // An empty threshold reads back empty, not 0; codes are unique.
     s.dodajRegulator(u"R1"_qs, 1, {{u"ProgTgFi"_qs, QVariant()}});
-    QVERIFY(q.exec(u"SELECT ProgTgFi FROM Regulatory"_qs) && q.next());
-    QVERIFY(q.value(0).isNull());
-    QVERIFY(!q.exec(u"INSERT INTO Regulatory (Kod) VALUES ('R1')"_qs));  // codes are unique
+    QVERIFY(s.wartosc(u"SELECT ProgTgFi FROM Regulatory"_qs).isNull());
+    QVERIFY(!QSqlQuery(s.baza->db()).exec(u"INSERT INTO Regulatory (Kod) VALUES ('R1')"_qs));
 }
 
 void TestBaza::createRefusesExistingFile()
@@ -85,6 +91,16 @@ void TestBaza::badFiles_data()
     QTest::newRow("not a database") << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100)
                                     << true;
     QTest::newRow("empty file") << QByteArray() << true;
+    // A database of some size cut in half.
+    Srodowisko s;
+    QSqlQuery q(s.baza->db());
+    q.exec(u"PRAGMA journal_mode=DELETE"_qs);
+    q.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+           "INSERT INTO Log (Operacja, Status, Typ) SELECT printf('%.200c', char(97 + i % 26)), 'N', 'L' FROM n"_qs);
+    QCOMPARE(s.liczWiersze(u"Log"_qs), 2000);
+    s.baza->Zamknij();
+    const QByteArray pelna = tresc(s.plik());
+    QTest::newRow("truncated") << pelna.left(pelna.size() / 2) << true;
 }
 
 void TestBaza::badFiles()
@@ -93,96 +109,37 @@ void TestBaza::badFiles()
     QFETCH(bool, utworz);
     QTemporaryDir dir;
     const QString plik = dir.filePath(u"kalbor.mdb"_qs);
-    if (utworz) {
-        QFile f(plik);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(zawartosc);
-    }
+    QFile f(plik);
+    QVERIFY(!utworz || (f.open(QIODevice::WriteOnly) && f.write(zawartosc) == zawartosc.size()));
+    f.close();
     Baza baza(u"zla"_qs);
     const QString blad = baza.Otworz(plik);
     QVERIFY2(blad.contains(plik), qPrintable(blad));
     QCOMPARE(QFile::exists(plik), utworz);
-    if (utworz)
-        QCOMPARE(tresc(plik), zawartosc);
+    QCOMPARE(tresc(plik), zawartosc);
 }
 
-void TestBaza::truncatedFile()
-{
-    QTemporaryDir dir;
-    const QString plik = dir.filePath(u"kalbor.mdb"_qs);
-    {
-        Srodowisko s;
-        QVERIFY(QFile::copy(s.plik(), plik));
-    }
-    {
-        Baza baza(u"pelna"_qs);
-        QVERIFY(baza.Otworz(plik).isEmpty());
-        QSqlQuery q(baza.db());
-        q.exec(u"PRAGMA journal_mode=DELETE"_qs);
-        TransakcjaBazy t(baza.db());
-        q.prepare(u"INSERT INTO Log (Operacja, Status, Typ) VALUES (?, 'N', 'L')"_qs);
-        for (int i = 0; i < 2000; ++i) {
-            q.addBindValue(QString(200, QChar(u'a' + i % 26)));
-            QVERIFY(q.exec());
-        }
-        QVERIFY(t.Zatwierdz());
-    }
-    QFile f(plik);
-    QVERIFY(f.resize(f.size() / 2));
-    Baza baza(u"obcieta"_qs);
-    const QString blad = baza.Otworz(plik);
-    QVERIFY2(blad.contains(plik), qPrintable(blad));
-}
-
-void TestBaza::zapiszAlarm()
+void TestBaza::writers()
 {
     Srodowisko s;
     const QDateTime t(QDate(2003, 12, 17), QTime(14, 30, 5));
     const qint32 a = s.bd->ZapiszAlarm(t, u"R"_qs, u"Brak komunikacji z regulatorem "_qs, u"R1"_qs, {});
     const qint32 b = s.bd->ZapiszAlarm(t, u"R"_qs, u"x"_qs, {}, u"jan"_qs);
-    QVERIFY(a > 0);
-    QVERIFY(b != a);
-    QSqlQuery q(s.baza->db());
-    q.prepare(u"SELECT Data, Typ, Tresc, Kod_Regul, Operator FROM Alarmy WHERE Id_alarmu = ?"_qs);
-    q.addBindValue(a);
-    QVERIFY(q.exec() && q.next());
-    QCOMPARE(q.value(0).toString(), u"2003-12-17 14:30:05"_qs);
-    QCOMPARE(q.value(3).toString(), u"R1"_qs);
-    QVERIFY(q.value(4).isNull());
-    q.addBindValue(b);
-    QVERIFY(q.exec() && q.next());
-    QVERIFY(q.value(3).isNull());
-    QCOMPARE(q.value(4).toString(), u"jan"_qs);
-}
-
-void TestBaza::modyfikujAlarm()
-{
-    Srodowisko s;
-    const QDateTime t(QDate(2003, 12, 17), QTime(14, 30));
-    const qint32 id = s.bd->ZapiszAlarm(t, u"R"_qs, u"x"_qs, u"R1"_qs, {});
-    s.bd->ModyfikujAlarm(id, t.addSecs(60), std::nullopt, {});
-    s.bd->ModyfikujAlarm(id, std::nullopt, t.addSecs(120), {});
-    s.bd->ModyfikujAlarm(id + 100, t, t, u"nikt"_qs);  // no such row: nothing changes
-    QSqlQuery q(s.baza->db());
-    QVERIFY(q.exec(u"SELECT Data_potw, data_dezakt, Operator FROM Alarmy"_qs) && q.next());
-    QCOMPARE(q.value(0).toString(), u"2003-12-17 14:31:00"_qs);
-    QCOMPARE(q.value(1).toString(), u"2003-12-17 14:32:00"_qs);
-    QVERIFY(q.value(2).isNull());
-    QVERIFY(!q.next());
-    QVERIFY(s.komunikaty.teksty.isEmpty());
-}
-
-void TestBaza::zapiszDoLoga()
-{
-    Srodowisko s;
+    QVERIFY(a > 0 && b != a);
+    s.bd->ModyfikujAlarm(a, t.addSecs(60), std::nullopt, {});
+    s.bd->ModyfikujAlarm(a, std::nullopt, t.addSecs(120), {});
+    s.bd->ModyfikujAlarm(a + b + 100, t, t, u"nikt"_qs);  // no such row: nothing changes
+    QCOMPARE(s.wartosc(u"SELECT group_concat(Id_alarmu || ':' || Data || ':' || Typ || ':' || Tresc || ':' || "
+                       "ifnull(Kod_Regul, '-') || ':' || ifnull(Operator, '-') || ':' || ifnull(Data_potw, '-') || "
+                       "':' || ifnull(data_dezakt, '-'), '|') FROM Alarmy"_qs).toString(),
+             QStringLiteral("%1:2003-12-17 14:30:05:R:Brak komunikacji z regulatorem :R1:-:2003-12-17 14:31:05:"
+                            "2003-12-17 14:32:05|%2:2003-12-17 14:30:05:R:x:-:jan:-:-").arg(a).arg(b));
     s.bd->ZapiszDoLoga(u"Start aplikacji"_qs, u"N"_qs, u"L"_qs, {});
     s.bd->ZapiszDoLoga(u"Blokada regulatora"_qs, u"N"_qs, u"B"_qs, u"R1"_qs);
-    QSqlQuery q(s.baza->db());
-    QVERIFY(q.exec(u"SELECT Operacja, Kod_Regul, Czas FROM Log ORDER BY rowid"_qs) && q.next());
-    QVERIFY(q.value(1).isNull());
-    QVERIFY(!q.value(2).toString().isEmpty());
-    QVERIFY(q.next());
-    QCOMPARE(q.value(1).toString(), u"R1"_qs);
+    QCOMPARE(s.wartosc(u"SELECT group_concat(Operacja || Status || Typ || ifnull(Kod_Regul, '-') || "
+                       "(Czas IS NOT NULL), '|') FROM Log"_qs).toString(),
+             u"Start aplikacjiNL-1|Blokada regulatoraNBR11"_qs);
+    QVERIFY(s.komunikaty.teksty.isEmpty());
 }
 
 void TestBaza::refusedWriteShowsMessage()

@@ -37,7 +37,16 @@ private slots:
 
 private:
     clRegulator& r() { return m_s->regulatory->Item(1); }
-    QStringList zapisane() const;
+    void regulator(const QVariantMap& kolumny = {})
+    {
+        m_s->dodajRegulator(u"R1"_qs, 1, kolumny);
+        m_s->wczytaj();
+    }
+    // The times of the stored readings, in order.
+    QString zapisane() const
+    {
+        return m_s->wartosc(u"SELECT group_concat(substr(Data, 12), ' ') FROM Pomiary"_qs).toString();
+    }
 
     std::unique_ptr<Srodowisko> m_s;
 };
@@ -52,16 +61,6 @@ void TestHarmonogram::initTestCase()
 void TestHarmonogram::init()
 {
     m_s = std::make_unique<Srodowisko>();
-}
-
-QStringList TestHarmonogram::zapisane() const
-{
-    QStringList wynik;
-    QSqlQuery q(m_s->baza->db());
-    q.exec(u"SELECT Data FROM Pomiary ORDER BY rowid"_qs);
-    while (q.next())
-        wynik << q.value(0).toString().mid(11);
-    return wynik;
 }
 
 void TestHarmonogram::nextReading_data()
@@ -94,8 +93,7 @@ void TestHarmonogram::nextReading()
     QFETCH(int, czest);
     QFETCH(QDateTime, nastepny);
     QFETCH(QDateTime, teraz);
-    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, czest}});
-    m_s->wczytaj();
+    regulator({{u"CzestOdczytu"_qs, czest}});
     r().NastepnyOdczyt = nastepny;
     m_s->zegar.czas = teraz.addSecs(3);  // the poll takes time; the grid counts from the tick
     r().OkresowyOdczyt(teraz);
@@ -107,19 +105,17 @@ void TestHarmonogram::nextReading()
 
 void TestHarmonogram::exactMultipleReadsTwice()
 {
-    m_s->dodajRegulator(u"R1"_qs, 1);
-    m_s->wczytaj();
+    regulator();
     r().NastepnyOdczyt = czas("2003-12-17 10:15:00");
     for (const char* t : {"2003-12-17 10:45:00", "2003-12-17 10:45:01", "2003-12-17 10:45:02"})
         r().OkresowyOdczyt(czas(t));
-    QCOMPARE(zapisane(), QStringList({"10:45:00", "10:45:01"}));
+    QCOMPARE(zapisane(), u"10:45:00 10:45:01"_qs);
     QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:00:00"));
 }
 
 void TestHarmonogram::notDueDoesNothing()
 {
-    m_s->dodajRegulator(u"R1"_qs, 1);
-    m_s->wczytaj();
+    regulator();
     r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
     m_s->komunikator.wywolania.clear();
     m_s->wizual.zdarzenia.clear();
@@ -128,15 +124,14 @@ void TestHarmonogram::notDueDoesNothing()
     QVERIFY(m_s->wizual.zdarzenia.isEmpty());
     QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:07:42"));
     r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
-    QCOMPARE(zapisane(), QStringList({"10:07:42", "10:15:00"}));
+    QCOMPARE(zapisane(), u"10:07:42 10:15:00"_qs);
     QCOMPARE(m_s->wizual.zdarzenia,
              QStringList({"eOkresowyOdczyt(1,T)", "eNoweDane(1,O)", "eOkresowyOdczyt(1,F)"}));
 }
 
 void TestHarmonogram::failureReanchorsGrid()
 {
-    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, 5}});
-    m_s->wczytaj();
+    regulator({{u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, 5}});
     r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
     // The regulator stays silent for six seconds of retries.
     m_s->komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [this](std::span<quint8>, quint8) {
@@ -147,21 +142,20 @@ void TestHarmonogram::failureReanchorsGrid()
     r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
     QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 10:20:06"));
     QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:15:00"));
-    QCOMPARE(zapisane(), QStringList({"10:07:42"}));
+    QCOMPARE(zapisane(), u"10:07:42"_qs);
 
     m_s->komunikator.odpowiedzi.erase(u"CZYTAJ32"_qs);
     r().OkresowyOdczyt(czas("2003-12-17 10:20:05"));
-    QCOMPARE(zapisane().size(), 1);
+    QCOMPARE(zapisane(), u"10:07:42"_qs);
     for (const char* t : {"2003-12-17 10:20:06", "2003-12-17 10:35:06", "2003-12-17 10:50:07"})
         r().OkresowyOdczyt(czas(t));
-    QCOMPARE(zapisane(), QStringList({"10:07:42", "10:20:06", "10:35:06", "10:50:07"}));
+    QCOMPARE(zapisane(), u"10:07:42 10:20:06 10:35:06 10:50:07"_qs);
     QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:05:06"));
 }
 
 void TestHarmonogram::zeroRetryIntervalTriesAtNextTick()
 {
-    m_s->dodajRegulator(u"R1"_qs, 1, {{u"awarCzest"_qs, 0}});
-    m_s->wczytaj();
+    regulator({{u"awarCzest"_qs, 0}});
     m_s->komunikator.zawiedz(u"Czytaj_Diody"_qs);
     r().OkresowyOdczyt(m_s->zegar.czas);
     QCOMPARE(r().NastepnyOdczyt, m_s->zegar.czas);
@@ -217,19 +211,18 @@ void TestHarmonogram::lockStateReadAtFirstReading()
 void TestHarmonogram::wholeClockTimesAcrossDst_data()
 {
     QTest::addColumn<QDateTime>("start");
-    QTest::addColumn<QStringList>("odczyty");
+    QTest::addColumn<QString>("odczyty");
     // Every 90 minutes on the wall clock: 01:30, 03:00, 04:30, whatever the clocks did between.
     QTest::newRow("spring forward") << czas("2024-03-31 00:00:30")
-                                    << QStringList({"00:00:30", "01:30:30", "03:00:30", "04:30:30"});
+                                    << u"00:00:30 01:30:30 03:00:30 04:30:30"_qs;
     QTest::newRow("fall back") << czas("2024-10-27 00:00:30")
-                               << QStringList({"00:00:30", "01:30:30", "03:00:30", "04:30:30"});
+                               << u"00:00:30 01:30:30 03:00:30 04:30:30"_qs;
 }
 
 void TestHarmonogram::wholeClockTimesAcrossDst()
 {
     QFETCH(QDateTime, start);
-    m_s->dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 90}});
-    m_s->wczytaj();
+    regulator({{u"CzestOdczytu"_qs, 90}});
     m_s->zegar.czas = start;
     // One tick a minute until 05:00 on the wall clock.
     while (m_s->zegar.czas.time() < QTime(5, 0) && m_s->zegar.czas.date() == start.date()) {

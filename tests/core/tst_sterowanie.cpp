@@ -1,8 +1,7 @@
 // Operator control of a regulator: lock, operating switches and capacitor stages, their
-// requests, log rows and messages, and the queue commands that reach them.
+// requests, log rows and messages.
 #include "TestSupport.h"
 #include "clRegulator.h"
-#include "clsKolejka.h"
 
 #include <QTest>
 
@@ -22,7 +21,6 @@ private slots:
     void stage_data();
     void stage();
     void dischargeMessage();
-    void queueCommands();
 
 private:
     clRegulator& r() { return m_s->regulatory->Item(1); }
@@ -49,23 +47,17 @@ void TestSterowanie::stopnie(quint8 k1, quint8 k2, quint8 sekundy)
 {
     m_k1 = k1;
     m_k2 = k2;
-    auto& o = m_s->komunikator.odpowiedzi;
-    const auto czytaj = [](quint8& b) {
-        return [&b](std::span<quint8> d, quint8) {
-            d[0] = b;
+    for (auto [nazwa, bajt] : {std::pair{u"1"_qs, &m_k1}, std::pair{u"2"_qs, &m_k2}}) {
+        m_s->komunikator.odpowiedzi[u"CZYTAJ_KOND"_qs + nazwa] = [bajt](std::span<quint8> d, quint8) {
+            d[0] = *bajt;
             return true;
         };
-    };
-    const auto pisz = [](quint8& b) {
-        return [&b](std::span<quint8>, quint8 w) {
-            b = w;
-            return true;
-        };
-    };
-    o[u"CZYTAJ_KOND1"_qs] = czytaj(m_k1);
-    o[u"CZYTAJ_KOND2"_qs] = czytaj(m_k2);
-    o[u"WLACZ_KOND"_qs] = pisz(m_k1);
-    o[u"WLACZ_KOND2"_qs] = pisz(m_k2);
+        m_s->komunikator.odpowiedzi[nazwa == u"1"_qs ? u"WLACZ_KOND"_qs : u"WLACZ_KOND2"_qs] =
+            [bajt](std::span<quint8>, quint8 w) {
+                *bajt = w;
+                return true;
+            };
+    }
     m_s->komunikator.bajt(u"Badaj_kond"_qs, sekundy);
 }
 
@@ -244,28 +236,6 @@ void TestSterowanie::dischargeMessage()
     }
     QCOMPARE(log(), QString());
     QCOMPARE(m_s->wizual.filtr(u"eZalaczanieBaterii(1,F)"_qs).size(), 4);
-}
-
-void TestSterowanie::queueCommands()
-{
-    clsKolejka kolejka(m_s->uslugi);
-    FakePanel panel;
-    m_s->uslugi.panel = &panel;
-    stopnie(0xFF, 0xFF, 0);
-    m_s->komunikator.bajt(u"Czytaj_blok"_qs, 0x00);
-    kolejka.Add(1, u"Blokuj"_qs, true, 0);
-    kolejka.Add(1, u"Ustaw_przel"_qs, {}, 0);
-    kolejka.Add(1, u"UstawKondensator"_qs, QVariantList{3, true}, 0);
-    kolejka.Add(1, u"WczytajStanRegul"_qs, m_s->zegar.czas, 0);
-    QStringList pierwsze;
-    while (kolejka.Count() > 0) {
-        m_s->komunikator.wywolania.clear();
-        kolejka.Wykonaj();
-        pierwsze << m_s->komunikator.wywolania.value(0) + u'+' + m_s->komunikator.wywolania.value(1);
-    }
-    QCOMPARE(pierwsze, QStringList({"CZYTAJ_BLOK:1:0+USTAW_BLOK:1:32", "USTAW_SR:1:0+CZYTAJ_DIODY:1:0",
-                                    "CZYTAJ_KOND1:1:0+CZYTAJ_KOND2:1:0", "CZYTAJ_DIODY:1:0+DAJ_DANE:1:0"}));
-    QCOMPARE(m_k1, quint8(0xF7));
 }
 
 QTEST_GUILESS_MAIN(TestSterowanie)

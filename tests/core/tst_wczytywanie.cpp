@@ -6,41 +6,62 @@
 #include <QSqlQuery>
 #include <QTest>
 
+namespace {
+QVariantMap reg(const QString& kod, int adres, QVariantMap kolumny = {})
+{
+    kolumny.insert({{u"Kod"_qs, kod}, {u"Adres"_qs, adres}});
+    return kolumny;
+}
+} // namespace
+
 class TestWczytywanie : public QObject
 {
     Q_OBJECT
 private slots:
-    void onlyRegulatorsInCodeOrder();
+    void selection_data();
+    void selection();
     void columnsAndDefaults();
     void skalaNapiecia_data();
     void skalaNapiecia();
     void lastCounters();
-    void nullColumnIsReportedNotFatal();
-    void duplicateTrimmedCode();
-    void emptyTable();
     void collection();
 };
 
-void TestWczytywanie::onlyRegulatorsInCodeOrder()
+void TestWczytywanie::selection_data()
 {
+    QTest::addColumn<QVariantList>("wiersze");
+    QTest::addColumn<QString>("wczytane");         // code and Id in code order, '-' when inactive
+    QTest::addColumn<QStringList>("komunikat");   // all in the one message shown, if any
+    const QVariant brak;
+    QTest::newRow("skipped types, trimmed codes, code order")
+        << QVariantList{reg(u"C"_qs, 3), reg(u"B"_qs, 2, {{u"Typ"_qs, u"Regulator"_qs}}), reg(u"A"_qs, 1),
+                        reg(u"D"_qs, 4, {{u"Typ"_qs, brak}}), reg(u"E  "_qs, 5, {{u"aktywny"_qs, u"Nie"_qs}})}
+        << "A1 C2 E3-" << QStringList();
+    QTest::newRow("NULL column reported, not fatal")
+        << QVariantList{reg(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, brak}, {u"NapiecieMax"_qs, brak}}), reg(u"R2"_qs, 2)}
+        << "R11 R22" << QStringList{u"'R1'"_qs, u"CzestOdczytu"_qs, u"NapiecieMax"_qs};
+    QTest::newRow("duplicate trimmed code") << QVariantList{reg(u"R1"_qs, 1), reg(u" R1"_qs, 2), reg(u"R2"_qs, 3)}
+                                            << "R11 R22" << QStringList{u"R1"_qs};
+    QTest::newRow("empty table") << QVariantList() << "" << QStringList{u""_qs};
+}
+
+void TestWczytywanie::selection()
+{
+    QFETCH(QVariantList, wiersze);
+    QFETCH(QStringList, komunikat);
     Srodowisko s;
-    s.dodajRegulator(u"C"_qs, 3);
-    s.dodajRegulator(u"B"_qs, 2, {{u"Typ"_qs, u"Regulator"_qs}});
-    s.dodajRegulator(u"A"_qs, 1);
-    s.dodajRegulator(u"D"_qs, 4, {{u"Typ"_qs, QVariant()}});
-    s.dodajRegulator(u"E  "_qs, 5, {{u"aktywny"_qs, u"Nie"_qs}});
+    for (const QVariant& w : wiersze)
+        s.dodajRegulator(w.toMap()[u"Kod"_qs].toString(), w.toMap()[u"Adres"_qs].toInt(), w.toMap());
     s.wczytaj();
-    QCOMPARE(s.regulatory->Count(), 3);
     QStringList kody;
     for (const clRegulator& r : *s.regulatory)
-        kody << r.Kod + QString::number(r.Id);
-    QCOMPARE(kody, QStringList({"A1", "C2", "E3"}));
-    QCOMPARE(s.app->IloscRegulatorow, 3);
-    QCOMPARE(s.app->NrAktRegulatora, 1);
-    QCOMPARE(&s.regulatory->Item(u"E"_qs), &s.regulatory->Item(3));
-    QVERIFY(s.regulatory->Item(1).aktywny);
-    QVERIFY(!s.regulatory->Item(3).aktywny);
-    QVERIFY(s.komunikaty.teksty.isEmpty());
+        kody << r.Kod + QString::number(r.Id) + (r.aktywny ? u""_qs : u"-"_qs);
+    QTEST(kody.join(u' '), "wczytane");
+    QCOMPARE(s.app->IloscRegulatorow, kody.size());
+    QCOMPARE(s.app->NrAktRegulatora, kody.isEmpty() ? 0 : 1);
+    QCOMPARE(s.komunikaty.teksty.size(), komunikat.isEmpty() ? 0 : 1);
+    for (const QString& fragment : komunikat)
+        QVERIFY2(s.komunikaty.teksty.value(0).contains(fragment), qPrintable(s.komunikaty.teksty.value(0)));
 }
 
 void TestWczytywanie::columnsAndDefaults()
@@ -48,8 +69,7 @@ void TestWczytywanie::columnsAndDefaults()
     Srodowisko s;
     s.dodajRegulator(u"R1"_qs, 7,
                      {{u"ProgPrad"_qs, 12.5}, {u"ProgNapiecie"_qs, QVariant()}, {u"ProgTgFiMin"_qs, QVariant()},
-                      {u"ProgTgFi"_qs, QVariant()}, {u"CzestOdczytu"_qs, 30}, {u"awarCzest"_qs, 2},
-                      {u"Przekladnia"_qs, 40.5}, {u"PrzekladniaNap"_qs, 60}, {u"CzestotliwoscMax"_qs, 51.5}});
+                      {u"ProgTgFi"_qs, QVariant()}, {u"Przekladnia"_qs, 40.5}, {u"CzestotliwoscMax"_qs, 51.5}});
     s.wczytaj();
     const clRegulator& r = s.regulatory->Item(1);
     QCOMPARE(r.adres, 7);
@@ -58,12 +78,8 @@ void TestWczytywanie::columnsAndDefaults()
     QCOMPARE(r.ProgTgFiMax, 999999999.0f);
     // No lower bound stored: no lower bound at all.
     QVERIFY(r.ProgTgFiMin < -1e8f);
-    QCOMPARE(r.CzestOdczytu, 30);
-    QCOMPARE(r.awarCzest, 2);
     QCOMPARE(r.Przekladnia, 40.5f);
-    QCOMPARE(r.PrzekladniaNap, 60);
     QCOMPARE(r.CzestotliwoscMax, 51.5f);
-    QCOMPARE(r.typ, u"regulator"_qs);
     QVERIFY(WallClock::isOrigin(r.NastepnyOdczyt));
 }
 
@@ -105,42 +121,6 @@ void TestWczytywanie::lastCounters()
     QCOMPARE(z.OstatniOdczyt, QDateTime(QDate(2003, 12, 17), QTime(10, 15)));
 }
 
-void TestWczytywanie::nullColumnIsReportedNotFatal()
-{
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, QVariant()}, {u"NapiecieMax"_qs, QVariant()}});
-    s.dodajRegulator(u"R2"_qs, 2);
-    s.wczytaj();
-    QCOMPARE(s.regulatory->Count(), 2);
-    QCOMPARE(s.regulatory->Item(1).CzestOdczytu, 0);
-    QCOMPARE(s.komunikaty.teksty.size(), 1);
-    const QString tekst = s.komunikaty.teksty[0];
-    QVERIFY2(tekst.contains(u"'R1'"_qs) && tekst.contains(u"CzestOdczytu"_qs) && tekst.contains(u"NapiecieMax"_qs),
-             qPrintable(tekst));
-}
-
-void TestWczytywanie::duplicateTrimmedCode()
-{
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1);
-    s.dodajRegulator(u" R1"_qs, 2);
-    s.dodajRegulator(u"R2"_qs, 3);
-    s.wczytaj();
-    QCOMPARE(s.regulatory->Count(), 2);
-    QCOMPARE(s.regulatory->Item(u"R2"_qs).Id, 2);
-    QCOMPARE(s.komunikaty.teksty.size(), 1);
-    QVERIFY(s.komunikaty.teksty[0].contains(u"R1"_qs));
-}
-
-void TestWczytywanie::emptyTable()
-{
-    Srodowisko s;
-    s.wczytaj();
-    QCOMPARE(s.regulatory->Count(), 0);
-    QCOMPARE(s.app->NrAktRegulatora, 0);
-    QCOMPARE(s.komunikaty.teksty.size(), 1);
-}
-
 void TestWczytywanie::collection()
 {
     Srodowisko s;
@@ -157,16 +137,6 @@ void TestWczytywanie::collection()
     c.Remove(u"A"_qs);
     QCOMPARE(&c.Item(1), &bezKlucza);
 
-    // Stage test: all nine off, then all nine on.
-    clRegulator& r = bezKlucza;
-    r.Stan.StanDiod1 = 255;
-    r.Stan.StanDiod2 = 0x80;
-    for (quint8 n = 0; n < 9; ++n)
-        QVERIFY(!r.SprawdzStanDiody(n));
-    r.Stan.StanDiod1 = 0;
-    r.Stan.StanDiod2 = 0x7F;
-    for (quint8 n = 0; n < 9; ++n)
-        QVERIFY(r.SprawdzStanDiody(n));
 }
 
 QTEST_GUILESS_MAIN(TestWczytywanie)

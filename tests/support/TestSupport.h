@@ -8,6 +8,7 @@
 #include "Interfaces.h"
 #include "RejestrAlarmow.h"
 #include "Uslugi.h"
+#include "WczytajRegulatory.h"
 #include "clsBD.h"
 #include "clsFunkcje.h"
 #include "clsoApp.h"
@@ -103,7 +104,7 @@ public:
 };
 
 // Scripted executor: each command name (upper case) answers through a handler; every call is
-// recorded as "NAME:nr:value".
+// recorded as "NAME:nr:value". Commands without a handler succeed and leave the data alone.
 class FakeKomunikator final : public IKomunikator
 {
 public:
@@ -111,12 +112,17 @@ public:
     std::map<QString, Odpowiedz> odpowiedzi;
     QStringList wywolania;
 
-    // A one-byte reply.
-    void bajt(const QString& rozkaz, quint8 b);
-    void zawiedz(const QString& rozkaz);
-    // The lamp bytes of "Czytaj_Diody" and the 32 bytes of "czytaj32".
-    void diody(quint8 d1, quint8 d2, quint8 d3);
-    void blok(const QByteArray& bajty);
+    // Puts `bajty` at the start of the reply, or from `od` on (the lamp bytes of "Czytaj_Diody"
+    // start at 1).
+    void odpowiedz(const QString& rozkaz, const QByteArray& bajty, int od = 0, bool wynik = true);
+    void bajt(const QString& rozkaz, quint8 b) { odpowiedz(rozkaz, QByteArray(1, char(b))); }
+    void zawiedz(const QString& rozkaz) { odpowiedz(rozkaz, {}, 0, false); }
+    void diody(quint8 d1, quint8 d2, quint8 d3)
+    {
+        const char b[] = {char(d1), char(d2), char(d3)};
+        odpowiedz(u"Czytaj_Diody"_qs, QByteArray(b, 3), 1);
+    }
+    void blok(const QByteArray& bajty) { odpowiedz(u"czytaj32"_qs, bajty); }
     bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) override;
 };
 
@@ -140,18 +146,23 @@ struct BlokPomiaru
     QByteArray bajty() const;
 };
 
-// A fresh database file in a temporary folder and every core service wired to fakes.
+// Every core service wired to fakes, on a fresh database file in a temporary folder or on the
+// existing file given.
 class Srodowisko
 {
 public:
-    Srodowisko();
+    explicit Srodowisko(const QString& istniejacy = {});
     ~Srodowisko();
 
     // Adds a regulator row to Regulatory (columns not named stay NULL or get sensible values).
     void dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny = {});
-    void wczytaj();  // loads the regulators as start-up does
-    QString plik() const { return m_dir.filePath(QStringLiteral("kalbor.mdb")); }
-    int liczWiersze(const QString& tabela) const;
+    void wczytaj() { WczytajRegulatory(uslugi); }  // loads the regulators as start-up does
+    QString plik() const { return m_plik; }
+    int liczWiersze(const QString& tabela) const
+    {
+        const QVariant n = wartosc(u"SELECT count(*) FROM "_qs + tabela);
+        return n.isValid() ? n.toInt() : -1;
+    }
     // The first column of the first row of a query (invalid when there is none).
     QVariant wartosc(const QString& sql) const;
 
@@ -170,4 +181,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_plik;
 };

@@ -42,15 +42,7 @@ void wpisz(const QWidget& okno, const char* pole, const QString& tekst)
     wpisz(element<QLineEdit>(okno, pole), tekst);
 }
 
-struct Ustawienia
-{
-    QString port;
-    QString haslo;
-    QString dzwieki;
-    bool operator==(const Ustawienia&) const = default;
-};
-
-Ustawienia zapisane()
+QStringList zapisane()
 {
     return {AppSettings::read(AppSettings::Port), AppSettings::read(AppSettings::AdmHaslo),
             AppSettings::read(AppSettings::Dzwieki)};
@@ -65,15 +57,21 @@ struct PrzebiegLogowania
     bool otwartePoOK = false;
 };
 
-// Answers the next login window: types the user and password, presses OK and, if the window
-// is still open, looks at it and presses Anuluj.
-void odpowiedzLogowaniu(fmLogin& login, const QString& uzytkownik, const QString& haslo, PrzebiegLogowania& p)
+// Answers the next login window: types the user and password and leaves the window the given way;
+// after a refused OK it looks at the window, which is still open, and presses Anuluj.
+void odpowiedzLogowaniu(fmLogin& login, const QString& uzytkownik, const QString& haslo, PrzebiegLogowania& p,
+                        const QString& wyjscie = u"OK"_qs)
 {
-    QTimer::singleShot(0, &login, [&login, uzytkownik, haslo, &p] {
+    QTimer::singleShot(0, &login, [&login, uzytkownik, haslo, &p, wyjscie] {
         p.uzytkownikNaPoczatku = element<QLineEdit>(login, "txtUserName")->text();
         wpisz(login, "txtUserName", uzytkownik);
         wpisz(login, "txtPassword", haslo);
-        kliknij(login, "cmdOK");
+        if (wyjscie == u"Esc")
+            QTest::keyClick(&login, Qt::Key_Escape);
+        else if (wyjscie == u"zamknięcie")
+            login.close();
+        else
+            kliknij(login, wyjscie == u"OK" ? "cmdOK" : "cmdCancel");
         p.otwartePoOK = login.isVisible();
         if (!p.otwartePoOK)
             return;
@@ -91,14 +89,10 @@ class TestDialogi : public QObject
     void initTestCase() { m_ustawienia = std::make_unique<UstawieniaTestowe>(); }
     void init() { UstawieniaTestowe::Wyczysc(); }
 
-    void opcjePokazujaUstawienia_data();
-    void opcjePokazujaUstawienia();
-    void zastosujPotemAnuluj_data();
-    void zastosujPotemAnuluj();
+    void opcje_data();
+    void opcje();
     void logowanie_data();
     void logowanie();
-    void odmowaLogowania_data();
-    void odmowaLogowania();
     void trybSterowania();
     void splashPokazujePostep();
     void oProgramie_data();
@@ -109,73 +103,55 @@ class TestDialogi : public QObject
     std::unique_ptr<UstawieniaTestowe> m_ustawienia;
 };
 
-void TestDialogi::opcjePokazujaUstawienia_data()
+void TestDialogi::opcje_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<bool>("trybSterowania");
     QTest::addColumn<int>("dzwieki");
-    QTest::newRow("numer, poza trybem sterowania") << u"2"_qs << false << 0;
-    QTest::newRow("nazwa urządzenia, w trybie sterowania") << u"/dev/ttyUSB0"_qs << true << 1;
+    QTest::addColumn<QString>("zapisaneHaslo");
+    QTest::newRow("numer, poza trybem sterowania") << u"2"_qs << false << 0 << u"tajne"_qs;
+    QTest::newRow("nazwa urządzenia, w trybie sterowania") << u"/dev/ttyUSB0"_qs << true << 1 << u"drugie"_qs;
 }
 
-void TestDialogi::opcjePokazujaUstawienia()
+// The dialog shows the settings; what Apply saved stays when the dialog is then cancelled. The
+// password can be changed only in control mode, and the port is only stored.
+void TestDialogi::opcje()
 {
     QFETCH(QString, port);
     QFETCH(bool, trybSterowania);
     QFETCH(int, dzwieki);
+    QFETCH(QString, zapisaneHaslo);
     Srodowisko s;
     s.app->UstawPort(port);
     s.app->AdmHaslo = u"tajne"_qs;
     s.app->Dzwieki = qint16(dzwieki);
     s.app->TrybSterowania = trybSterowania;
     frmOptions opcje(s.uslugi);
-
-    QCOMPARE(opcje.windowTitle(), u"Opcje programu"_qs);
-    QCOMPARE(element<QComboBox>(opcje, "cmbPort")->currentText(), port);
-    QCOMPARE(element<QLineEdit>(opcje, "txtHaslo")->text(), u"tajne"_qs);
-    QCOMPARE(element<QLineEdit>(opcje, "txtHaslo")->isEnabled(), trybSterowania);
-    QCOMPARE(element<QLineEdit>(opcje, "txtHaslo")->echoMode(), QLineEdit::Password);
-    QCOMPARE(element<QCheckBox>(opcje, "chkDzwieki")->isChecked(), dzwieki != 0);
-}
-
-// What Apply saved stays when the dialog is then cancelled; the port is only stored.
-void TestDialogi::zastosujPotemAnuluj_data()
-{
-    QTest::addColumn<bool>("trybSterowania");
-    QTest::addColumn<QString>("zapisaneHaslo");
-    QTest::newRow("w trybie sterowania") << true << u"drugie"_qs;
-    QTest::newRow("poza trybem sterowania") << false << u"brasun"_qs;
-}
-
-void TestDialogi::zastosujPotemAnuluj()
-{
-    QFETCH(bool, trybSterowania);
-    QFETCH(QString, zapisaneHaslo);
-    Srodowisko s;
-    s.app->WczytajOpcje();
-    s.app->TrybSterowania = trybSterowania;
-    frmOptions opcje(s.uslugi);
     opcje.show();
-    auto* port = element<QComboBox>(opcje, "cmbPort");
+    auto* cmbPort = element<QComboBox>(opcje, "cmbPort");
     auto* haslo = element<QLineEdit>(opcje, "txtHaslo");
+    auto* chkDzwieki = element<QCheckBox>(opcje, "chkDzwieki");
+    QCOMPARE(opcje.windowTitle(), u"Opcje programu"_qs);
+    QCOMPARE(cmbPort->currentText(), port);
+    QCOMPARE(haslo->text(), u"tajne"_qs);
+    QCOMPARE(haslo->echoMode(), QLineEdit::Password);
+    QCOMPARE(chkDzwieki->isChecked(), dzwieki != 0);
 
-    port->setCurrentIndex(1);
-    wpisz(haslo, u"pierwsze"_qs);
-    kliknij(opcje, "cmdApply");
-    port->setEditText(u"/dev/ttyUSB1"_qs);
+    cmbPort->setEditText(u"/dev/ttyUSB1"_qs);
     wpisz(haslo, u"drugie"_qs);
-    QTest::mouseClick(element<QCheckBox>(opcje, "chkDzwieki"), Qt::LeftButton);
+    QTest::mouseClick(chkDzwieki, Qt::LeftButton);
     kliknij(opcje, "cmdApply");
-    port->setEditText(u"3"_qs);
+    cmbPort->setEditText(u"3"_qs);
     wpisz(haslo, u"trzecie"_qs);
-    QTest::mouseClick(element<QCheckBox>(opcje, "chkDzwieki"), Qt::LeftButton);
+    QTest::mouseClick(chkDzwieki, Qt::LeftButton);
     kliknij(opcje, "cmdCancel");
 
     QVERIFY(!opcje.isVisible());
-    QCOMPARE(zapisane(), (Ustawienia{u"/dev/ttyUSB1"_qs, zapisaneHaslo, u"1"_qs}));
+    const QString noweDzwieki = QString::number(1 - dzwieki);
+    QCOMPARE(zapisane(), QStringList({u"/dev/ttyUSB1"_qs, zapisaneHaslo, noweDzwieki}));
     QCOMPARE(s.app->AdmHaslo, zapisaneHaslo);
-    QCOMPARE(s.app->Dzwieki, 1);
-    QCOMPARE(s.app->TekstPortu(), u"1"_qs);
+    QCOMPARE(s.app->Dzwieki, 1 - dzwieki);
+    QCOMPARE(s.app->TekstPortu(), port);
 }
 
 void TestDialogi::logowanie_data()
@@ -183,73 +159,48 @@ void TestDialogi::logowanie_data()
     QTest::addColumn<QString>("uzytkownik");
     QTest::addColumn<QString>("haslo");
     QTest::addColumn<QString>("zapisaneHaslo");
+    QTest::addColumn<QString>("wyjscie");
     QTest::addColumn<bool>("przyjete");
-    QTest::newRow("poprawne") << u"tolvek"_qs << u"brasun"_qs << u"brasun"_qs << true;
-    QTest::newRow("użytkownik wielkimi literami") << u"TOLVEK"_qs << u"brasun"_qs << u"brasun"_qs << false;
-    QTest::newRow("hasło wielkimi literami") << u"tolvek"_qs << u"BRASUN"_qs << u"brasun"_qs << false;
-    QTest::newRow("puste hasło zapisane") << u"tolvek"_qs << QString() << QString() << true;
-    QTest::newRow("puste hasło wpisane") << u"tolvek"_qs << QString() << u"brasun"_qs << false;
+    const QString ok = u"OK"_qs;
+    QTest::newRow("poprawne") << u"tolvek"_qs << u"brasun"_qs << u"brasun"_qs << ok << true;
+    QTest::newRow("użytkownik wielkimi literami")
+        << u"TOLVEK"_qs << u"brasun"_qs << u"brasun"_qs << ok << false;
+    QTest::newRow("hasło wielkimi literami") << u"tolvek"_qs << u"BRASUN"_qs << u"brasun"_qs << ok << false;
+    QTest::newRow("puste hasło zapisane") << u"tolvek"_qs << QString() << QString() << ok << true;
+    QTest::newRow("puste hasło wpisane") << u"tolvek"_qs << QString() << u"brasun"_qs << ok << false;
+    for (const QString& wyjscie : {u"Anuluj"_qs, u"Esc"_qs, u"zamknięcie"_qs})
+        QTest::addRow("%s", qPrintable(wyjscie))
+            << u"tolvek"_qs << u"brasun"_qs << u"brasun"_qs << wyjscie << false;
 }
 
-// A refused attempt shows its message, selects the password for retyping and stays open;
-// the Anuluj that follows leaves the verdict False.
+// A refused attempt shows its message, selects the password for retyping and stays open; the
+// Anuluj that follows leaves the verdict False, as does leaving the window without OK.
 void TestDialogi::logowanie()
 {
     QFETCH(QString, uzytkownik);
     QFETCH(QString, haslo);
     QFETCH(QString, zapisaneHaslo);
+    QFETCH(QString, wyjscie);
     QFETCH(bool, przyjete);
     Srodowisko s;
     s.app->AdmHaslo = zapisaneHaslo;
     fmLogin login(s.uslugi);
     QCOMPARE(login.windowTitle(), u"Login"_qs);
     PrzebiegLogowania p;
-    odpowiedzLogowaniu(login, uzytkownik, haslo, p);
+    odpowiedzLogowaniu(login, uzytkownik, haslo, p, wyjscie);
     login.PokazModalnie();
 
+    const bool odmowa = !przyjete && wyjscie == u"OK";
     QCOMPARE(s.app->ParametrGlob.toBool(), przyjete);
-    QCOMPARE(p.otwartePoOK, !przyjete);
-    const QStringList komunikat =
-        przyjete ? QStringList() : QStringList{u"Błędne hasło lub nazwa użytkownika"_qs};
-    QCOMPARE(s.komunikaty.teksty, komunikat);
-    if (!przyjete) {
-        QCOMPARE(s.komunikaty.tytuly, QStringList{u"Logowanie"_qs});
-        QCOMPARE(p.zaznaczoneHaslo, haslo);
-        QVERIFY(p.fokusNaHasle);
-    }
+    QCOMPARE(p.otwartePoOK, odmowa);
+    QCOMPARE(s.komunikaty.teksty,
+             odmowa ? QStringList{u"Błędne hasło lub nazwa użytkownika"_qs} : QStringList());
+    QCOMPARE(s.komunikaty.tytuly, odmowa ? QStringList{u"Logowanie"_qs} : QStringList());
+    QCOMPARE(p.zaznaczoneHaslo, odmowa ? haslo : QString());
+    QCOMPARE(p.fokusNaHasle, odmowa);
 }
 
-void TestDialogi::odmowaLogowania_data()
-{
-    QTest::addColumn<int>("sposob");
-    QTest::newRow("Anuluj") << 0;
-    QTest::newRow("Esc") << 1;
-    QTest::newRow("zamknięcie okna") << 2;
-}
-
-void TestDialogi::odmowaLogowania()
-{
-    QFETCH(int, sposob);
-    Srodowisko s;
-    s.app->AdmHaslo = u"brasun"_qs;
-    fmLogin login(s.uslugi);
-    s.uslugi.logowanie = &login;
-    QTimer::singleShot(0, &login, [&login, sposob] {
-        wpisz(login, "txtUserName", u"tolvek"_qs);
-        wpisz(login, "txtPassword", u"brasun"_qs);
-        if (sposob == 0)
-            kliknij(login, "cmdCancel");
-        else if (sposob == 1)
-            QTest::keyClick(&login, Qt::Key_Escape);
-        else
-            login.close();
-    });
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
-    QVERIFY(!s.app->TrybSterowania);
-    QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs), QStringList{u"eZmianaTrybuSterowania(F)"_qs});
-}
-
-// On with a good login, off without asking, on again with a fresh, empty window.
+// On with a good login, off without asking, on again with a fresh, empty window and a refused login.
 void TestDialogi::trybSterowania()
 {
     Srodowisko s;
@@ -260,7 +211,7 @@ void TestDialogi::trybSterowania()
     PrzebiegLogowania pierwsze;
     odpowiedzLogowaniu(login, u"tolvek"_qs, u"brasun"_qs, pierwsze);
     QVERIFY(s.app->PrzelaczTrybSterowania());
-    QVERIFY(!login.isVisible());
+    QVERIFY(s.app->TrybSterowania);
 
     bool pokazane = false;
     QTimer::singleShot(0, &login, [&] {
@@ -274,6 +225,7 @@ void TestDialogi::trybSterowania()
     PrzebiegLogowania trzecie;
     odpowiedzLogowaniu(login, u"tolvek"_qs, u"zle"_qs, trzecie);
     QVERIFY(!s.app->PrzelaczTrybSterowania());
+    QVERIFY(!s.app->TrybSterowania);
     QCOMPARE(trzecie.uzytkownikNaPoczatku, QString());
     QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs),
              (QStringList{u"eZmianaTrybuSterowania(T)"_qs, u"eZmianaTrybuSterowania(F)"_qs,

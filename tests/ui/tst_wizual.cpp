@@ -1,5 +1,5 @@
-// The notification object: which screen elements follow which model event, against recording
-// fakes of the windows it writes to.
+// The notification object: which screen elements follow which model event, against one recording
+// fake standing in for every window it writes to.
 #include "Dzwieki.h"
 #include "IkonyGlowne.h"
 #include "TestSupport.h"
@@ -9,6 +9,7 @@
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -21,113 +22,57 @@ QString nazwaObrazu(const QPixmap& obraz)
         if (img == IkonyGlowne::ImageList1(i).toImage())
             return QString::number(i);
     }
-    for (const char* klucz : {"blysk", "Wykrzyknik"}) {
-        if (img == IkonyGlowne::obraz(QLatin1String(klucz)).toImage())
-            return QLatin1String(klucz);
-    }
-    return QStringLiteral("?");
+    return img == IkonyGlowne::obraz(QStringLiteral("Wykrzyknik")).toImage() ? QStringLiteral("Wykrzyknik")
+                                                                             : QStringLiteral("?");
 }
 
-// Every fake writes what it was told as one line, e.g. "tekst 1 = ...", "Timer2 T".
-struct Zapis
-{
-    QStringList linie;
-    void operator()(const QString& s) { linie << s; }
-};
-
-class Glowne final : public OknoGlowneWizual
+// Every window at once; each change is written as one line, e.g. "tekst 1 = ...", "panel 1 dostępny 1".
+class Ekran final : public OknoGlowneWizual,
+                    public MenuWizual,
+                    public DrzewoWizual,
+                    public PanelWizual,
+                    public DaneWizual,
+                    public OdtwarzaczDzwiekow
 {
   public:
-    explicit Glowne(Zapis& z) : m_z(z) {}
-    void UstawTekstPanelu(PanelStanu p, const QString& t) override
-    {
-        m_z(QStringLiteral("tekst %1 = %2").arg(int(p)).arg(t));
-    }
+    QStringList linie;
+    std::map<QString, int> obrazy;
+
+    void UstawTekstPanelu(PanelStanu p, const QString& t) override { zapisz("tekst %1 = %2", int(p), t); }
     void UstawObrazPanelu(PanelStanu p, const QPixmap& o) override
     {
-        m_z(QStringLiteral("obraz %1 = %2").arg(int(p)).arg(nazwaObrazu(o)));
+        zapisz("obraz %1 = %2", int(p), nazwaObrazu(o));
     }
-    void UstawMiganieAlarmu(bool w) override { m_z(QStringLiteral("Timer2 %1").arg(w)); }
-    void UstawPowtarzanieAlarmu(bool w) override { m_z(QStringLiteral("Timer3 %1").arg(w)); }
-
-  private:
-    Zapis& m_z;
-};
-
-class Menu final : public MenuWizual
-{
-  public:
-    explicit Menu(Zapis& z) : m_z(z) {}
-    void UstawPodpis(PozycjaMenu p, const QString& t) override
-    {
-        m_z(QStringLiteral("menu %1 = %2").arg(int(p)).arg(t));
-    }
-    void UstawDostepna(PozycjaMenu p, bool d) override
-    {
-        m_z(QStringLiteral("menu %1 dostępna %2").arg(int(p)).arg(d));
-    }
-    void UstawMonitoring(bool w) override { m_z(QStringLiteral("Monit %1").arg(w)); }
-
-  private:
-    Zapis& m_z;
-};
-
-class Drzewo final : public DrzewoWizual
-{
-  public:
-    explicit Drzewo(Zapis& z) : m_z(z) {}
-    std::map<QString, int> obrazy;
-    int ObrazWezla(const QString& k) const override
-    {
-        const auto it = obrazy.find(k);
-        return it == obrazy.end() ? 0 : it->second;
-    }
+    void UstawMiganieAlarmu(bool w) override { zapisz("Timer2 %1", w); }
+    void UstawPowtarzanieAlarmu(bool w) override { zapisz("Timer3 %1", w); }
+    void UstawPodpis(PozycjaMenu p, const QString& t) override { zapisz("menu %1 = %2", int(p), t); }
+    void UstawDostepna(PozycjaMenu p, bool d) override { zapisz("menu %1 dostępna %2", int(p), d); }
+    void UstawMonitoring(bool w) override { zapisz("Monit %1", w); }
+    int ObrazWezla(const QString& k) const override { return obrazy.contains(k) ? obrazy.at(k) : 0; }
     void UstawObrazWezla(const QString& k, int o) override
     {
         obrazy[k] = o;
-        m_z(QStringLiteral("węzeł '%1' obraz %2").arg(k).arg(o));
+        zapisz("węzeł '%1' obraz %2", k, o);
     }
     void UstawKolorWezla(const QString& k, const QColor& c) override
     {
-        m_z(QStringLiteral("węzeł '%1' kolor %2").arg(k, c.name()));
+        zapisz("węzeł '%1' kolor %2", k, c.name());
     }
+    void OdswiezPanel() override { zapisz("OdswiezPanel"); }
+    void UstawPodpis(PrzyciskPanelu p, const QString& t) override { zapisz("panel %1 = %2", int(p), t); }
+    void UstawDostepny(PrzyciskPanelu p, bool d) override { zapisz("panel %1 dostępny %2", int(p), d); }
+    void UstawWidoczny(PrzyciskPanelu p, bool w) override { zapisz("panel %1 widoczny %2", int(p), w); }
+    void Odswiez() override { zapisz("Dane.Odswiez"); }
+    void UstawOdswiezanieDostepne(bool d) override { zapisz("Dane.cmdOdswiez %1", d); }
+    void Graj(const QString& plik) override { zapisz("dźwięk %1", plik); }
 
   private:
-    Zapis& m_z;
-};
-
-class Panel final : public PanelWizual, public DaneWizual
-{
-  public:
-    explicit Panel(Zapis& z) : m_z(z) {}
-    void OdswiezPanel() override { m_z(QStringLiteral("OdswiezPanel")); }
-    void UstawPodpis(PrzyciskPanelu p, const QString& t) override
+    template <typename... A> void zapisz(const char* wzor, const A&... a)
     {
-        m_z(QStringLiteral("panel %1 = %2").arg(int(p)).arg(t));
+        QString linia = QString::fromUtf8(wzor);
+        ((linia = linia.arg(a)), ...);
+        linie << linia;
     }
-    void UstawDostepny(PrzyciskPanelu p, bool d) override
-    {
-        m_z(QStringLiteral("panel %1 dostępny %2").arg(int(p)).arg(d));
-    }
-    void UstawWidoczny(PrzyciskPanelu p, bool w) override
-    {
-        m_z(QStringLiteral("panel %1 widoczny %2").arg(int(p)).arg(w));
-    }
-    void Odswiez() override { m_z(QStringLiteral("Dane.Odswiez")); }
-    void UstawOdswiezanieDostepne(bool d) override { m_z(QStringLiteral("Dane.cmdOdswiez %1").arg(d)); }
-
-  private:
-    Zapis& m_z;
-};
-
-class NagrywarkaDzwiekow final : public OdtwarzaczDzwiekow
-{
-  public:
-    explicit NagrywarkaDzwiekow(Zapis& z) : m_z(z) {}
-    void Graj(const QString& plik) override { m_z(QStringLiteral("dźwięk ") + plik); }
-
-  private:
-    Zapis& m_z;
 };
 
 // Two regulators, R1 current, with every window registered and open.
@@ -138,124 +83,65 @@ struct Stanowisko
         s.dodajRegulator(QStringLiteral("R1"), 1);
         s.dodajRegulator(QStringLiteral("R2"), 2);
         s.wczytaj();
-        s.uslugi.oWizual = &wizual;
+        s.uslugi.oWizual = &w;
         s.app->Dzwieki = 1;
         s.app->Loaded_Panel = true;
         s.app->Loaded_Dane = true;
-        wizual.Cele() = {&glowne, &menu, &drzewo, &panel, &panel};
+        w.Cele() = {&ekran, &ekran, &ekran, &ekran, &ekran};
     }
-    QStringList wez()
-    {
-        const QStringList l = z.linie;
-        z.linie.clear();
-        return l;
-    }
+    QStringList wez() { return std::exchange(ekran.linie, {}); }
 
     Srodowisko s;
-    Zapis z;
-    Glowne glowne{z};
-    Menu menu{z};
-    Drzewo drzewo{z};
-    Panel panel{z};
-    NagrywarkaDzwiekow dzwieki{z};
-    clsWizual wizual{s.uslugi, dzwieki};
+    Ekran ekran;
+    clsWizual w{s.uslugi, ekran};
 };
 
+using Krok = std::function<void(Stanowisko&)>;
+
+void wiersz(const char* nazwa, const Krok& krok, const QStringList& zmiany)
+{
+    QTest::newRow(nazwa) << krok << zmiany;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Krok)
 
 class TestWizual : public QObject
 {
     Q_OBJECT
   private slots:
-    void komunikacja_data();
-    void komunikacja();
-    void progressTexts_data();
-    void progressTexts();
-    void monitoringIndicator();
-    void controlMode_data();
-    void controlMode();
-    void noweDaneOnlyForTypeO();
-    void noweDaneOfOtherRegulatorRefreshesDataNotPanel();
+    void zdarzenia_data();
+    void zdarzenia();
     void noweDaneWritesOnlyChangedNodes();
-    void blokada_data();
-    void blokada();
-    void zmianaRegulatora();
-    void zmianaBaterii();
-    void soundSettingSilences();
-    void withoutRegisteredWindows();
     void soundLayerCleansUpWithOrWithoutAudio();
 };
 
-void TestWizual::komunikacja_data()
+// Each event with the screen changes it makes, in order, and nothing else.
+void TestWizual::zdarzenia_data()
 {
-    QTest::addColumn<int>("status");
+    QTest::addColumn<Krok>("krok");
     QTest::addColumn<QStringList>("zmiany");
-    QTest::newRow("done") << 0 << QStringList{"tekst 4 = ", "obraz 4 = 20"};
-    QTest::newRow("running") << 1 << QStringList{"obraz 4 = 21"};
-    QTest::newRow("failed") << 2 << QStringList{"obraz 4 = 20"};
-    QTest::newRow("busy") << 3 << QStringList{"obraz 4 = 21"};
-    QTest::newRow("unknown") << 7 << QStringList{};
-}
+    wiersz("line done", [](auto& t) { t.w.eKomunikacja(0); }, {"tekst 4 = ", "obraz 4 = 20"});
+    wiersz("line running", [](auto& t) { t.w.eKomunikacja(1); }, {"obraz 4 = 21"});
+    wiersz("line failed", [](auto& t) { t.w.eKomunikacja(2); }, {"obraz 4 = 20"});
+    wiersz("line busy", [](auto& t) { t.w.eKomunikacja(3); }, {"obraz 4 = 21"});
+    wiersz("line unknown status", [](auto& t) { t.w.eKomunikacja(7); }, {});
+    wiersz("periodic", [](auto& t) { t.w.eOkresowyOdczyt(2, true); },
+           {"tekst 1 = Oczytuję okresowe dane z regulatora 'R2' ..."});
+    wiersz("periodic ended", [](auto& t) { t.w.eOkresowyOdczyt(2, false); }, {"tekst 1 = "});
+    wiersz("stage on", [](auto& t) { t.w.eZalaczanieBaterii(2, true); },
+           {"tekst 1 = Załączam stopień regulatora 'R2' ..."});
+    wiersz("stage off", [](auto& t) { t.w.eWylaczanieBaterii(2, true); },
+           {"tekst 1 = Wyłączam stopień regulatora 'R2' ..."});
+    wiersz("locking", [](auto& t) { t.w.eBlokowanieRegul(2, true, true); },
+           {"tekst 1 = Blokuję regulator 'R2' ..."});
+    wiersz("unlocking", [](auto& t) { t.w.eBlokowanieRegul(2, false, true); },
+           {"tekst 1 = Odblokowuję regulator 'R2' ..."});
+    wiersz("unlocking ended", [](auto& t) { t.w.eBlokowanieRegul(2, false, false); }, {"tekst 1 = "});
+    wiersz("monitoring", [](auto& t) { t.w.eMonitoring(2, true), t.w.eMonitoring(2, false); },
+           {"obraz 2 = 21", "obraz 2 = 20"});
 
-void TestWizual::komunikacja()
-{
-    QFETCH(int, status);
-    QFETCH(QStringList, zmiany);
-    Stanowisko st;
-    st.wizual.eKomunikacja(status);
-    QCOMPARE(st.wez(), zmiany);
-}
-
-void TestWizual::progressTexts_data()
-{
-    QTest::addColumn<int>("rodzaj");
-    QTest::addColumn<bool>("trwa");
-    QTest::addColumn<QString>("tekst");
-    QTest::newRow("periodic") << 0 << true << "Oczytuję okresowe dane z regulatora 'R2' ...";
-    QTest::newRow("periodic ended") << 0 << false << "";
-    QTest::newRow("stage on") << 1 << true << "Załączam stopień regulatora 'R2' ...";
-    QTest::newRow("stage off") << 2 << true << "Wyłączam stopień regulatora 'R2' ...";
-    QTest::newRow("locking") << 3 << true << "Blokuję regulator 'R2' ...";
-    QTest::newRow("unlocking") << 4 << true << "Odblokowuję regulator 'R2' ...";
-    QTest::newRow("unlocking ended") << 4 << false << "";
-}
-
-void TestWizual::progressTexts()
-{
-    QFETCH(int, rodzaj);
-    QFETCH(bool, trwa);
-    QFETCH(QString, tekst);
-    Stanowisko st;
-    switch (rodzaj) {
-    case 0:
-        st.wizual.eOkresowyOdczyt(2, trwa);
-        break;
-    case 1:
-        st.wizual.eZalaczanieBaterii(2, trwa);
-        break;
-    case 2:
-        st.wizual.eWylaczanieBaterii(2, trwa);
-        break;
-    default:
-        st.wizual.eBlokowanieRegul(2, rodzaj == 3, trwa);
-        break;
-    }
-    QCOMPARE(st.wez(), QStringList{"tekst 1 = " + tekst});
-}
-
-void TestWizual::monitoringIndicator()
-{
-    Stanowisko st;
-    st.wizual.eMonitoring(2, true);
-    st.wizual.eMonitoring(2, false);
-    QCOMPARE(st.wez(), QStringList({"obraz 2 = 21", "obraz 2 = 20"}));
-}
-
-void TestWizual::controlMode_data()
-{
-    QTest::addColumn<bool>("tryb");
-    QTest::addColumn<bool>("panelOtwarty");
-    QTest::addColumn<QStringList>("zmiany");
     const QStringList wlaczony{"menu 0 = Wyłącz tryb sterowania",
                                "menu 1 dostępna 1",
                                "menu 2 dostępna 1",
@@ -268,39 +154,65 @@ void TestWizual::controlMode_data()
                                 "menu 3 dostępna 0",
                                 "obraz 5 = brak",
                                 "tekst 5 = normalny"};
-    QTest::newRow("on, panel open") << true << true << wlaczony + QStringList{"panel 1 widoczny 1"};
-    QTest::newRow("off, panel open") << false << true << wylaczony + QStringList{"panel 1 widoczny 0"};
-    QTest::newRow("off, panel closed") << false << false << wylaczony;
+    wiersz(
+        "control on, panel open", [](auto& t) { t.w.eZmianaTrybuSterowania(true); },
+        wlaczony + QStringList{"panel 1 widoczny 1"});
+    wiersz(
+        "control off, panel open", [](auto& t) { t.w.eZmianaTrybuSterowania(false); },
+        wylaczony + QStringList{"panel 1 widoczny 0"});
+    wiersz(
+        "control off, panel closed",
+        [](auto& t) { t.s.app->Loaded_Panel = false, t.w.eZmianaTrybuSterowania(false); }, wylaczony);
+
+    wiersz("new data of another type", [](auto& t) { t.w.eNoweDane(1, u"o"_qs), t.w.eNoweDane(1, u"X"_qs); },
+           {});
+    wiersz("new data of the current regulator",
+           [](auto& t) { t.w.Cele().drzewo = nullptr, t.w.eNoweDane(1, u"O"_qs); },
+           {"OdswiezPanel", "Dane.Odswiez"});
+    // The data window always shows the current regulator, the panel only its own.
+    wiersz("new data of another regulator",
+           [](auto& t) { t.w.Cele().drzewo = nullptr, t.w.eNoweDane(2, u"O"_qs); }, {"Dane.Odswiez"});
+
+    wiersz("lock current with sound", [](auto& t) { t.w.eBlokadaRegul(1, true, true); },
+           {"węzeł 'R1' obraz 4", "dźwięk zablokregul.wav", "menu 1 = &Odblokuj regulator",
+            "panel 0 = Odblokuj", "panel 1 dostępny 1", "panel 2 dostępny 1"});
+    wiersz("first read of current, no sound", [](auto& t) { t.w.eBlokadaRegul(1, false, false); },
+           {"węzeł 'R1' obraz 2", "menu 1 = &Zablokuj regulator", "OdswiezPanel"});
+    wiersz("unlock other", [](auto& t) { t.w.eBlokadaRegul(2, false, true); },
+           {"węzeł 'R2' obraz 2", "dźwięk odblokregul.wav", "menu 1 = &Zablokuj regulator"});
+
+    wiersz("monitored regulator chosen",
+           [](auto& t) { t.s.regulatory->Item(2).Monitoring = true, t.w.eZmianaRegulatora(2); },
+           {"Monit 1", "OdswiezPanel", "Dane.Odswiez", "Dane.cmdOdswiez 0"});
+    wiersz("regulator chosen, windows closed",
+           [](auto& t) {
+               t.s.app->Loaded_Panel = false, t.s.app->Loaded_Dane = false, t.w.eZmianaRegulatora(1);
+           },
+           {"Monit 0"});
+    // Stage 3 on (active-low), stage 2 off.
+    wiersz("stage changed",
+           [](auto& t) {
+               t.s.regulatory->Item(1).Stan.StanDiod1 = 0xFB, t.w.eZmianaBaterii(1, 3),
+               t.w.eZmianaBaterii(1, 2);
+           },
+           {"menu 2 = &Wyłącz stopień", "menu 2 = &Załącz stopień"});
+    wiersz("sound on", [](auto& t) { t.w.GrajDzwiek(u"alarm.wav"_qs); }, {"dźwięk alarm.wav"});
+    wiersz("sound off", [](auto& t) { t.s.app->Dzwieki = 0, t.w.GrajDzwiek(u"alarm.wav"_qs); }, {});
+    // Before the later windows exist their elements are simply not there to change.
+    wiersz("only the main window registered",
+           [](auto& t) {
+               t.w.Cele() = {&t.ekran, nullptr, nullptr, nullptr, nullptr}, t.w.eBlokadaRegul(1, true, true),
+               t.w.eNoweDane(1, u"O"_qs), t.w.eZmianaRegulatora(1), t.w.eZmianaTrybuSterowania(true);
+           },
+           {"dźwięk zablokregul.wav", "obraz 5 = Wykrzyknik", "tekst 5 = sterowanie"});
 }
 
-void TestWizual::controlMode()
+void TestWizual::zdarzenia()
 {
-    QFETCH(bool, tryb);
-    QFETCH(bool, panelOtwarty);
-    QFETCH(QStringList, zmiany);
+    QFETCH(Krok, krok);
     Stanowisko st;
-    st.s.app->Loaded_Panel = panelOtwarty;
-    st.wizual.eZmianaTrybuSterowania(tryb);
-    QCOMPARE(st.wez(), zmiany);
-}
-
-void TestWizual::noweDaneOnlyForTypeO()
-{
-    Stanowisko st;
-    st.wizual.eNoweDane(1, QStringLiteral("o"));
-    st.wizual.eNoweDane(1, QStringLiteral("X"));
-    QVERIFY(st.wez().isEmpty());
-    st.wizual.eNoweDane(1, QStringLiteral("O"));
-    QCOMPARE(st.wez().mid(0, 2), QStringList({"OdswiezPanel", "Dane.Odswiez"}));
-}
-
-void TestWizual::noweDaneOfOtherRegulatorRefreshesDataNotPanel()
-{
-    Stanowisko st;
-    st.wizual.eNoweDane(2, QStringLiteral("O"));
-    const QStringList l = st.wez();
-    QVERIFY(!l.contains(QStringLiteral("OdswiezPanel")));
-    QCOMPARE(l.first(), QStringLiteral("Dane.Odswiez"));
+    krok(st);
+    QTEST(st.wez(), "zmiany");
 }
 
 void TestWizual::noweDaneWritesOnlyChangedNodes()
@@ -311,94 +223,20 @@ void TestWizual::noweDaneWritesOnlyChangedNodes()
     clRegulator& r = st.s.regulatory->Item(2);
     r.Stan.StanDiod1 = 0xFE; // stage 1 on (active-low), the others off
     r.Stan.StanDiod2 = 0xFF;
-    st.wizual.eNoweDane(2, QStringLiteral("O"));
+    st.w.eNoweDane(2, QStringLiteral("O"));
     const QStringList pierwsze = st.wez();
     QCOMPARE(pierwsze.size(), 1 + 2 * 9);
-    QCOMPARE(pierwsze[0], QStringLiteral("węzeł 'R2' obraz 2"));
-    QCOMPARE(pierwsze.mid(1, 4), QStringList({"węzeł 'R2_b 1' obraz 5", "węzeł 'R2_b 1' kolor #ff0000",
-                                              "węzeł 'R2_b 2' obraz 6", "węzeł 'R2_b 2' kolor #000000"}));
-    st.wizual.eNoweDane(2, QStringLiteral("O"));
+    QCOMPARE(pierwsze.mid(0, 5),
+             QStringList({"węzeł 'R2' obraz 2", "węzeł 'R2_b 1' obraz 5", "węzeł 'R2_b 1' kolor #ff0000",
+                          "węzeł 'R2_b 2' obraz 6", "węzeł 'R2_b 2' kolor #000000"}));
+    st.w.eNoweDane(2, QStringLiteral("O"));
     QVERIFY(st.wez().isEmpty());
 
     r.Zablokowany = true;
     r.Stan.StanDiod1 = 0xFF;
-    st.wizual.eNoweDane(2, QStringLiteral("O"));
+    st.w.eNoweDane(2, QStringLiteral("O"));
     QCOMPARE(st.wez(),
              QStringList({"węzeł 'R2' obraz 4", "węzeł 'R2_b 1' obraz 6", "węzeł 'R2_b 1' kolor #000000"}));
-}
-
-void TestWizual::blokada_data()
-{
-    QTest::addColumn<int>("nr");
-    QTest::addColumn<bool>("zablokowany");
-    QTest::addColumn<bool>("dzwiek");
-    QTest::addColumn<QStringList>("zmiany");
-    QTest::newRow("lock current with sound")
-        << 1 << true << true
-        << QStringList{"węzeł 'R1' obraz 4", "dźwięk zablokregul.wav", "menu 1 = &Odblokuj regulator",
-                       "panel 0 = Odblokuj", "panel 1 dostępny 1",     "panel 2 dostępny 1"};
-    QTest::newRow("first read of current, no sound")
-        << 1 << false << false
-        << QStringList{"węzeł 'R1' obraz 2", "menu 1 = &Zablokuj regulator", "OdswiezPanel"};
-    QTest::newRow("unlock other") << 2 << false << true
-                                  << QStringList{"węzeł 'R2' obraz 2", "dźwięk odblokregul.wav",
-                                                 "menu 1 = &Zablokuj regulator"};
-}
-
-void TestWizual::blokada()
-{
-    QFETCH(int, nr);
-    QFETCH(bool, zablokowany);
-    QFETCH(bool, dzwiek);
-    QFETCH(QStringList, zmiany);
-    Stanowisko st;
-    st.wizual.eBlokadaRegul(nr, zablokowany, dzwiek);
-    QCOMPARE(st.wez(), zmiany);
-}
-
-void TestWizual::zmianaRegulatora()
-{
-    Stanowisko st;
-    st.s.regulatory->Item(2).Monitoring = true;
-    st.wizual.eZmianaRegulatora(2);
-    QCOMPARE(st.wez(), QStringList({"Monit 1", "OdswiezPanel", "Dane.Odswiez", "Dane.cmdOdswiez 0"}));
-    st.s.app->Loaded_Panel = false;
-    st.s.app->Loaded_Dane = false;
-    st.wizual.eZmianaRegulatora(1);
-    QCOMPARE(st.wez(), QStringList{"Monit 0"});
-}
-
-void TestWizual::zmianaBaterii()
-{
-    Stanowisko st;
-    st.s.regulatory->Item(1).Stan.StanDiod1 = 0xFB; // stage 3 on
-    st.wizual.eZmianaBaterii(1, 3);
-    st.wizual.eZmianaBaterii(1, 2);
-    QCOMPARE(st.wez(), QStringList({"menu 2 = &Wyłącz stopień", "menu 2 = &Załącz stopień"}));
-}
-
-void TestWizual::soundSettingSilences()
-{
-    Stanowisko st;
-    st.s.app->Dzwieki = 0;
-    st.wizual.GrajDzwiek(QStringLiteral("alarm.wav"));
-    QVERIFY(st.wez().isEmpty());
-    st.s.app->Dzwieki = 1;
-    st.wizual.GrajDzwiek(QStringLiteral("alarm.wav"));
-    QCOMPARE(st.wez(), QStringList{"dźwięk alarm.wav"});
-}
-
-// Before the later windows exist their elements are simply not there to change.
-void TestWizual::withoutRegisteredWindows()
-{
-    Stanowisko st;
-    st.wizual.Cele() = {&st.glowne, nullptr, nullptr, nullptr, nullptr};
-    st.wizual.eBlokadaRegul(1, true, true);
-    st.wizual.eNoweDane(1, QStringLiteral("O"));
-    st.wizual.eZmianaRegulatora(1);
-    st.wizual.eZmianaTrybuSterowania(true);
-    QCOMPARE(st.wez(),
-             QStringList({"dźwięk zablokregul.wav", "obraz 5 = Wykrzyknik", "tekst 5 = sterowanie"}));
 }
 
 // Whether or not the machine has an audio output, a missing file or one that cannot be played
@@ -406,8 +244,7 @@ void TestWizual::withoutRegisteredWindows()
 void TestWizual::soundLayerCleansUpWithOrWithoutAudio()
 {
     QTemporaryDir katalog;
-    const QString plik = katalog.filePath(QStringLiteral("uszkodzony.wav"));
-    QFile f(plik);
+    QFile f(katalog.filePath(QStringLiteral("uszkodzony.wav")));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("RIFF, ale nie dźwięk");
     f.close();
@@ -415,7 +252,7 @@ void TestWizual::soundLayerCleansUpWithOrWithoutAudio()
     Dzwieki dzwieki;
     dzwieki.Graj(katalog.filePath(QStringLiteral("brak.wav")));
     QVERIFY(dzwieki.findChildren<QSoundEffect*>().isEmpty());
-    dzwieki.Graj(plik);
+    dzwieki.Graj(f.fileName());
     QTRY_VERIFY_WITH_TIMEOUT(dzwieki.findChildren<QSoundEffect*>().isEmpty(), 10000);
 }
 

@@ -1,0 +1,102 @@
+#pragma once
+// What the front-panel and data-window tests share: two regulators, the command queue, a real
+// notification object and window toggles that only record their calls.
+
+#include "Dzwieki.h"
+#include "OknaRegulatora.h"
+#include "TestSupport.h"
+#include "clsKolejka.h"
+#include "clsWizual.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+// Records "PokazPanel 1" style lines.
+class FakeOkna final : public OknaRegulatora
+{
+  public:
+    QStringList wywolania;
+    void PokazPanel(bool p) override { wywolania << QStringLiteral("PokazPanel %1").arg(p); }
+    void PokazDane(bool p) override { wywolania << QStringLiteral("PokazDane %1").arg(p); }
+    void UstawMonitoring(bool w) override { wywolania << QStringLiteral("UstawMonitoring %1").arg(w); }
+};
+
+class Cisza final : public OdtwarzaczDzwiekow
+{
+  public:
+    void Graj(const QString&) override {}
+};
+
+// Regulators 1 "KB-01" and 2 "KB-02", the first current; Otworz puts a window of type Okno
+// in a sub-window of the area as the main window does.
+struct StanowiskoOkien
+{
+    StanowiskoOkien()
+    {
+        s.dodajRegulator(QStringLiteral("KB-01"), 1);
+        s.dodajRegulator(QStringLiteral("KB-02"), 2);
+        s.wczytaj();
+        s.uslugi.oKolejka = &kolejka;
+        s.app->NrAktRegulatora = 1;
+        obszar.resize(400, 320);
+    }
+
+    template <typename Okno> Okno* Otworz()
+    {
+        auto* okno = new Okno(s.uslugi, wizual, okna);
+        podokno = obszar.addSubWindow(okno);
+        podokno->show();
+        obszar.show();
+        return okno;
+    }
+
+    QStringList polecenia() const
+    {
+        QStringList p;
+        for (int i = 1; i <= kolejka.Count(); ++i) {
+            const clsPozKolejki& poz = kolejka.Item(i);
+            p << QStringLiteral("%1 %2 %3").arg(poz.NrRegul).arg(poz.Polecenie, poz.Parametry.toString());
+        }
+        return p;
+    }
+
+    Srodowisko s;
+    clsKolejka kolejka{s.uslugi};
+    Cisza cisza;
+    clsWizual wizual{s.uslugi, cisza};
+    FakeOkna okna;
+    QMdiArea obszar;
+    QMdiSubWindow* podokno = nullptr;
+};
+
+// Opening registers the window; the close box of its sub-window unloads it once; a stale close
+// or the destruction of a closed window leaves the next window's registration alone.
+// `zarejestrowane(w)` tells whether w is what the services hold (nullptr: nothing is held).
+template <typename Okno>
+void sprawdzOtwieranie(StanowiskoOkien& st, const bool& zaladowane,
+                       const std::function<bool(QWidget*)>& zarejestrowane, const QString& przelacznik)
+{
+    QPointer<Okno> stary = st.Otworz<Okno>();
+    QVERIFY(zaladowane && zarejestrowane(stary));
+    st.podokno->close();
+    QVERIFY(!zaladowane && zarejestrowane(nullptr));
+    Okno* nowy = st.Otworz<Okno>();
+    stary->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(stary.isNull());
+    QVERIFY(zaladowane && zarejestrowane(nowy));
+    const auto pokaz = [&przelacznik](bool p) { return QStringLiteral("%1 %2").arg(przelacznik).arg(p); };
+    QCOMPARE(st.okna.wywolania, QStringList({pokaz(true), pokaz(false), pokaz(true)}));
+}
+
+inline void zapiszZrzut(StanowiskoOkien& st, QWidget* okno, const QString& nazwa)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(&st.obszar));
+    const QString katalog = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/ui");
+    QVERIFY(QDir().mkpath(katalog));
+    QVERIFY(okno->grab().save(katalog + u'/' + nazwa));
+}

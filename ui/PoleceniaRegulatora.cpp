@@ -1,0 +1,85 @@
+#include "PoleceniaRegulatora.h"
+
+#include "Baza.h"
+#include "Interfaces.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsKolejka.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+
+#include <QMessageBox>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariantList>
+
+PoleceniaRegulatora::PoleceniaRegulatora(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi)
+{
+    Pytaj = [rodzic](const QString& tytul, const QString& tekst) {
+        QMessageBox pytanie(QMessageBox::Question, tytul, tekst, QMessageBox::Ok | QMessageBox::Cancel,
+                            rodzic);
+        return pytanie.exec() == QMessageBox::Ok;
+    };
+}
+
+clRegulator* regulatorAktualny(const Uslugi& uslugi)
+{
+    const int nr = uslugi.oApp->NrAktRegulatora;
+    return nr >= 1 && nr <= uslugi.oRegulatory->Count() ? &uslugi.oRegulatory->Item(nr) : nullptr;
+}
+
+// The command asks for the opposite of the stage's state as last read.
+void PoleceniaRegulatora::mnuRegulBatZal_Click()
+{
+    const clRegulator* r = regulatorAktualny(m_uslugi);
+    if (!r)
+        return;
+    const int n = r->NrAktBaterii;
+    if (n == 0) {
+        m_uslugi.komunikaty->Pokaz(QStringLiteral("Proszę najpierw zaznaczyć stopień!"), kTytulAplikacji,
+                                   Komunikaty::Ikona::Ostrzezenie);
+        return;
+    }
+    const QVariantList parametry{n - 1, !r->SprawdzStanDiody(quint8(n - 1))};
+    m_uslugi.oKolejka->Add(r->Id, QStringLiteral("UstawKondensator"), parametry, 0);
+}
+
+// The lock state changes only when the command has run, so two requests before the next tick
+// both ask for the same state.
+void PoleceniaRegulatora::mnuRegulZablok_Click()
+{
+    if (const clRegulator* r = regulatorAktualny(m_uslugi))
+        m_uslugi.oKolejka->Add(r->Id, QStringLiteral("Blokuj"), !r->Zablokowany, 0);
+}
+
+// The regulator stays in the collection, the trees and the polling until the next start.
+void PoleceniaRegulatora::mnuRegulUsun_Click()
+{
+    const clRegulator* r = regulatorAktualny(m_uslugi);
+    if (!r || !Pytaj(QStringLiteral("UWAGA"),
+                     QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
+        return;
+    usunWiersz(r->adres);
+}
+
+void PoleceniaRegulatora::usunWiersz(int adres)
+{
+    // Only the first row with the address goes, as a find followed by a delete of that row.
+    QSqlQuery q(m_uslugi.cnBaza->db());
+    q.prepare(QStringLiteral(
+        "DELETE FROM Regulatory WHERE rowid = (SELECT min(rowid) FROM Regulatory WHERE Adres = ?)"));
+    q.addBindValue(adres);
+    if (!q.exec()) {
+        m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(q.lastError()), kTytulAplikacji, Komunikaty::Ikona::Brak);
+        return;
+    }
+    if (q.numRowsAffected() == 0) {
+        m_uslugi.komunikaty->Pokaz(
+            QStringLiteral("W bazie danych nie ma już regulatora o adresie %1.").arg(adres),
+            QStringLiteral("Uwaga"), Komunikaty::Ikona::Informacja);
+        return;
+    }
+    m_uslugi.komunikaty->Pokaz(
+        QStringLiteral("Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."),
+        QStringLiteral("Uwaga"), Komunikaty::Ikona::Informacja);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+class clRegulator;
+struct Uslugi;
+
+// The current regulator (oApp.NrAktRegulatora); null when there is none (none configured).
+clRegulator* regulatorAktualny(const Uslugi& uslugi);
+
+// The operator's commands on the current regulator from the regulator menu: switching the
+// selected stage and locking go into the command queue and run in a later tick of the main
+// loop; deleting removes the regulator's row from table Regulatory, effective at the next start.
+class PoleceniaRegulatora
+{
+  public:
+    // Questions are asked over the given window.
+    explicit PoleceniaRegulatora(Uslugi& uslugi, QWidget* rodzic = nullptr);
+
+    // Asks the operator an OK/Cancel question; true on OK.
+    std::function<bool(const QString& tytul, const QString& tekst)> Pytaj;
+
+    void mnuRegulBatZal_Click();
+    void mnuRegulZablok_Click();
+    void mnuRegulUsun_Click();
+
+  private:
+    void usunWiersz(int adres);
+
+    Uslugi& m_uslugi;
+};

@@ -1,0 +1,89 @@
+#include "PrzelaczanieOkien.h"
+
+#include "PoleceniaRegulatora.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsBD.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScopedValueRollback>
+
+PrzelaczanieOkien::PrzelaczanieOkien(Uslugi& uslugi, QMdiArea& obszar, Elementy panel, Elementy dane,
+                                     Elementy monitoring)
+    : m_uslugi(uslugi), m_obszar(obszar), m_panel{panel, {}, false}, m_dane{dane, {}, false},
+      m_monitoring(monitoring)
+{
+}
+
+// Setting the state from code is not a click: no action follows.
+void PrzelaczanieOkien::zaznacz(const Elementy& e, bool wlacz)
+{
+    e.pozycja->setChecked(wlacz);
+    e.przycisk->setChecked(wlacz);
+}
+
+void PrzelaczanieOkien::PokazPanel(bool Pokaz)
+{
+    przelacz(m_panel, TworzPanel, Pokaz);
+}
+
+void PrzelaczanieOkien::PokazDane(bool Pokaz)
+{
+    przelacz(m_dane, TworzDane, Pokaz);
+}
+
+// The windows call this from their own opening and closing too, so each step tolerates being
+// reached again while it runs.
+void PrzelaczanieOkien::przelacz(Okno& o, const Tworzenie& tworz, bool pokaz)
+{
+    zaznacz(o.elementy, pokaz);
+    if (pokaz)
+        otworz(o, tworz);
+    else
+        zamknij(o);
+}
+
+void PrzelaczanieOkien::otworz(Okno& o, const Tworzenie& tworz)
+{
+    if (o.podokno) {
+        m_obszar.setActiveSubWindow(o.podokno);
+        return;
+    }
+    if (o.otwierane)
+        return;
+    QWidget* okno = nullptr;
+    if (tworz) {
+        const QScopedValueRollback otwierane(o.otwierane, true);
+        okno = tworz();
+    }
+    if (!okno) {
+        zaznacz(o.elementy, false);
+        return;
+    }
+    o.podokno = m_obszar.addSubWindow(okno);
+    o.podokno->show();
+}
+
+void PrzelaczanieOkien::zamknij(Okno& o)
+{
+    // Taken first: closing runs the window's own close, which comes back here.
+    QPointer<QMdiSubWindow> podokno = std::exchange(o.podokno, nullptr);
+    if (podokno && !podokno->close()) {
+        o.podokno = podokno;
+        zaznacz(o.elementy, true);
+    }
+}
+
+void PrzelaczanieOkien::UstawMonitoring(bool Wlacz)
+{
+    zaznacz(m_monitoring, Wlacz);
+    clRegulator* r = regulatorAktualny(m_uslugi);
+    if (!r)
+        return;
+    r->Monitoring = Wlacz;
+    m_uslugi.oBD->ZapiszDoLoga(Wlacz ? QStringLiteral("Włączono monitoring")
+                                     : QStringLiteral("Wyłączono monitoring"),
+                               QStringLiteral("N"), QStringLiteral("M"), r->Kod);
+}

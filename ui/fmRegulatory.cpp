@@ -1,0 +1,193 @@
+#include "fmRegulatory.h"
+
+#include "IWizual.h"
+#include "Nazwany.h"
+#include "ObrazkiDrzewa.h"
+#include "TextFormat.h"
+#include "Twipy.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsWizual.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+// Design size of the tree, which fills the window, in twips.
+const QSize kRozmiar(2895, 5055);
+constexpr int kStopnie = 9;
+
+// What a node carries besides its text.
+constexpr int kRolaObrazu = Qt::UserRole;
+constexpr int kRolaZnacznika = Qt::UserRole + 1;
+constexpr int kRolaKlucza = Qt::UserRole + 2;
+
+const QString kZnacznikRegulatora = QStringLiteral("R");
+const QString kZnacznikGrupy = QStringLiteral("RR");
+const QString kZnacznikStopnia = QStringLiteral("B");
+} // namespace
+
+fmRegulatory::fmRegulatory(Uslugi& uslugi, clsWizual& wizual, QWidget* parent)
+    : QWidget(parent), m_uslugi(uslugi), m_wizual(wizual),
+      m_tree(nazwany<QTreeWidget>(QStringLiteral("Tree")))
+{
+    setWindowTitle(QStringLiteral("Regulatory"));
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(m_tree);
+    m_tree->setHeaderHidden(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->viewport()->installEventFilter(this);
+    connect(m_tree, &QTreeWidget::itemPressed, this, &fmRegulatory::Tree_NodeClick);
+    resize(twipyNaPiksele(kRozmiar, this));
+    LadujObiekty();
+    m_wizual.Cele().drzewo = this;
+    m_uslugi.drzewo = this;
+}
+
+fmRegulatory::~fmRegulatory()
+{
+    if (m_wizual.Cele().drzewo == this)
+        m_wizual.Cele().drzewo = nullptr;
+    if (m_uslugi.drzewo == this)
+        m_uslugi.drzewo = nullptr;
+}
+
+fmRegulatory* fmRegulatory::OtworzW(QMdiArea* obszar, Uslugi& uslugi, clsWizual& wizual)
+{
+    auto* okno = new fmRegulatory(uslugi, wizual);
+    const Qt::WindowFlags bezPrzyciskow = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    QMdiSubWindow* podokno = obszar->addSubWindow(okno, bezPrzyciskow);
+    podokno->setWindowIcon(ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kGrupa));
+    podokno->move(0, 0);
+    podokno->show();
+    podokno->setFixedSize(podokno->size());
+    return okno;
+}
+
+QString fmRegulatory::KluczStopnia(const QString& kod, int n)
+{
+    return kod + QStringLiteral("_b") + TextFormat::plain(n);
+}
+
+void fmRegulatory::LadujObiekty()
+{
+    m_tree->clear();
+    m_wezly.clear();
+    QTreeWidgetItem* korzen = dodajWezel(nullptr, QStringLiteral("Korzen"), QStringLiteral("System Kalbor"),
+                                         ObrazkiDrzewa::kKorzen, {});
+    QTreeWidgetItem* grupa = dodajWezel(korzen, QStringLiteral("Reg"), QStringLiteral("Regulatory"),
+                                        ObrazkiDrzewa::kGrupa, kZnacznikGrupy);
+    for (const clRegulator& r : *m_uslugi.oRegulatory) {
+        QTreeWidgetItem* regulator =
+            dodajWezel(grupa, r.Kod, r.Kod, ObrazkiDrzewa::kRegulator, kZnacznikRegulatora);
+        for (int n = 1; n <= kStopnie; ++n)
+            dodajWezel(regulator, KluczStopnia(r.Kod, n), QStringLiteral("stopień ") + TextFormat::plain(n),
+                       ObrazkiDrzewa::kStopienWyl, kZnacznikStopnia);
+    }
+    korzen->setExpanded(true);
+    grupa->setExpanded(true);
+}
+
+// Keys must be unique and nothing checks the regulator codes: a code that repeats a key already
+// given (the fixed nodes, another regulator's stage) gets its node, but the notification object
+// and the alarm register keep reaching the node that was first.
+QTreeWidgetItem* fmRegulatory::dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
+                                          int obraz, const QString& znacznik)
+{
+    auto* wezel = rodzic ? new QTreeWidgetItem(rodzic) : new QTreeWidgetItem(m_tree);
+    wezel->setText(0, tekst);
+    wezel->setData(0, kRolaKlucza, klucz);
+    wezel->setData(0, kRolaZnacznika, znacznik);
+    wezel->setData(0, kRolaObrazu, obraz);
+    wezel->setIcon(0, ObrazkiDrzewa::ImageList1(obraz));
+    if (!m_wezly.contains(klucz))
+        m_wezly.insert(klucz, wezel);
+    return wezel;
+}
+
+int fmRegulatory::ObrazWezla(const QString& klucz) const
+{
+    const QTreeWidgetItem* wezel = Wezel(klucz);
+    return wezel ? wezel->data(0, kRolaObrazu).toInt() : 0;
+}
+
+void fmRegulatory::UstawObrazWezla(const QString& klucz, int obraz)
+{
+    if (QTreeWidgetItem* wezel = Wezel(klucz)) {
+        wezel->setData(0, kRolaObrazu, obraz);
+        wezel->setIcon(0, ObrazkiDrzewa::ImageList1(obraz));
+    }
+}
+
+void fmRegulatory::UstawKolorWezla(const QString& klucz, const QColor& kolor)
+{
+    if (QTreeWidgetItem* wezel = Wezel(klucz))
+        wezel->setForeground(0, kolor);
+}
+
+void fmRegulatory::UstawAlarmWezla(const QString& kodRegulatora, bool alarm)
+{
+    // Back to the window's own colour, as the window had it when the alarm came.
+    if (QTreeWidgetItem* wezel = Wezel(kodRegulatora))
+        wezel->setBackground(0, alarm ? QColor(Qt::red) : palette().color(QPalette::Window));
+}
+
+// Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
+bool fmRegulatory::eventFilter(QObject* obiekt, QEvent* event)
+{
+    if (obiekt == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)
+        PrawyPrzycisk = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    return QWidget::eventFilter(obiekt, event);
+}
+
+void fmRegulatory::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+void fmRegulatory::Tree_NodeClick(QTreeWidgetItem* wezel)
+{
+    const QString znacznik = wezel->data(0, kRolaZnacznika).toString();
+    if (znacznik == kZnacznikRegulatora)
+        kliknietoRegulator(wezel->data(0, kRolaKlucza).toString());
+    else if (znacznik == kZnacznikGrupy && PrawyPrzycisk)
+        pokazMenu(MenuPodreczne::Baza);
+    else if (znacznik == kZnacznikStopnia)
+        kliknietoStopien(wezel);
+}
+
+void fmRegulatory::kliknietoRegulator(const QString& klucz)
+{
+    const clRegulator& r = m_uslugi.oRegulatory->Item(klucz);
+    clsoApp& app = *m_uslugi.oApp;
+    app.NrAktRegulatora = r.Id;
+    app.AktElStruktury.clear();
+    app.AktTypEl = kZnacznikRegulatora;
+    m_uslugi.oWizual->eZmianaRegulatora(r.Id);
+    if (PrawyPrzycisk)
+        pokazMenu(MenuPodreczne::Regulator);
+}
+
+void fmRegulatory::kliknietoStopien(QTreeWidgetItem* wezel)
+{
+    clRegulator& r = m_uslugi.oRegulatory->Item(wezel->parent()->data(0, kRolaKlucza).toString());
+    const QString klucz = wezel->data(0, kRolaKlucza).toString();
+    m_uslugi.oApp->NrAktRegulatora = r.Id;
+    r.NrAktBaterii = quint8(klucz.back().digitValue());
+    m_uslugi.oWizual->eZmianaBaterii(r.Id, r.NrAktBaterii);
+    if (PrawyPrzycisk)
+        pokazMenu(MenuPodreczne::Stopien);
+}
+
+void fmRegulatory::pokazMenu(MenuPodreczne menu)
+{
+    if (PokazMenu)
+        PokazMenu(menu);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "CeleWizual.h"
+#include "Interfaces.h"
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QTreeWidget;
+class QTreeWidgetItem;
+class clsWizual;
+struct Uslugi;
+
+// The main window's pop-up menus that the tree shows on a right click.
+enum class MenuPodreczne
+{
+    Regulator, // popmnuRegul
+    Baza,      // mnuBaza
+    Stopien    // mnuRegulBat
+};
+
+// The regulator tree "Regulatory": every regulator with its nine capacitor stages, the
+// operator's way of choosing the current regulator and stage. It is open for the whole run and
+// refuses to close, because the notification object and the alarm register draw on its nodes.
+class fmRegulatory : public QWidget, public DrzewoWizual, public DrzewoRegulatorow
+{
+    Q_OBJECT
+  public:
+    // Registers itself as the tree of the notification object and of the alarm register.
+    fmRegulatory(Uslugi& uslugi, clsWizual& wizual, QWidget* parent = nullptr);
+    ~fmRegulatory() override;
+
+    // Creates the window as a sub-window of the main window's area, at its design place, with a
+    // fixed border and no close, minimise or maximise buttons.
+    static fmRegulatory* OtworzW(QMdiArea* obszar, Uslugi& uslugi, clsWizual& wizual);
+
+    // The stage node's key: the code, "_b" and the stage number by the plain conversion
+    // ("KB-01_b 3"); the notification object finds the nodes by the same key.
+    static QString KluczStopnia(const QString& kod, int n);
+
+    // Shows the main window's pop-up menu; set by whoever owns the menus.
+    std::function<void(MenuPodreczne)> PokazMenu;
+
+    void LadujObiekty();
+    QTreeWidget* Tree() const { return m_tree; }
+    // Null for a key no node has.
+    QTreeWidgetItem* Wezel(const QString& klucz) const { return m_wezly.value(klucz); }
+
+    int ObrazWezla(const QString& klucz) const override;
+    void UstawObrazWezla(const QString& klucz, int obraz) override;
+    void UstawKolorWezla(const QString& klucz, const QColor& kolor) override;
+    void UstawAlarmWezla(const QString& kodRegulatora, bool alarm) override;
+
+  protected:
+    bool eventFilter(QObject* obiekt, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QTreeWidgetItem* dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
+                                int obraz, const QString& znacznik);
+    void Tree_NodeClick(QTreeWidgetItem* wezel);
+    void kliknietoRegulator(const QString& klucz);
+    void kliknietoStopien(QTreeWidgetItem* wezel);
+    void pokazMenu(MenuPodreczne menu);
+
+    Uslugi& m_uslugi;
+    clsWizual& m_wizual;
+    QTreeWidget* m_tree;
+    QHash<QString, QTreeWidgetItem*> m_wezly;
+    // The last press on the tree was made with the right button.
+    bool PrawyPrzycisk = false;
+};
