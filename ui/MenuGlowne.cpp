@@ -1,14 +1,25 @@
 #include "MenuGlowne.h"
 
 #include "IkonyGlowne.h"
+#include "OknoPodrzedne.h"
+#include "WykresObraz.h"
 #include "ObrazkiDrzewa.h"
 #include "PoleceniaRegulatora.h"
 #include "PrzelaczanieOkien.h"
+#include "Clock.h"
+#include "RaportObraz.h"
+#include "Raporty.h"
+#include "fmRapOkna.h"
 #include "Uslugi.h"
 #include "clsoApp.h"
+#include "fmAlarmyArch.h"
 #include "fmAlarmyN.h"
+#include "fmStruktura.h"
 #include "frmOptions.h"
+#include "frmRegulatory.h"
 #include "frmSplash.h"
+#include "fmWykresy1.h"
+#include "fmWykresy2.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -19,7 +30,8 @@
 
 MenuGlowne::MenuGlowne(Uslugi& uslugi, QMainWindow& okno, QMdiArea& obszar)
     : QObject(&okno), m_uslugi(uslugi), m_okno(okno), m_obszar(obszar),
-      m_polecenia(std::make_unique<PoleceniaRegulatora>(uslugi, &okno))
+      m_polecenia(std::make_unique<PoleceniaRegulatora>(uslugi, &okno)),
+      m_raporty(std::make_unique<Raporty>(uslugi, &okno))
 {
     createMenus();
     createToolBar();
@@ -50,6 +62,13 @@ QMenu* MenuGlowne::menu(const char* nazwa, const QString& podpis, bool naPasku)
     return m;
 }
 
+namespace {
+template <typename Okno> Okno* otworzWykres(QMdiArea& obszar, Uslugi& uslugi)
+{
+    return OknoPodrzedne::otworz<Okno>(obszar, [&uslugi] { return new Okno(uslugi); });
+}
+} // namespace
+
 void MenuGlowne::separator(QMenu* menu, const char* nazwa)
 {
     menu->addSeparator()->setObjectName(QLatin1String(nazwa));
@@ -57,16 +76,33 @@ void MenuGlowne::separator(QMenu* menu, const char* nazwa)
 
 void MenuGlowne::createMenus()
 {
+    QMenu* struktura = menu("mnuStr", QStringLiteral("Struktura"), false);
+    pozycja(struktura, "mnuStrRapDob", QStringLiteral("raport dobowy"), [this] { WyswRaportDobowy(); });
+    pozycja(struktura, "mnuStrRapOkr", QStringLiteral("raport okresowy"), [this] { WyswRaportOkresowy(); });
     QMenu* plik = menu("mnuPlik", QStringLiteral("&Plik"));
+    pozycja(plik, "mnuStruktura", QStringLiteral("&Struktura"),
+            [this, struktura] { fmStruktura::Otworz(m_obszar, m_uslugi, struktura); });
     pozycja(plik, "mnuKoniec", QStringLiteral("&Koniec"), [this] { m_okno.close(); });
     m_baza = menu("mnuBaza", QStringLiteral("&Baza danych"), false);
+    pozycja(m_baza, "mnuBDNowyRegul", QStringLiteral("&Nowy regulator"),
+            [this] { frmRegulatory::OtworzNowyRekord(m_uslugi, m_obszar); });
     createRegulMenu();
+    QMenu* raporty = menu("mnuRaporty", QStringLiteral("&Raporty"));
+    pozycja(raporty, "mnuRaportyDobowy", QStringLiteral("Raport &dobowy"), [this] { WyswRaportDobowy(); });
+    pozycja(raporty, "mnuRapOkresowy", QStringLiteral("Raport &okresowy"), [this] { WyswRaportOkresowy(); });
+    QMenu* wykresy = menu("mnuWykresy", QStringLiteral("&Wykresy"));
+    pozycja(wykresy, "mnuWykresDob", QStringLiteral("Wykres &dobowy"),
+            [this] { otworzWykres<fmWykresy1>(m_obszar, m_uslugi); });
+    pozycja(wykresy, "mnuWykresMies", QStringLiteral("Wykres &okresowy"),
+            [this] { otworzWykres<fmWykresy2>(m_obszar, m_uslugi); });
     QMenu* ster = menu("mnuSter", QStringLiteral("&Sterowanie"));
     m_pozycje[size_t(PozycjaMenu::SterWlacz)] =
         pozycja(ster, "mnuSterWlacz", QStringLiteral("Włącz tryb &sterowania"),
                 [this] { m_uslugi.oApp->PrzelaczTrybSterowania(); });
     QMenu* narzedzia = menu("mnuNarzedzia", QStringLiteral("&Narzędzia"));
     pozycja(narzedzia, "mnuNarzOpcje", QStringLiteral("&Opcje"), [this] { otworzOpcje(); });
+    pozycja(narzedzia, "mnuNarzAlarmy", QStringLiteral("Archiwum &alarmów"),
+            [this] { fmAlarmyArch::Otworz(m_obszar, m_uslugi); });
     QMenu* pomoc = menu("mnuPomoc", QStringLiteral("&Pomoc"));
     pozycja(pomoc, "mnuPomocOProgramie", QStringLiteral("&O programie"),
             [this] { frmSplash::PokazOProgramie(&m_okno); });
@@ -96,11 +132,21 @@ void MenuGlowne::createRegulMenu()
     m_pozycje[size_t(PozycjaMenu::RegulBatTestuj)] = m_bateria->addAction(QStringLiteral("&Testuj stopień"));
     m_pozycje[size_t(PozycjaMenu::RegulBatTestuj)]->setObjectName(QStringLiteral("mnuRegulBatTestuj"));
     separator(m_regul, "mnunic2");
+    pozycja(m_regul, "mnuRegRapDob", QStringLiteral("&Raport z akt. doby"), [this] {
+        if (regulatorAktualny(m_uslugi))
+            m_raporty->RaportDobowyRegul(m_uslugi.zegar->now().date(), m_uslugi.oApp->NrAktRegulatora);
+    });
+    pozycja(m_regul, "mnyRegWykrDob", QStringLiteral("&Wykres z akt. doby"),
+            [this] { otworzWykres<fmWykresy1>(m_obszar, m_uslugi)->btnWykresl_Click(); });
+    pozycja(m_regul, "mnuRegulAlarmy", QStringLiteral("&Alarmy z doby"),
+            [this] { fmAlarmyArch::Otworz(m_obszar, m_uslugi)->WczytajAlarmy(); });
     separator(m_regul, "mnunic4");
     m_pozycje[size_t(PozycjaMenu::RegulZablok)] =
         pozycja(m_regul, "mnuRegulZablok", QStringLiteral("&Zablokuj regulator"),
                 [this] { m_polecenia->mnuRegulZablok_Click(); });
     separator(m_regul, "mnunic");
+    pozycja(m_regul, "mnuRegulEdytuj", QStringLiteral("edytuj"),
+            [this] { frmRegulatory::OtworzRekordAktualnego(m_uslugi, m_obszar); });
     pozycja(m_regul, "mnuRegulUsun", QStringLiteral("usuń"), [this] { m_polecenia->mnuRegulUsun_Click(); });
     for (PozycjaMenu p : {PozycjaMenu::RegulBatZal, PozycjaMenu::RegulBatTestuj, PozycjaMenu::RegulZablok})
         m_pozycje[size_t(p)]->setEnabled(false);
@@ -123,6 +169,9 @@ void MenuGlowne::createToolBar()
     m_pasek->addSeparator();
     przycisk("Alarm", IkonyGlowne::obraz(QStringLiteral("blysk1")), QStringLiteral("Pokaż okno alarmów"),
              false);
+    m_pasek->addSeparator();
+    przycisk("RapDob", RaportObraz(), QStringLiteral("Raport dobowy"), false);
+    przycisk("Wykresy", WykresObraz(), QStringLiteral("Wykres dobowy"), false);
 }
 
 QAction* MenuGlowne::przycisk(const char* klucz, const QIcon& ikona, const QString& podpowiedz,
@@ -147,6 +196,26 @@ void MenuGlowne::ToolbarAction(const QString& Key, bool Value)
         m_okna->UstawMonitoring(Value);
     else if (Key == QLatin1String("Alarm"))
         pokazAlarmy();
+    else if (Key == QLatin1String("Wykresy"))
+        otworzWykres<fmWykresy1>(m_obszar, m_uslugi);
+    else if (Key == QLatin1String("RapDob"))
+        WyswRaportDobowy();
+}
+
+void MenuGlowne::WyswRaportDobowy()
+{
+    if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
+        OknoPodrzedne::otworz<fmRapDob>(m_obszar, [this] { return new fmRapDob(m_uslugi, *m_raporty); });
+    else
+        OknoPodrzedne::otworz<fmRapDobS>(m_obszar, [this] { return new fmRapDobS(m_uslugi, *m_raporty); });
+}
+
+void MenuGlowne::WyswRaportOkresowy()
+{
+    if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
+        OknoPodrzedne::otworz<fmRapOkres>(m_obszar, [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
+    else
+        OknoPodrzedne::otworz<fmRapOkresS>(m_obszar, [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
 }
 
 // The current-alarms window is open for the whole run; the button only brings it forward.

@@ -9,6 +9,7 @@
 #include <memory>
 
 class PoleceniaRegulatora;
+class Raporty;
 class PrzelaczanieOkien;
 class QAction;
 class QMainWindow;
@@ -39,6 +40,12 @@ class MenuGlowne final : public QObject, public MenuWizual
     // click. Other keys do nothing.
     void ToolbarAction(const QString& Key, bool Value);
 
+    // The report window for the current selection: a regulator's when oApp.AktTypEl is "R",
+    // the structure element's otherwise.
+    void WyswRaportDobowy();
+    void WyswRaportOkresowy();
+    Raporty& Raport() const { return *m_raporty; }
+
     void UstawPodpis(PozycjaMenu pozycja, const QString& podpis) override;
     void UstawDostepna(PozycjaMenu pozycja, bool dostepna) override;
     void UstawMonitoring(bool wcisniety) override;
@@ -60,6 +67,7 @@ class MenuGlowne final : public QObject, public MenuWizual
     QMdiArea& m_obszar;
     std::unique_ptr<PrzelaczanieOkien> m_okna;
     std::unique_ptr<PoleceniaRegulatora> m_polecenia;
+    std::unique_ptr<Raporty> m_raporty;
     QToolBar* m_pasek = nullptr;
     QMenu* m_regul = nullptr;
     QMenu* m_baza = nullptr;

@@ -54,7 +54,8 @@ void PrzelaczanieOkien::otworz(Okno& o, const Tworzenie& tworz)
     if (o.otwierane)
         return;
     QWidget* okno = nullptr;
-    if (tworz) {
+    // The panel and the data window show the current regulator: without one there is nothing to show.
+    if (tworz && regulatorAktualny(m_uslugi)) {
         const QScopedValueRollback otwierane(o.otwierane, true);
         okno = tworz();
     }

@@ -1,0 +1,171 @@
+#include "RaportWydruk.h"
+
+#include "RaportFormat.h"
+#include "TextFormat.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipyNaCal = 1440.0;
+constexpr int kGruboscLinii = 15; // about one pixel on the screen
+
+QFont czcionka(const Czcionka& c)
+{
+    QFont f(c.rodzina);
+    f.setPixelSize(int(std::lround(c.punkty * 20))); // the painter's unit is one twip
+    f.setBold(c.pogrubiona);
+    f.setItalic(c.kursywa);
+    return f;
+}
+
+} // namespace
+
+RaportWydruk::RaportWydruk(RaportUklad uklad, std::vector<QSqlRecord> wiersze, QDateTime wydrukowano)
+    : m_uklad(std::move(uklad)), m_wiersze(std::move(wiersze)), m_wydrukowano(std::move(wydrukowano))
+{
+}
+
+void RaportWydruk::Rozloz(QSizeF strona)
+{
+    const int wysokosc = int(strona.height());
+    const int stopka = wysokosc - m_uklad.StronaStopka.wysokosc;
+    m_strony.clear();
+    int y = 0;
+    auto nowaStrona = [&] {
+        if (!m_strony.empty())
+            m_strony.back().push_back({&m_uklad.StronaStopka, stopka, -1});
+        m_strony.emplace_back();
+        y = 0;
+    };
+    // A section that does not fit under the page's last one moves to a new page.
+    auto umiesc = [&](const Sekcja& s, int wiersz) {
+        if (y + s.wysokosc > stopka && y > m_uklad.StronaNagl.wysokosc) {
+            nowaStrona();
+            m_strony.back().push_back({&m_uklad.StronaNagl, 0, -1});
+            y = m_uklad.StronaNagl.wysokosc;
+        }
+        m_strony.back().push_back({&s, y, wiersz});
+        y += s.wysokosc;
+    };
+    nowaStrona();
+    umiesc(m_uklad.RaportNagl, -1);
+    umiesc(m_uklad.StronaNagl, -1);
+    for (int i = 0; i < int(m_wiersze.size()); ++i)
+        umiesc(m_uklad.Szczegoly, i);
+    umiesc(m_uklad.RaportStopka, -1);
+    m_strony.back().push_back({&m_uklad.StronaStopka, stopka, -1});
+}
+
+void RaportWydruk::MalujStrone(QPainter& p, int nr) const
+{
+    for (const Miejsce& m : m_strony.at(size_t(nr - 1)))
+        malujSekcje(p, m, nr);
+}
+
+void RaportWydruk::malujSekcje(QPainter& p, const Miejsce& m, int nr) const
+{
+    p.save();
+    p.translate(0, m.y);
+    for (const Element& e : m.sekcja->elementy)
+        malujElement(p, e, nr, m.wiersz);
+    p.restore();
+}
+
+void RaportWydruk::malujElement(QPainter& p, const Element& e, int nr, int wiersz) const
+{
+    switch (e.rodzaj) {
+    case Element::Rodzaj::Linia:
+        p.setPen(QPen(Qt::black, kGruboscLinii));
+        p.drawLine(e.obszar.topLeft(), e.obszar.bottomRight());
+        return;
+    case Element::Rodzaj::Tlo:
+        p.fillRect(e.obszar, e.kolor);
+        return;
+    default:
+        p.setPen(Qt::black);
+        p.setFont(czcionka(e.czcionka));
+        const int flagi = int(e.wyrownanie) | Qt::TextIncludeTrailingSpaces | Qt::TextDontClip |
+                          (e.zawijanie ? Qt::TextWordWrap : 0);
+        p.drawText(e.obszar, flagi, Tekst(e, nr, wiersz));
+    }
+}
+
+QString RaportWydruk::Tekst(const Element& e, int nr, int wiersz) const
+{
+    switch (e.rodzaj) {
+    case Element::Rodzaj::Pole:
+        return wiersz < 0 ? QString()
+                          : RaportFormat::Wartosc(m_wiersze[size_t(wiersz)].value(e.tekst), e.format);
+    case Element::Rodzaj::Agregat:
+        return RaportFormat::Wartosc(Agregat(e.funkcja, e.tekst), e.format);
+    default: {
+        QString t = e.tekst;
+        t.replace(QLatin1String("%d"), TextFormat::date(m_wydrukowano, u"dd/MM/yyyy"));
+        t.replace(QLatin1String("%P"), QString::number(LiczbaStron()));
+        t.replace(QLatin1String("%p"), QString::number(nr));
+        return t;
+    }
+    }
+}
+
+QVariant RaportWydruk::Agregat(Funkcja funkcja, const QString& pole) const
+{
+    double wynik = 0;
+    int ile = 0;
+    for (const QSqlRecord& r : m_wiersze) {
+        const QVariant v = r.value(pole);
+        if (v.isNull())
+            continue;
+        const double x = v.toDouble();
+        if (ile == 0 && (funkcja == Funkcja::Min || funkcja == Funkcja::Maks))
+            wynik = x;
+        else if (funkcja == Funkcja::Min)
+            wynik = std::min(wynik, x);
+        else if (funkcja == Funkcja::Maks)
+            wynik = std::max(wynik, x);
+        else
+            wynik += x;
+        ++ile;
+    }
+    if (ile == 0)
+        return {};
+    return funkcja == Funkcja::Srednia ? wynik / ile : wynik;
+}
+
+void RaportWydruk::Drukuj(QPrinter& drukarka)
+{
+    const double skala = drukarka.resolution() / kTwipyNaCal;
+    const QRectF obszar = drukarka.pageLayout().paintRectPixels(drukarka.resolution());
+    Rozloz(obszar.size() / skala);
+    QPainter p(&drukarka);
+    p.scale(skala, skala);
+    for (int nr = 1; nr <= LiczbaStron(); ++nr) {
+        if (nr > 1)
+            drukarka.newPage();
+        MalujStrone(p, nr);
+    }
+}
+
+QImage RaportWydruk::Obraz(int nr, int dpi)
+{
+    const QPageLayout uklad(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                            QMarginsF(kMarginesMm, kMarginesMm, kMarginesMm, kMarginesMm),
+                            QPageLayout::Millimeter);
+    const double skala = dpi / kTwipyNaCal;
+    const QRect obszar = uklad.paintRectPixels(dpi);
+    Rozloz(QSizeF(obszar.size()) / skala);
+    QImage obraz(uklad.fullRectPixels(dpi).size(), QImage::Format_RGB32);
+    obraz.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    obraz.setDotsPerMeterY(obraz.dotsPerMeterX());
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(obszar.topLeft());
+    p.scale(skala, skala);
+    MalujStrone(p, nr);
+    return obraz;
+}

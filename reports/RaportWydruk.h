@@ -1,0 +1,58 @@
+#pragma once
+
+#include "RaportUklad.h"
+
+#include <QDateTime>
+#include <QSizeF>
+#include <QSqlRecord>
+#include <vector>
+
+class QImage;
+class QPainter;
+class QPrinter;
+
+// A report ready to print: a layout filled with a snapshot of the query rows. The report
+// header opens the first page and the report footer follows the last row; every page starts
+// with the page header and ends with the page footer, whose "%p"/"%P" become the page number
+// and the number of pages, and "%d" the print date.
+class RaportWydruk
+{
+  public:
+    RaportWydruk(RaportUklad uklad, std::vector<QSqlRecord> wiersze, QDateTime wydrukowano);
+
+    const RaportUklad& Uklad() const { return m_uklad; }
+    const std::vector<QSqlRecord>& Wiersze() const { return m_wiersze; }
+
+    // Splits the report into pages of the given printable size in twips.
+    void Rozloz(QSizeF strona);
+    int LiczbaStron() const { return int(m_strony.size()); }
+    // Draws page `nr` (1-based) with the painter's origin at the printable area's corner
+    // and its unit one twip.
+    void MalujStrone(QPainter& p, int nr) const;
+    // The value of `funkcja` over every row of the report; empty when no row has a value.
+    QVariant Agregat(Funkcja funkcja, const QString& pole) const;
+    // The text of a label or field as drawn on page `nr` (row -1 outside the detail).
+    QString Tekst(const Element& e, int nr, int wiersz) const;
+
+    // Lays the report out on the printer's page and prints every page.
+    void Drukuj(QPrinter& drukarka);
+    // Page `nr` on a white A4 sheet at `dpi` dots per inch, with the printer's margins.
+    QImage Obraz(int nr, int dpi);
+
+    static constexpr double kMarginesMm = 15.0;
+
+  private:
+    struct Miejsce
+    {
+        const Sekcja* sekcja;
+        int y;      // twips from the top of the printable area
+        int wiersz; // detail row, -1 for the other sections
+    };
+    void malujSekcje(QPainter& p, const Miejsce& m, int nr) const;
+    void malujElement(QPainter& p, const Element& e, int nr, int wiersz) const;
+
+    RaportUklad m_uklad;
+    std::vector<QSqlRecord> m_wiersze;
+    QDateTime m_wydrukowano;
+    std::vector<std::vector<Miejsce>> m_strony;
+};

@@ -1,0 +1,133 @@
+#include "RaportZapytania.h"
+
+#include "SqlDates.h"
+
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+namespace RaportZapytania {
+namespace {
+
+// Text of the tree's root; a row naming it as its own code is no node.
+const QString kKorzen = QStringLiteral("System Kalbor");
+
+const QString kTgFi = QStringLiteral("CASE WHEN p.EnCzynna <> 0 THEN p.EnBiernaCalk / p.EnCzynna ELSE 0 END");
+
+// FROM and WHERE of both reports; the values are bound in the order of their placeholders.
+QString zrodlo(const Regulatory& r, QVariantList& wartosci, const QDate& od, const QDate& doDnia)
+{
+    wartosci = {SqlDates::sqlDay(od), SqlDates::sqlDay(doDnia.addDays(1))};
+    QString sql = QStringLiteral(" FROM Pomiary p");
+    QString warunek;
+    if (r.adres) {
+        warunek = QStringLiteral(" AND p.Adres = ?");
+        wartosci << *r.adres;
+    } else {
+        // Codes compare without regard to case, as the original database did.
+        sql += QStringLiteral(" LEFT JOIN Regulatory r ON p.Adres = r.Adres");
+        QStringList znaki;
+        for (const QString& kod : r.kody) {
+            znaki << QStringLiteral("?");
+            wartosci << kod;
+        }
+        warunek = QStringLiteral(" AND r.Kod COLLATE NOCASE IN (%1)").arg(znaki.join(u','));
+    }
+    return sql + QStringLiteral(" WHERE p.Data >= ? AND p.Data < ?") + warunek;
+}
+
+std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw std::runtime_error(q.lastError().text().toStdString());
+    for (const QVariant& v : wartosci)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw std::runtime_error(q.lastError().text().toStdString());
+    std::vector<QSqlRecord> wiersze;
+    while (q.next())
+        wiersze.push_back(q.record());
+    q.finish();
+    return wiersze;
+}
+
+} // namespace
+
+std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
+                               const Regulatory& regulatory)
+{
+    QVariantList wartosci;
+    const QString sql = QStringLiteral("SELECT p.Adres, p.Data, p.EnCzynna, p.EnBiernaCalk, p.EnBiernaPoj, "
+                                       "p.Napiecie, p.PradBierny, p.PradCalk, p.Czestotliwosc, "
+                                       "p.EnBiernaCalk - p.EnBiernaPoj AS EnBierna, %1 AS tgfi")
+                            .arg(kTgFi) +
+                        zrodlo(regulatory, wartosci, od, doDnia) + QStringLiteral(" ORDER BY p.Data");
+    return wykonaj(db, sql, wartosci);
+}
+
+std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
+                                 const Regulatory& regulatory)
+{
+    QVariantList wartosci;
+    const QString sql =
+        QStringLiteral("SELECT substr(p.Data, 1, 10) AS data, SUM(p.EnCzynna) AS EnCzynnaSuma, "
+                       "SUM(p.EnBiernaCalk - p.EnBiernaPoj) AS EnBiernaSuma, AVG(%1) AS tgfiSr, "
+                       "MIN(%1) AS tgfiMin, MAX(%1) AS tgfiMaks, SUM(p.EnBiernaPoj) AS EnBiernaPojSuma, "
+                       "AVG(p.Napiecie) AS NapiecieSr, MIN(p.Napiecie) AS NapiecieMin, "
+                       "MAX(p.Napiecie) AS NapiecieMaks, AVG(p.Czestotliwosc) AS CzestotliwoscSr, "
+                       "MIN(p.Czestotliwosc) AS CzestotliwoscMin, MAX(p.Czestotliwosc) AS CzestotliwoscMaks, "
+                       "AVG(p.PradCalk) AS PradCalkSr, MIN(p.PradCalk) AS PradCalkMin, "
+                       "MAX(p.PradCalk) AS PradCalkMaks")
+            .arg(kTgFi) +
+        zrodlo(regulatory, wartosci, od, doDnia) +
+        QStringLiteral(" GROUP BY substr(p.Data, 1, 10) ORDER BY substr(p.Data, 1, 10)");
+    return wykonaj(db, sql, wartosci);
+}
+
+QStringList RegulatoryObiektu(const QSqlDatabase& db, const QString& nazwa)
+{
+    // The tree as the structure window builds it: a node per row and per parent name, the
+    // children of a node being the rows that name it as their parent.
+    std::multimap<QString, std::pair<QString, bool>> dzieci; // parent -> (code, is a regulator)
+    std::map<QString, bool> regulator;
+    QSqlQuery q(db);
+    q.exec(
+        QStringLiteral("SELECT kod_obiektu, typ, kod_obiektu_nad FROM Hierarchia ORDER BY kod_obiektu_nad"));
+    while (q.next()) {
+        const QString kod = q.value(0).toString();
+        if (kod == kKorzen)
+            continue;
+        const bool r = q.value(1).toString() == QLatin1String("R");
+        regulator[kod] = r;
+        dzieci.emplace(q.value(2).toString(), std::pair(kod, r));
+    }
+    q.finish();
+    if (nazwa == kKorzen || (!regulator.count(nazwa) && !dzieci.count(nazwa)))
+        return {};
+    if (regulator.count(nazwa) && regulator[nazwa])
+        return {nazwa};
+
+    QStringList kody;
+    QSet<QString> odwiedzone{nazwa};
+    std::function<void(const QString&)> zbierz = [&](const QString& element) {
+        auto [od, doKonca] = dzieci.equal_range(element);
+        for (auto it = od; it != doKonca; ++it) {
+            const auto& [kod, r] = it->second;
+            if (r)
+                kody << kod;
+            else if (!odwiedzone.contains(kod)) {
+                odwiedzone.insert(kod);
+                zbierz(kod);
+            }
+        }
+    };
+    zbierz(nazwa);
+    return kody;
+}
+
+} // namespace RaportZapytania

@@ -1,0 +1,103 @@
+#include "Raporty.h"
+
+#include "Baza.h"
+#include "Clock.h"
+#include "RaportUklady.h"
+#include "RaportWydruk.h"
+#include "TextFormat.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "colRegulatory.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic)
+{
+    Pokaz = [this](RaportWydruk& raport) { podglad(raport); };
+}
+
+namespace {
+
+QString zDnia(const QDate& data)
+{
+    return QStringLiteral(" z dnia ") + TextFormat::date(data.startOfDay(), u"dd/MM/yyyy");
+}
+
+QString zaOkres(const QDate& od, const QDate& doDnia)
+{
+    return QStringLiteral(" za okres od ") + TextFormat::date(od.startOfDay(), u"dd/MM/yy") +
+           QStringLiteral(" do ") + TextFormat::date(doDnia.startOfDay(), u"dd/MM/yy");
+}
+
+QString obiektu(const QString& nazwa)
+{
+    return QStringLiteral(" obiektu '") + nazwa + u'\'';
+}
+
+} // namespace
+
+void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
+{
+    QString tytul;
+    const auto wybor = regulator(Id, tytul);
+    pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, wybor), tytul, zDnia(data));
+}
+
+void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
+{
+    const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
+    if (kody.isEmpty())
+        return;
+    pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, {std::nullopt, kody}),
+          obiektu(nazwa), zDnia(data));
+}
+
+void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 Id)
+{
+    QString tytul;
+    const auto wybor = regulator(Id, tytul);
+    pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, wybor), tytul,
+          zaOkres(od, doDnia));
+}
+
+void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa)
+{
+    const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
+    if (kody.isEmpty())
+        return;
+    pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, {std::nullopt, kody}),
+          obiektu(nazwa), zaOkres(od, doDnia));
+}
+
+RaportZapytania::Regulatory Raporty::regulator(qint16 Id, QString& tytul) const
+{
+    const clRegulator& r = m_uslugi.oRegulatory->Item(Id);
+    tytul = QStringLiteral(" regulatora '") + r.Kod + u'\'';
+    return {r.adres, {}};
+}
+
+void Raporty::pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QString& tytul,
+                    const QString& podtytul)
+{
+    uklad.UstawEtykiete(QStringLiteral("Tytul"), tytul);
+    uklad.UstawEtykiete(QStringLiteral("Podtytul"), podtytul);
+    const QDateTime teraz = m_uslugi.zegar ? m_uslugi.zegar->now() : QDateTime::currentDateTime();
+    RaportWydruk raport(std::move(uklad), std::move(wiersze), teraz);
+    Pokaz(raport);
+}
+
+void Raporty::podglad(RaportWydruk& raport)
+{
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(RaportWydruk::kMarginesMm, RaportWydruk::kMarginesMm,
+                                                 RaportWydruk::kMarginesMm, RaportWydruk::kMarginesMm),
+                                       QPageLayout::Millimeter));
+    QPrintPreviewDialog okno(&drukarka, m_rodzic);
+    okno.setWindowTitle(raport.Uklad().podpis);
+    QObject::connect(&okno, &QPrintPreviewDialog::paintRequested, &okno,
+                     [&raport](QPrinter* p) { raport.Drukuj(*p); });
+    okno.setWindowState(Qt::WindowMaximized);
+    okno.exec();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The picture of the chart windows' draw button and of the main toolbar's chart button.
+QIcon WykresObraz();

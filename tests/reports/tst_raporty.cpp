@@ -1,0 +1,331 @@
+// The reports: the queries on known readings (day bounds, per-day statistics, net reactive
+// energy, tg φ without active energy, the regulators of a structure element), the page
+// placeholders, the number formats, the parameter windows' defaults and the report commands.
+#include "BazaDemo.h"
+#include "MenuGlowne.h"
+#include "PortQt.h"
+#include "RaportFormat.h"
+#include "RaportUklady.h"
+#include "RaportWydruk.h"
+#include "RaportZapytania.h"
+#include "Raporty.h"
+#include "TestSupport.h"
+#include "TextFormat.h"
+#include "fmGlowny.h"
+#include "fmRapOkna.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Regulators R1..R3 at addresses 1..3 and the structure Zaklad { Hala1 { R1 }, R2, Pusty },
+// with R3 below Magazyn, a parent that has no row of its own.
+struct Baza3
+{
+    Baza3()
+    {
+        for (int i = 1; i <= 3; ++i)
+            s.dodajRegulator(QStringLiteral("R%1").arg(i), i);
+        s.wczytaj();
+        const QList<QStringList> hierarchia{{"Zaklad", "S", "System Kalbor"},
+                                            {"Hala1", "S", "Zaklad"},
+                                            {"R1", "R", "Hala1"},
+                                            {"R2", "R", "Zaklad"},
+                                            {"Pusty", "S", "Zaklad"},
+                                            {"R3", "R", "Magazyn"}};
+        for (const QStringList& h : hierarchia)
+            wykonaj(u"INSERT INTO Hierarchia VALUES (?, ?, ?)"_qs, {h[0], h[1], h[2]});
+    }
+    // One reading: address, time, active, total reactive and capacitive energy, voltage,
+    // current, frequency.
+    void pomiar(int adres, const char* czas, double czynna, double calk, double poj, double nap = 230,
+                double prad = 10, double czest = 50)
+    {
+        wykonaj(u"INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk, EnBiernaPoj, Napiecie, PradCalk, "
+                "Czestotliwosc) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_qs,
+                {adres, QString::fromLatin1(czas), czynna, calk, poj, nap, prad, czest});
+    }
+    void wykonaj(const QString& sql, const QVariantList& wartosci)
+    {
+        QSqlQuery q(s.baza->db());
+        q.prepare(sql);
+        for (const QVariant& v : wartosci)
+            q.addBindValue(v);
+        QVERIFY2(q.exec(), qPrintable(sql));
+    }
+    Srodowisko s;
+};
+
+QStringList kolumna(const std::vector<QSqlRecord>& wiersze, const char* pole)
+{
+    QStringList w;
+    for (const QSqlRecord& r : wiersze)
+        w << r.value(QLatin1String(pole)).toString();
+    return w;
+}
+
+} // namespace
+
+class TestRaporty : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void dobowe_data();
+    void dobowe();
+    void okresowe();
+    void regulatoryObiektu_data();
+    void regulatoryObiektu();
+    void raportObiektu();
+    void formaty_data();
+    void formaty();
+    void strony();
+    void oknaParametrow_data();
+    void oknaParametrow();
+    void menu();
+    void obrazStrony();
+};
+
+// Readings of 17 December 2003 at the day's edges, of another regulator, and without energy.
+void TestRaporty::dobowe_data()
+{
+    QTest::addColumn<QVariant>("adres");
+    QTest::addColumn<QStringList>("kody");
+    QTest::addColumn<QStringList>("czasy");
+    QTest::addColumn<QStringList>("bierna");
+    QTest::addColumn<QStringList>("tgfi");
+    QTest::newRow("regulator 1") << QVariant(1) << QStringList{}
+                                 << QStringList{"2003-12-17 00:00:00", "2003-12-17 12:00:00",
+                                                "2003-12-17 23:59:59"}
+                                 << QStringList{"3", "1", "0"} << QStringList{"0.5", "0", "0.25"};
+    QTest::newRow("elements' codes") << QVariant() << QStringList{"r1", "R2"}
+                                     << QStringList{"2003-12-17 00:00:00", "2003-12-17 06:00:00",
+                                                    "2003-12-17 12:00:00", "2003-12-17 23:59:59"}
+                                     << QStringList{"3", "2", "1", "0"}
+                                     << QStringList{"0.5", "1", "0", "0.25"};
+}
+
+void TestRaporty::dobowe()
+{
+    QFETCH(QVariant, adres);
+    QFETCH(QStringList, kody);
+    Baza3 b;
+    b.pomiar(1, "2003-12-16 23:59:59", 1, 1, 0);
+    b.pomiar(1, "2003-12-17 00:00:00", 8, 4, 1);
+    b.pomiar(1, "2003-12-17 12:00:00", 0, 3, 2);
+    b.pomiar(1, "2003-12-17 23:59:59", 4, 1, 1);
+    b.pomiar(1, "2003-12-18 00:00:00", 1, 1, 0);
+    b.pomiar(2, "2003-12-17 06:00:00", 2, 2, 0);
+    b.pomiar(3, "2003-12-17 07:00:00", 2, 2, 0);
+    RaportZapytania::Regulatory r{
+        adres.isValid() ? std::optional<qint16>(qint16(adres.toInt())) : std::nullopt, kody};
+    const auto wiersze = RaportZapytania::Dobowe(b.s.baza->db(), QDate(2003, 12, 17), QDate(2003, 12, 17), r);
+    QTEST(kolumna(wiersze, "data"), "czasy");
+    QTEST(kolumna(wiersze, "EnBierna"), "bierna");
+    QTEST(kolumna(wiersze, "TGFI"), "tgfi");
+}
+
+// 28 November to 3 December: the days are ordered by their "dd/MM/yy" text; a reading
+// without active energy counts as tg φ 0 in the day's statistics.
+void TestRaporty::okresowe()
+{
+    Baza3 b;
+    b.pomiar(1, "2003-11-28 10:00:00", 10, 5, 1, 220, 4, 49.9);
+    b.pomiar(1, "2003-11-28 11:00:00", 0, 2, 1, 240, 6, 50.1);
+    b.pomiar(1, "2003-12-01 10:00:00", 4, 4, 0, 230, 5, 50);
+    b.pomiar(1, "2003-12-03 23:59:59", 2, 1, 0, 230, 5, 50);
+    b.pomiar(1, "2003-12-04 00:00:00", 2, 1, 0, 230, 5, 50);
+    b.pomiar(2, "2003-11-29 10:00:00", 2, 1, 0);
+    const auto w =
+        RaportZapytania::Okresowe(b.s.baza->db(), QDate(2003, 11, 28), QDate(2003, 12, 3), {1, {}});
+    // Days in calendar order, also across a month end.
+    QCOMPARE(kolumna(w, "data"), (QStringList{"2003-11-28", "2003-12-01", "2003-12-03"}));
+    QCOMPARE(kolumna(w, "EnCzynnaSuma"), (QStringList{"10", "4", "2"}));
+    QCOMPARE(kolumna(w, "EnBiernaSuma"), (QStringList{"5", "4", "1"}));
+    QCOMPARE(kolumna(w, "EnBiernaPojSuma"), (QStringList{"2", "0", "0"}));
+    QCOMPARE(kolumna(w, "tgfiMin"), (QStringList{"0", "1", "0.5"}));
+    QCOMPARE(kolumna(w, "tgfiMaks"), (QStringList{"0.5", "1", "0.5"}));
+    QCOMPARE(kolumna(w, "tgfiSr"), (QStringList{"0.25", "1", "0.5"}));
+    QCOMPARE(kolumna(w, "NapiecieSr"), (QStringList{"230", "230", "230"}));
+    QCOMPARE(kolumna(w, "PradCalkMaks"), (QStringList{"6", "5", "5"}));
+    QCOMPARE(w[0].value("CzestotliwoscMin").toDouble(), 49.9);
+}
+
+void TestRaporty::regulatoryObiektu_data()
+{
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QStringList>("kody");
+    QTest::newRow("nested element") << "Zaklad" << QStringList{"R2", "R1"};
+    QTest::newRow("inner element") << "Hala1" << QStringList{"R1"};
+    QTest::newRow("element without regulators") << "Pusty" << QStringList{};
+    QTest::newRow("parent without a row") << "Magazyn" << QStringList{"R3"};
+    QTest::newRow("the root's text") << "System Kalbor" << QStringList{};
+    QTest::newRow("nothing chosen yet") << "" << QStringList{};
+    QTest::newRow("a regulator's node") << "R2" << QStringList{"R2"};
+}
+
+void TestRaporty::regulatoryObiektu()
+{
+    QFETCH(QString, nazwa);
+    QFETCH(QStringList, kody);
+    Baza3 b;
+    QStringList wynik = RaportZapytania::RegulatoryObiektu(b.s.baza->db(), nazwa);
+    wynik.sort();
+    kody.sort();
+    QCOMPARE(wynik, kody);
+}
+
+// The element's report takes only its regulators' readings; an empty element shows nothing.
+void TestRaporty::raportObiektu()
+{
+    Baza3 b;
+    b.pomiar(1, "2003-12-17 10:00:00", 1, 1, 0);
+    b.pomiar(3, "2003-12-17 11:00:00", 1, 1, 0);
+    Raporty raporty(b.s.uslugi, nullptr);
+    QStringList pokazane;
+    raporty.Pokaz = [&](RaportWydruk& r) {
+        QStringList tytul;
+        for (const Element& e : r.Uklad().RaportNagl.elementy)
+            tytul << r.Tekst(e, 1, -1);
+        pokazane << tytul.mid(2).join(u'|') + QStringLiteral(" rows %1").arg(r.Wiersze().size());
+    };
+    raporty.RaportDobowyObiekt(QDate(2003, 12, 17), QStringLiteral("Pusty"));
+    raporty.RaportDobowyObiekt(QDate(2003, 12, 17), QStringLiteral("Hala1"));
+    raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
+    QCOMPARE(
+        pokazane,
+        (QStringList{"Raport dobowy dla  | obiektu 'Hala1'| z dnia 17/12/2003 rows 1",
+                     "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
+}
+
+// The layouts' patterns give Polish numbers whatever the user's locale.
+void TestRaporty::formaty_data()
+{
+    QTest::addColumn<QVariant>("wartosc");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("three decimals") << QVariant(1234.5678) << "0.000"
+                                    << "1234,568";
+    QTest::newRow("negative in parentheses") << QVariant(-2.5) << "0.000;(0.000)"
+                                             << "(2,500)";
+    QTest::newRow("positive of two sections") << QVariant(0.5) << "0.000;(0.000)"
+                                              << "0,500";
+    QTest::newRow("tg fi") << QVariant(0.456) << "0.00"
+                           << "0,46";
+    QTest::newRow("volts") << QVariant(229.6) << "0"
+                           << "230";
+    QTest::newRow("no value") << QVariant() << "0.000"
+                              << "";
+    QTest::newRow("time of a reading") << QVariant("2003-12-17 08:05:09") << "hh:mm:ss"
+                                       << "08:05:09";
+    QTest::newRow("day of a block") << QVariant("2003-12-01") << "dd/MM/yyyy"
+                                    << "01/12/2003";
+}
+
+void TestRaporty::formaty()
+{
+    QFETCH(QVariant, wartosc);
+    QFETCH(QString, format);
+    QTEST(RaportFormat::Wartosc(wartosc, format, QLocale(QLocale::Polish, QLocale::Poland)), "tekst");
+}
+
+// 150 readings fill three pages; the footer numbers every page.
+void TestRaporty::strony()
+{
+    std::vector<QSqlRecord> wiersze(150);
+    RaportWydruk r(RapDobowy(), wiersze, QDateTime(QDate(2004, 1, 2), QTime(8, 0)));
+    r.Obraz(1, 96);
+    QCOMPARE(r.LiczbaStron(), 3);
+    const Element& strona = r.Uklad().StronaStopka.elementy.back();
+    QCOMPARE(r.Tekst(strona, 2, -1), QStringLiteral("strona 2/3"));
+    QCOMPARE(r.Tekst(r.Uklad().RaportNagl.elementy[1], 1, -1), QStringLiteral("02/01/2004"));
+}
+
+void TestRaporty::oknaParametrow_data()
+{
+    QTest::addColumn<QDate>("dzis");
+    QTest::addColumn<QDate>("od");
+    QTest::newRow("first of the month") << QDate(2004, 3, 1) << QDate(2004, 2, 1);
+    QTest::newRow("mid-month") << QDate(2004, 3, 15) << QDate(2004, 3, 1);
+}
+
+// The periodic window proposes the month holding yesterday up to today, selects the current
+// regulator and, on "&Ok", starts the report with what it shows and stays open.
+void TestRaporty::oknaParametrow()
+{
+    QFETCH(QDate, dzis);
+    Baza3 b;
+    b.s.zegar.czas = dzis.startOfDay().addSecs(3600);
+    b.s.app->NrAktRegulatora = 2;
+    Raporty raporty(b.s.uslugi, nullptr);
+    QString podtytul;
+    raporty.Pokaz = [&](RaportWydruk& r) { podtytul = r.Uklad().RaportNagl.elementy.back().tekst; };
+    QMdiArea obszar;
+    auto* okno = new fmRapOkres(b.s.uslugi, raporty);
+    obszar.addSubWindow(okno)->show();
+    QTEST(okno->dtData->date(), "od");
+    QCOMPARE(okno->dtDataDo->date(), dzis);
+    QCOMPARE(okno->cmbRegul->currentText(), QStringLiteral("R2"));
+    okno->Command1->click();
+    QVERIFY(podtytul.endsWith(TextFormat::date(dzis.startOfDay(), u"dd/MM/yy")));
+    QCOMPARE(obszar.subWindowList().size(), 1);
+    okno->Command2->click();
+    QTRY_COMPARE(obszar.subWindowList().size(), 0);
+}
+
+// The report commands open the regulator's or the element's window by the selection type,
+// once; the toolbar's "RapDob" does what the daily item does.
+void TestRaporty::menu()
+{
+    Baza3 b;
+    b.s.app->NrAktRegulatora = 1;
+    PortQt port;
+    fmGlowny glowny(b.s.uslugi, port);
+    auto otwarte = [&] {
+        QStringList klasy;
+        for (QMdiSubWindow* p : glowny.Obszar()->subWindowList())
+            klasy << QLatin1String(p->widget()->metaObject()->className());
+        klasy.sort();
+        return klasy;
+    };
+    b.s.app->AktTypEl = QStringLiteral("S");
+    glowny.Menu().ToolbarAction(QStringLiteral("RapDob"), false);
+    glowny.Menu().WyswRaportOkresowy();
+    b.s.app->AktTypEl = QStringLiteral("R");
+    glowny.Menu().WyswRaportDobowy();
+    glowny.Menu().WyswRaportDobowy();
+    QCOMPARE(otwarte(), (QStringList{"fmRapDob", "fmRapDobS", "fmRapOkresS"}));
+}
+
+// The first page of a daily report over demo readings, saved for a look.
+void TestRaporty::obrazStrony()
+{
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("kalbor.mdb"));
+    QVERIFY(UtworzBazeDemo(plik, 2, QDate(2003, 12, 18)).isEmpty());
+    Srodowisko s(plik);
+    s.wczytaj();
+    Raporty raporty(s.uslugi, nullptr);
+    QImage obraz;
+    raporty.Pokaz = [&](RaportWydruk& r) { obraz = r.Obraz(1, 110); };
+    raporty.RaportDobowyRegul(QDate(2003, 12, 17), 1);
+    QVERIFY(!obraz.isNull());
+    const QString cel = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/reports");
+    QVERIFY(QDir().mkpath(cel));
+    QVERIFY(obraz.save(cel + QStringLiteral("/raport_dobowy.png")));
+    raporty.Pokaz = [&](RaportWydruk& r) { obraz = r.Obraz(1, 110); };
+    raporty.RaportOkresowyRegul(QDate(2003, 12, 16), QDate(2003, 12, 17), 1);
+    QVERIFY(obraz.save(cel + QStringLiteral("/raport_okresowy.png")));
+}
+
+QTEST_MAIN(TestRaporty)
+#include "tst_raporty.moc"

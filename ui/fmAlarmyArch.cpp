@@ -1,0 +1,147 @@
+#include "fmAlarmyArch.h"
+
+#include "Baza.h"
+#include "Nazwany.h"
+#include "OknoPodrzedne.h"
+#include "SqlDates.h"
+#include "TextFormat.h"
+#include "Twipy.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTreeWidget>
+
+namespace {
+// Design geometry, twips.
+const QSize kLista(9315, 5175);
+const QRect kNarzedzia(0, 5160, 5955, 555);
+constexpr int kSzerokoscOkna = 10600;
+// The list leaves this much of the window's height to the tool bar, which overlaps the list's
+// last 50 twips.
+constexpr int kPodNarzedziami = 500;
+constexpr int kGoraNarzedzi = 550;
+
+const char* const kKolumny[] = {"Data powstania", "Kod regulatora", "Tresc alarmu", "Data potwierdzenia",
+                                "Data dezaktywacji"};
+const int kSzerokosciKolumn[] = {1440, 1300, 4550, 1500, 1500};
+
+// Two-digit year, 24-hour time; a time not yet reached (acknowledgement, clearing) is empty.
+QString czas(const QVariant& wartosc)
+{
+    if (wartosc.isNull() || wartosc.toString().isEmpty())
+        return {};
+    return TextFormat::date(SqlDates::fromSqlDateTime(wartosc.toString()), u"dd/MM/yy hh:mm:ss");
+}
+} // namespace
+
+fmAlarmyArch::fmAlarmyArch(Uslugi& uslugi, QWidget* parent) : QWidget(parent), m_uslugi(uslugi)
+{
+    setWindowTitle(QStringLiteral("Archiwum alarmów"));
+    utworzListe();
+    utworzNarzedzia();
+    for (const clRegulator& r : *m_uslugi.oRegulatory)
+        m_regul->addItem(r.Kod, int(r.adres));
+    // The current regulator: its Id is its position in the collection.
+    if (m_regul->count() > 0)
+        m_regul->setCurrentIndex(m_uslugi.oApp->NrAktRegulatora - 1);
+    m_data->setDate(QDate::currentDate());
+    resize(twipyNaPiksele(kSzerokoscOkna, this),
+           twipyNaPiksele(kLista.height() + kPodNarzedziami, this, Qt::Vertical));
+}
+
+fmAlarmyArch* fmAlarmyArch::Otworz(QMdiArea& obszar, Uslugi& uslugi)
+{
+    const Qt::WindowFlags bezMinimalizacji = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                             Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                                             Qt::WindowCloseButtonHint;
+    return OknoPodrzedne::otworz<fmAlarmyArch>(
+        obszar, [&uslugi] { return new fmAlarmyArch(uslugi); }, bezMinimalizacji);
+}
+
+void fmAlarmyArch::utworzListe()
+{
+    m_lista = nazwany<QTreeWidget>(QStringLiteral("lstAlarmy"), this);
+    m_lista->setRootIsDecorated(false);
+    m_lista->setUniformRowHeights(true);
+    m_lista->setAllColumnsShowFocus(true);
+    m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QStringList naglowki;
+    for (const char* k : kKolumny)
+        naglowki << QString::fromUtf8(k);
+    m_lista->setHeaderLabels(naglowki);
+    m_lista->header()->setStretchLastSection(false);
+    for (int i = 0; i < int(std::size(kSzerokosciKolumn)); ++i)
+        m_lista->header()->resizeSection(i, twipyNaPiksele(kSzerokosciKolumn[i], this));
+    m_lista->resize(twipyNaPiksele(kLista, this));
+}
+
+void fmAlarmyArch::utworzNarzedzia()
+{
+    m_narzedzia = nazwany<QFrame>(QStringLiteral("fmTools"), this);
+    m_narzedzia->setGeometry(twipyNaPiksele(kNarzedzia, this));
+    m_data = nazwany<QDateEdit>(QStringLiteral("dtData"), m_narzedzia);
+    m_data->setCalendarPopup(true);
+    m_data->setGeometry(twipyNaPiksele(QRect(120, 180, 1275, 315), this));
+    m_regul = nazwany<QComboBox>(QStringLiteral("cmbRegul"), m_narzedzia);
+    m_regul->setToolTip(QStringLiteral("kod regulatora"));
+    m_regul->setGeometry(twipyNaPiksele(QRect(1560, 180, 1395, 315), this));
+    connect(przycisk(QStringLiteral("btnLewo"), QStringLiteral("<"), QRect(3180, 180, 375, 315)),
+            &QPushButton::clicked, this, [this] { przesunDzien(-1); });
+    connect(przycisk(QStringLiteral("btnPrawo"), QStringLiteral(">"), QRect(3660, 180, 375, 315)),
+            &QPushButton::clicked, this, [this] { przesunDzien(1); });
+    connect(przycisk(QStringLiteral("cmdOdswiez"), QStringLiteral("&Odśwież"), QRect(4980, 180, 855, 315)),
+            &QPushButton::clicked, this, &fmAlarmyArch::WczytajAlarmy);
+}
+
+QPushButton* fmAlarmyArch::przycisk(const QString& nazwa, const QString& tekst, const QRect& miejsce)
+{
+    auto* p = nazwany<QPushButton>(nazwa, tekst, m_narzedzia);
+    p->setGeometry(twipyNaPiksele(miejsce, this));
+    return p;
+}
+
+void fmAlarmyArch::przesunDzien(int dni)
+{
+    m_data->setDate(m_data->date().addDays(dni));
+    WczytajAlarmy();
+}
+
+// The calendar day from midnight up to, not including, the next midnight; rows come in the
+// order the database returns them.
+void fmAlarmyArch::WczytajAlarmy()
+{
+    const QDate dzien = m_data->date();
+    QSqlQuery q(m_uslugi.cnBaza->db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT Data, Kod_Regul, Tresc, Data_potw, Data_dezakt FROM Alarmy "
+                             "WHERE Kod_Regul = ? AND Data >= ? AND Data < ?"));
+    q.addBindValue(m_regul->currentText());
+    q.addBindValue(SqlDates::sqlDay(dzien));
+    q.addBindValue(SqlDates::sqlDay(dzien.addDays(1)));
+    m_lista->clear();
+    q.exec();
+    while (q.next())
+        m_lista->addTopLevelItem(
+            new QTreeWidgetItem({czas(q.value(0)), q.value(1).toString(), q.value(2).toString(),
+                                 czas(q.value(3)), czas(q.value(4))}));
+    q.finish();
+}
+
+// The tool bar stays at the bottom; a very low window leaves the list no height rather than a
+// negative one.
+void fmAlarmyArch::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int podNarzedziami = twipyNaPiksele(kPodNarzedziami, this, Qt::Vertical);
+    m_lista->setGeometry(0, 0, width(), qMax(0, height() - podNarzedziami));
+    m_narzedzia->move(m_narzedzia->x(), height() - twipyNaPiksele(kGoraNarzedzi, this, Qt::Vertical));
+}

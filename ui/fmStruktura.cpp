@@ -1,0 +1,244 @@
+#include "fmStruktura.h"
+
+#include "Baza.h"
+#include "IWizual.h"
+#include "Nazwany.h"
+#include "ObrazSvg.h"
+#include "ObrazkiDrzewa.h"
+#include "OknoPodrzedne.h"
+#include "Twipy.h"
+#include "Uslugi.h"
+#include "clRegulator.h"
+#include "clsoApp.h"
+#include "colRegulatory.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSqlQuery>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+// The resources of a static library are registered by its user, outside any namespace.
+static void zarejestrujObrazkiStruktury()
+{
+    static const bool zarejestrowane = [] {
+        Q_INIT_RESOURCE(struktura);
+        return true;
+    }();
+    Q_UNUSED(zarejestrowane);
+}
+
+const QString fmStruktura::kZnacznikElementu = QStringLiteral("S");
+const QString fmStruktura::kZnacznikRegulatora = QStringLiteral("R");
+
+namespace {
+// Design size of the tree, which fills the window, in twips.
+const QSize kRozmiar(2895, 5055);
+
+const QString kKluczKorzenia = QStringLiteral("Korzen");
+const QString kKorzen = QStringLiteral("System Kalbor");
+
+// The window's image list, 1-based.
+enum Obraz
+{
+    kObrazKorzenia = 1,
+    kObrazElementu,
+    kObrazRegulatora
+};
+
+constexpr int kRolaKlucza = Qt::UserRole;
+constexpr int kRolaZnacznika = Qt::UserRole + 1;
+
+QIcon ImageList1(int obraz)
+{
+    switch (obraz) {
+    case kObrazKorzenia:
+        return ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kKorzen);
+    case kObrazRegulatora:
+        return ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kRegulator);
+    default:
+        zarejestrujObrazkiStruktury();
+        return QIcon(obrazSvg(QStringLiteral(":/struktura/element.svg")));
+    }
+}
+} // namespace
+
+fmStruktura::fmStruktura(Uslugi& uslugi, QWidget* parent)
+    : QWidget(parent), m_uslugi(uslugi), m_tree(nazwany<QTreeWidget>(QStringLiteral("Tree")))
+{
+    setWindowTitle(QStringLiteral("Struktura"));
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(m_tree);
+    m_tree->setHeaderHidden(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->viewport()->installEventFilter(this);
+    connect(m_tree, &QTreeWidget::itemPressed, this, &fmStruktura::Tree_NodeClick);
+    resize(twipyNaPiksele(kRozmiar, this));
+    LadujObiekty();
+}
+
+fmStruktura* fmStruktura::Otworz(QMdiArea& obszar, Uslugi& uslugi, QMenu* menu)
+{
+    const Qt::WindowFlags bezMinMax =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    const auto tworz = [&uslugi, menu] {
+        auto* okno = new fmStruktura(uslugi);
+        okno->PokazMenu = [menu] { menu->popup(QCursor::pos()); };
+        return okno;
+    };
+    fmStruktura* okno = OknoPodrzedne::otworz<fmStruktura>(obszar, tworz, bezMinMax);
+    QWidget* podokno = okno->parentWidget();
+    podokno->setWindowIcon(ImageList1(kObrazKorzenia));
+    podokno->setFixedSize(podokno->sizeHint().expandedTo(podokno->size()));
+    return okno;
+}
+
+// Every row first becomes a child of the root; the second pass moves each below its parent,
+// so a child may come before its parent in the table. Rows come sorted by parent name, those
+// of one parent in the order they were stored.
+void fmStruktura::LadujObiekty()
+{
+    m_tree->clear();
+    m_wezly.clear();
+    QTreeWidgetItem* korzen = dodajWezel(nullptr, kKluczKorzenia, kKorzen, kObrazKorzenia, kZnacznikElementu);
+    const QList<Wiersz> wiersze = wczytajWiersze();
+    for (const Wiersz& w : wiersze) {
+        const bool regulator = w.typ == kZnacznikRegulatora;
+        dodajWezel(korzen, w.kod, w.kod, regulator ? kObrazRegulatora : kObrazElementu,
+                   regulator ? kZnacznikRegulatora : kZnacznikElementu);
+    }
+    for (const Wiersz& w : wiersze)
+        umiesc(w, korzen);
+    m_tree->collapseAll();
+    korzen->setExpanded(true);
+}
+
+// A row naming the root by its text stands for nothing of its own.
+QList<fmStruktura::Wiersz> fmStruktura::wczytajWiersze() const
+{
+    QSqlQuery q(m_uslugi.cnBaza->db());
+    q.setForwardOnly(true);
+    q.exec(QStringLiteral("SELECT kod_obiektu, typ, kod_obiektu_nad FROM Hierarchia "
+                          "ORDER BY kod_obiektu_nad, rowid"));
+    QList<Wiersz> wiersze;
+    while (q.next()) {
+        Wiersz w{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
+        if (w.kod != kKorzen)
+            wiersze << w;
+    }
+    q.finish();
+    return wiersze;
+}
+
+QTreeWidgetItem* fmStruktura::dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
+                                         int obraz, const QString& znacznik)
+{
+    auto* wezel = rodzic ? new QTreeWidgetItem(rodzic) : new QTreeWidgetItem(m_tree);
+    wezel->setText(0, tekst);
+    wezel->setIcon(0, ImageList1(obraz));
+    wezel->setData(0, kRolaKlucza, klucz);
+    wezel->setData(0, kRolaZnacznika, znacznik);
+    if (!m_wezly.contains(klucz))
+        m_wezly.insert(klucz, wezel);
+    return wezel;
+}
+
+// A parent named by no row of its own becomes an element below the root, which later rows
+// naming it find.
+void fmStruktura::umiesc(const Wiersz& w, QTreeWidgetItem* korzen)
+{
+    QTreeWidgetItem* rodzic = Wezel(w.nad);
+    if (!rodzic)
+        rodzic =
+            w.nad == kKorzen ? korzen : dodajWezel(korzen, w.nad, w.nad, kObrazElementu, kZnacznikElementu);
+    przenies(Wezel(w.kod), rodzic);
+}
+
+// The node goes last below its new parent, with its children. A row naming itself or an
+// element below it as parent would close a cycle: its node stays where it is.
+void fmStruktura::przenies(QTreeWidgetItem* wezel, QTreeWidgetItem* rodzic)
+{
+    for (const QTreeWidgetItem* w = rodzic; w; w = w->parent()) {
+        if (w == wezel)
+            return;
+    }
+    QTreeWidgetItem* stary = wezel->parent();
+    stary->takeChild(stary->indexOfChild(wezel));
+    rodzic->addChild(wezel);
+}
+
+QString fmStruktura::Znacznik(const QTreeWidgetItem* wezel)
+{
+    return wezel->data(0, kRolaZnacznika).toString();
+}
+
+QString fmStruktura::WezListeRegul(const QString& Key) const
+{
+    const QTreeWidgetItem* wezel = Wezel(Key);
+    return wezel ? listaRegul(wezel) : QString();
+}
+
+QString fmStruktura::WezListeRegulAkt() const
+{
+    const QTreeWidgetItem* wezel = m_tree->currentItem();
+    return wezel ? listaRegul(wezel) : QString();
+}
+
+// Walks the nodes themselves rather than looking children up by text, so a row that repeats
+// the root's key cannot send the walk round in a circle.
+QString fmStruktura::listaRegul(const QTreeWidgetItem* wezel)
+{
+    if (Znacznik(wezel) != kZnacznikElementu)
+        return wezel->text(0);
+    QStringList czesci;
+    for (int i = 0; i < wezel->childCount(); ++i) {
+        const QTreeWidgetItem* dziecko = wezel->child(i);
+        const QString czesc =
+            Znacznik(dziecko) == kZnacznikRegulatora ? u'\'' + dziecko->text(0) + u'\'' : listaRegul(dziecko);
+        if (!czesc.isEmpty())
+            czesci << czesc;
+    }
+    return czesci.join(u',');
+}
+
+// Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
+bool fmStruktura::eventFilter(QObject* obiekt, QEvent* event)
+{
+    if (obiekt == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)
+        PrawyPrzycisk = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    return QWidget::eventFilter(obiekt, event);
+}
+
+// The regulator's number stays as it was when an element is chosen.
+void fmStruktura::Tree_NodeClick(QTreeWidgetItem* wezel)
+{
+    if (Znacznik(wezel) == kZnacznikRegulatora) {
+        if (!wybierzRegulator(wezel))
+            return;
+    } else {
+        m_uslugi.oApp->AktElStruktury = wezel->text(0);
+        m_uslugi.oApp->AktTypEl = kZnacznikElementu;
+    }
+    if (PrawyPrzycisk && PokazMenu)
+        PokazMenu();
+}
+
+// A regulator of the table that start-up did not load (deleted, or not of type "regulator")
+// cannot become current: its node changes nothing.
+bool fmStruktura::wybierzRegulator(const QTreeWidgetItem* wezel)
+{
+    const clRegulator* r = nullptr;
+    try {
+        r = &m_uslugi.oRegulatory->Item(wezel->data(0, kRolaKlucza).toString());
+    } catch (const BladKolekcji&) {
+        return false;
+    }
+    clsoApp& app = *m_uslugi.oApp;
+    app.NrAktRegulatora = r->Id;
+    app.AktElStruktury = wezel->text(0);
+    app.AktTypEl = kZnacznikRegulatora;
+    m_uslugi.oWizual->eZmianaRegulatora(r->Id);
+    return true;
+}
