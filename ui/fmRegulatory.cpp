@@ -1,10 +1,8 @@
 #include "fmRegulatory.h"
 
 #include "IWizual.h"
-#include "Nazwany.h"
 #include "ObrazkiDrzewa.h"
 #include "TextFormat.h"
-#include "Twipy.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsWizual.h"
@@ -14,13 +12,9 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
-// Design size of the tree, which fills the window, in twips.
-const QSize kRozmiar(2895, 5055);
 constexpr int kStopnie = 9;
 
 // What a node carries besides its text.
@@ -34,18 +28,9 @@ const QString kZnacznikStopnia = QStringLiteral("B");
 } // namespace
 
 fmRegulatory::fmRegulatory(Uslugi& uslugi, clsWizual& wizual, QWidget* parent)
-    : QWidget(parent), m_uslugi(uslugi), m_wizual(wizual),
-      m_tree(nazwany<QTreeWidget>(QStringLiteral("Tree")))
+    : OknoDrzewa(QStringLiteral("Regulatory"), parent), m_uslugi(uslugi), m_wizual(wizual)
 {
-    setWindowTitle(QStringLiteral("Regulatory"));
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(0, 0, 0, 0);
-    uklad->addWidget(m_tree);
-    m_tree->setHeaderHidden(true);
-    m_tree->setIconSize(QSize(16, 16));
-    m_tree->viewport()->installEventFilter(this);
     connect(m_tree, &QTreeWidget::itemPressed, this, &fmRegulatory::Tree_NodeClick);
-    resize(twipyNaPiksele(kRozmiar, this));
     LadujObiekty();
     m_wizual.Cele().drzewo = this;
     m_uslugi.drzewo = this;
@@ -140,13 +125,6 @@ void fmRegulatory::UstawAlarmWezla(const QString& kodRegulatora, bool alarm)
 }
 
 // Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
-bool fmRegulatory::eventFilter(QObject* obiekt, QEvent* event)
-{
-    if (obiekt == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)
-        PrawyPrzycisk = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    return QWidget::eventFilter(obiekt, event);
-}
-
 void fmRegulatory::closeEvent(QCloseEvent* event)
 {
     event->ignore();

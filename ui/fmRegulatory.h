@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OknoDrzewa.h"
+
 #include "CeleWizual.h"
 #include "Interfaces.h"
 
@@ -25,7 +27,7 @@ enum class MenuPodreczne
 // The regulator tree "Regulatory": every regulator with its nine capacitor stages, the
 // operator's way of choosing the current regulator and stage. It is open for the whole run and
 // refuses to close, because the notification object and the alarm register draw on its nodes.
-class fmRegulatory : public QWidget, public DrzewoWizual, public DrzewoRegulatorow
+class fmRegulatory : public OknoDrzewa, public DrzewoWizual, public DrzewoRegulatorow
 {
     Q_OBJECT
   public:
@@ -45,7 +47,6 @@ class fmRegulatory : public QWidget, public DrzewoWizual, public DrzewoRegulator
     std::function<void(MenuPodreczne)> PokazMenu;
 
     void LadujObiekty();
-    QTreeWidget* Tree() const { return m_tree; }
     // Null for a key no node has.
     QTreeWidgetItem* Wezel(const QString& klucz) const { return m_wezly.value(klucz); }
 
@@ -55,7 +56,6 @@ class fmRegulatory : public QWidget, public DrzewoWizual, public DrzewoRegulator
     void UstawAlarmWezla(const QString& kodRegulatora, bool alarm) override;
 
   protected:
-    bool eventFilter(QObject* obiekt, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -68,8 +68,6 @@ class fmRegulatory : public QWidget, public DrzewoWizual, public DrzewoRegulator
 
     Uslugi& m_uslugi;
     clsWizual& m_wizual;
-    QTreeWidget* m_tree;
     QHash<QString, QTreeWidgetItem*> m_wezly;
     // The last press on the tree was made with the right button.
-    bool PrawyPrzycisk = false;
 };

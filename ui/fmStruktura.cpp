@@ -2,11 +2,9 @@
 
 #include "Baza.h"
 #include "IWizual.h"
-#include "Nazwany.h"
 #include "ObrazSvg.h"
 #include "ObrazkiDrzewa.h"
 #include "OknoPodrzedne.h"
-#include "Twipy.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
@@ -14,10 +12,8 @@
 
 #include <QCursor>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QSqlQuery>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 // The resources of a static library are registered by its user, outside any namespace.
 static void zarejestrujObrazkiStruktury()
@@ -33,8 +29,6 @@ const QString fmStruktura::kZnacznikElementu = QStringLiteral("S");
 const QString fmStruktura::kZnacznikRegulatora = QStringLiteral("R");
 
 namespace {
-// Design size of the tree, which fills the window, in twips.
-const QSize kRozmiar(2895, 5055);
 
 const QString kKluczKorzenia = QStringLiteral("Korzen");
 const QString kKorzen = QStringLiteral("System Kalbor");
@@ -65,17 +59,9 @@ QIcon ImageList1(int obraz)
 } // namespace
 
 fmStruktura::fmStruktura(Uslugi& uslugi, QWidget* parent)
-    : QWidget(parent), m_uslugi(uslugi), m_tree(nazwany<QTreeWidget>(QStringLiteral("Tree")))
+    : OknoDrzewa(QStringLiteral("Struktura"), parent), m_uslugi(uslugi)
 {
-    setWindowTitle(QStringLiteral("Struktura"));
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(0, 0, 0, 0);
-    uklad->addWidget(m_tree);
-    m_tree->setHeaderHidden(true);
-    m_tree->setIconSize(QSize(16, 16));
-    m_tree->viewport()->installEventFilter(this);
     connect(m_tree, &QTreeWidget::itemPressed, this, &fmStruktura::Tree_NodeClick);
-    resize(twipyNaPiksele(kRozmiar, this));
     LadujObiekty();
 }
 
@@ -204,13 +190,6 @@ QString fmStruktura::listaRegul(const QTreeWidgetItem* wezel)
 }
 
 // Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
-bool fmStruktura::eventFilter(QObject* obiekt, QEvent* event)
-{
-    if (obiekt == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)
-        PrawyPrzycisk = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    return QWidget::eventFilter(obiekt, event);
-}
-
 // The regulator's number stays as it was when an element is chosen.
 void fmStruktura::Tree_NodeClick(QTreeWidgetItem* wezel)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OknoDrzewa.h"
+
 #include <QHash>
 #include <QWidget>
 #include <functional>
@@ -14,7 +16,7 @@ struct Uslugi;
 // "System Kalbor", holding further elements and regulators. A click makes the element or the
 // regulator the operator's choice; a right click also pops up the structure menu with the
 // reports. The structure reports ask it for the regulators below an element.
-class fmStruktura : public QWidget
+class fmStruktura : public OknoDrzewa
 {
     Q_OBJECT
   public:
@@ -36,7 +38,6 @@ class fmStruktura : public QWidget
     // The same for the selected node; empty when none is selected.
     QString WezListeRegulAkt() const;
 
-    QTreeWidget* Tree() const { return m_tree; }
     // Null for a key no node has.
     QTreeWidgetItem* Wezel(const QString& klucz) const { return m_wezly.value(klucz); }
 
@@ -45,7 +46,6 @@ class fmStruktura : public QWidget
     static QString Znacznik(const QTreeWidgetItem* wezel);
 
   protected:
-    bool eventFilter(QObject* obiekt, QEvent* event) override;
 
   private:
     struct Wiersz
@@ -64,9 +64,7 @@ class fmStruktura : public QWidget
     bool wybierzRegulator(const QTreeWidgetItem* wezel);
 
     Uslugi& m_uslugi;
-    QTreeWidget* m_tree;
     // The first node given a key; keys are unique in a well-formed table.
     QHash<QString, QTreeWidgetItem*> m_wezly;
     // The last press on the tree was made with the right button.
-    bool PrawyPrzycisk = false;
 };
