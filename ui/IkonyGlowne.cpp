@@ -25,8 +25,10 @@ struct Pozycja
     const char* plik;
 };
 
-// Pictures without an entry are those of toolbar buttons that do not exist yet.
+// The toolbar pictures 1, 3 and 4 (communication, report, chart) are drawn beside the windows
+// that use them.
 constexpr Pozycja kObrazy[] = {
+    {1, 11, "", "czarodziej"},
     {1, 13, "blysk1", "blysk1"},
     {1, 14, "uwaga", "uwaga"},
     {1, 17, "panel", "panel"},

@@ -172,6 +172,8 @@ void MenuGlowne::createToolBar()
     m_pasek->addSeparator();
     przycisk("RapDob", RaportObraz(), QStringLiteral("Raport dobowy"), false);
     przycisk("Wykresy", WykresObraz(), QStringLiteral("Wykres dobowy"), false);
+    // The settings wizard's button has no key and no action.
+    przycisk("", QIcon(IkonyGlowne::ImageList1(11)), QStringLiteral("Czarosdziej ustawien"), false);
 }
 
 QAction* MenuGlowne::przycisk(const char* klucz, const QIcon& ikona, const QString& podpowiedz,
