@@ -7,7 +7,9 @@ namespace {
 
 constexpr int kSzerokosc = 9184;
 constexpr int kWiersz = 225;
-constexpr int kOdstep = 227;  // rows of the detail and the footer start every 227 twips
+constexpr int kOdstep = 227;  // height of a daily detail row
+// Tops of the four rows of a day's block and of the report footer.
+constexpr std::array<int, 4> kGoryWierszy{0, 227, 454, 680};
 constexpr int kMargines = 45; // values keep clear of the column lines
 constexpr std::array<int, 9> kKrawedzie{0, 1361, 2608, 3855, 4649, 6010, 6917, 8164, 9184};
 
@@ -143,16 +145,16 @@ template <typename Komorki> Sekcja stopkaRaportu(int wysokosc, Komorki komorki)
     for (size_t i = 0; i < 4; ++i) {
         Element tlo;
         tlo.rodzaj = Element::Rodzaj::Tlo;
-        tlo.obszar = QRect(0, int(i) * kOdstep, kSzerokosc, kWiersz);
+        tlo.obszar = QRect(0, kGoryWierszy[i], kSzerokosc, kWiersz);
         tlo.kolor = kSzary;
         s.elementy.push_back(tlo);
     }
     for (size_t i = 0; i < 4; ++i) {
-        const int gora = int(i) * kOdstep;
+        const int gora = kGoryWierszy[i];
         s.elementy.push_back(etykieta(kolumna(1, gora), kWierszeStopki[i], kPogrubiona, Qt::AlignHCenter));
         wartosci(s, gora, komorki(i), kPogrubiona, kFunkcjeStopki[i]);
     }
-    krawedzie(s, 3 * kOdstep + kWiersz);
+    krawedzie(s, kGoryWierszy.back() + kWiersz);
     return s;
 }
 
@@ -225,13 +227,13 @@ void blokDnia(Sekcja& s)
     const std::array<QString, 4> etykiety{QStringLiteral("min."), QStringLiteral("maks."),
                                           QStringLiteral("śr."), QStringLiteral("suma")};
     for (size_t i = 0; i < 4; ++i) {
-        const int gora = int(i) * kOdstep;
+        const int gora = kGoryWierszy[i];
         s.elementy.push_back(
             etykieta({kPodzial, gora, 1361 - kPodzial, kWiersz}, etykiety[i], kZwykla, Qt::AlignHCenter));
         wartosci(s, gora, i < 3 ? miaryDnia(kPrzyrostki[i]) : sumyDnia(QStringLiteral("0.000;(0.000)")),
                  kZwykla);
     }
-    for (int y : {227, 454, 680})
+    for (int y : {kGoryWierszy[1], kGoryWierszy[2], kGoryWierszy[3]})
         s.elementy.push_back(linia(kPodzial, y, kSzerokosc, y));
     s.elementy.push_back(linia(0, s.wysokosc - 1, kSzerokosc, s.wysokosc - 1));
     s.elementy.push_back(linia(kPodzial, 0, kPodzial, s.wysokosc));

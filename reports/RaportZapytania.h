@@ -25,9 +25,8 @@ struct Regulatory
 std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
                                const Regulatory& regulatory);
 
-// One row per day ("yyyy-MM-dd" in column data) with the sums, minima, maxima and averages.
-// The days are ordered by their "dd/MM/yy" text, so across a month end the later month's
-// early days come first.
+// One row per day ("yyyy-MM-dd" in column data) with the sums, minima, maxima and averages,
+// in calendar order, also across a month end.
 std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
                                  const Regulatory& regulatory);
 

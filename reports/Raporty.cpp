@@ -2,6 +2,7 @@
 
 #include "Baza.h"
 #include "Clock.h"
+#include "Interfaces.h"
 #include "RaportUklady.h"
 #include "RaportWydruk.h"
 #include "TextFormat.h"
@@ -39,35 +40,59 @@ QString obiektu(const QString& nazwa)
 
 void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
 {
-    QString tytul;
-    const auto wybor = regulator(Id, tytul);
-    pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, wybor), tytul, zDnia(data));
+    bezpiecznie([&] {
+        QString tytul;
+        const auto wybor = regulator(Id, tytul);
+        pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, wybor), tytul,
+              zDnia(data));
+    });
 }
 
 void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
 {
-    const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
-    if (kody.isEmpty())
-        return;
-    pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, {std::nullopt, kody}),
-          obiektu(nazwa), zDnia(data));
+    bezpiecznie([&] {
+        const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
+        if (kody.isEmpty())
+            return;
+        pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, {std::nullopt, kody}),
+              obiektu(nazwa), zDnia(data));
+    });
 }
 
 void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 Id)
 {
-    QString tytul;
-    const auto wybor = regulator(Id, tytul);
-    pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, wybor), tytul,
-          zaOkres(od, doDnia));
+    bezpiecznie([&] {
+        QString tytul;
+        const auto wybor = regulator(Id, tytul);
+        pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, wybor), tytul,
+              zaOkres(od, doDnia));
+    });
 }
 
 void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa)
 {
-    const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
-    if (kody.isEmpty())
-        return;
-    pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, {std::nullopt, kody}),
-          obiektu(nazwa), zaOkres(od, doDnia));
+    bezpiecznie([&] {
+        const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
+        if (kody.isEmpty())
+            return;
+        pokaz(RapOkresowy(),
+              RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, {std::nullopt, kody}),
+              obiektu(nazwa), zaOkres(od, doDnia));
+    });
+}
+
+// The procedures run from menu and button handlers: a report that cannot be made (a regulator
+// no longer in the collection, a failing statement) is told to the operator rather than
+// unwinding into the event loop.
+void Raporty::bezpiecznie(const std::function<void()>& raport)
+{
+    try {
+        raport();
+    } catch (const std::exception& e) {
+        if (m_uslugi.komunikaty)
+            m_uslugi.komunikaty->Pokaz(QString::fromUtf8(e.what()), kTytulAplikacji,
+                                       Komunikaty::Ikona::Krytyczna);
+    }
 }
 
 RaportZapytania::Regulatory Raporty::regulator(qint16 Id, QString& tytul) const

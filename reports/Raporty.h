@@ -31,6 +31,7 @@ class Raporty
     std::function<void(RaportWydruk&)> Pokaz;
 
   private:
+    void bezpiecznie(const std::function<void()>& raport);
     void podglad(RaportWydruk& raport);
     void pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QString& tytul,
                const QString& podtytul);

@@ -111,7 +111,9 @@ void Wykres::setSeriesPenWidth(int c, int szerokosc)
 void Wykres::resizeEvent(QResizeEvent* e)
 {
     QChartView::resizeEvent(e);
-    opiszKategorie();
+    // While redrawing is suspended the labels belong to the picture still shown.
+    if (!m_wstrzymany)
+        opiszKategorie();
 }
 
 void Wykres::zmieniono()

@@ -142,6 +142,9 @@ QComboBox* frmRegulatory::combo(int indeks, const char* kolumna, const Lista& li
     pole->setObjectName(QStringLiteral("combo(%1)").arg(indeks));
     pole->setEditable(true);
     pole->setInsertPolicy(QComboBox::NoInsert);
+    // The field takes the text as typed, so it must show it as typed: an inline completion
+    // would show "tak" while storing "t".
+    pole->setCompleter(nullptr);
     for (const auto& [tekst, wartosc] : lista)
         pole->addItem(tekst, wartosc);
     const int k = clsRegulatory::IndeksKolumny(QLatin1String(kolumna));

@@ -24,6 +24,7 @@ OknoDrzewa::OknoDrzewa(const QString& tytul, QWidget* parent)
     resize(twipyNaPiksele(kRozmiar, this));
 }
 
+// Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
 bool OknoDrzewa::eventFilter(QObject* obiekt, QEvent* event)
 {
     if (obiekt == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)

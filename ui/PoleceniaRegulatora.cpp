@@ -44,12 +44,15 @@ void PoleceniaRegulatora::mnuRegulBatZal_Click()
     m_uslugi.oKolejka->Add(r->Id, QStringLiteral("UstawKondensator"), parametry, 0);
 }
 
-// The lock state changes only when the command has run, so two requests before the next tick
-// both ask for the same state.
+void kolejkujBlokade(const Uslugi& uslugi)
+{
+    if (const clRegulator* r = regulatorAktualny(uslugi))
+        uslugi.oKolejka->Add(r->Id, QStringLiteral("Blokuj"), !r->Zablokowany, 0);
+}
+
 void PoleceniaRegulatora::mnuRegulZablok_Click()
 {
-    if (const clRegulator* r = regulatorAktualny(m_uslugi))
-        m_uslugi.oKolejka->Add(r->Id, QStringLiteral("Blokuj"), !r->Zablokowany, 0);
+    kolejkujBlokade(m_uslugi);
 }
 
 // The regulator stays in the collection, the trees and the polling until the next start.

@@ -1,6 +1,7 @@
 #include "fmAlarmyArch.h"
 
 #include "Baza.h"
+#include "Clock.h"
 #include "Nazwany.h"
 #include "OknoPodrzedne.h"
 #include "SqlDates.h"
@@ -52,7 +53,7 @@ fmAlarmyArch::fmAlarmyArch(Uslugi& uslugi, QWidget* parent) : QWidget(parent), m
     // The current regulator: its Id is its position in the collection.
     if (m_regul->count() > 0)
         m_regul->setCurrentIndex(m_uslugi.oApp->NrAktRegulatora - 1);
-    m_data->setDate(QDate::currentDate());
+    m_data->setDate(m_uslugi.zegar->now().date());
     resize(twipyNaPiksele(kSzerokoscOkna, this),
            twipyNaPiksele(kLista.height() + kPodNarzedziami, this, Qt::Vertical));
 }
@@ -62,8 +63,19 @@ fmAlarmyArch* fmAlarmyArch::Otworz(QMdiArea& obszar, Uslugi& uslugi)
     const Qt::WindowFlags bezMinimalizacji = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                              Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                                              Qt::WindowCloseButtonHint;
-    return OknoPodrzedne::otworz<fmAlarmyArch>(
-        obszar, [&uslugi] { return new fmAlarmyArch(uslugi); }, bezMinimalizacji);
+    bool nowe = false;
+    fmAlarmyArch* okno = OknoPodrzedne::otworz<fmAlarmyArch>(
+        obszar,
+        [&uslugi, &nowe] {
+            nowe = true;
+            return new fmAlarmyArch(uslugi);
+        },
+        bezMinimalizacji);
+    // The design width is the whole window's, frame included; a window brought forward keeps
+    // the size the operator gave it.
+    if (nowe)
+        okno->parentWidget()->resize(twipyNaPiksele(kSzerokoscOkna, okno), okno->parentWidget()->height());
+    return okno;
 }
 
 void fmAlarmyArch::utworzListe()

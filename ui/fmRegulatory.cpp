@@ -124,7 +124,7 @@ void fmRegulatory::UstawAlarmWezla(const QString& kodRegulatora, bool alarm)
         wezel->setBackground(0, alarm ? QColor(Qt::red) : palette().color(QPalette::Window));
 }
 
-// Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
+// The notification object and the alarm register draw on the nodes for the whole run.
 void fmRegulatory::closeEvent(QCloseEvent* event)
 {
     event->ignore();

@@ -69,5 +69,4 @@ class fmRegulatory : public OknoDrzewa, public DrzewoWizual, public DrzewoRegula
     Uslugi& m_uslugi;
     clsWizual& m_wizual;
     QHash<QString, QTreeWidgetItem*> m_wezly;
-    // The last press on the tree was made with the right button.
 };

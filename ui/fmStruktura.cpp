@@ -166,10 +166,11 @@ QString fmStruktura::WezListeRegul(const QString& Key) const
     return wezel ? listaRegul(wezel) : QString();
 }
 
+// The tree may hold a current node that the operator never selected (focus alone gives one).
 QString fmStruktura::WezListeRegulAkt() const
 {
-    const QTreeWidgetItem* wezel = m_tree->currentItem();
-    return wezel ? listaRegul(wezel) : QString();
+    const QList<QTreeWidgetItem*> wybrane = m_tree->selectedItems();
+    return wybrane.isEmpty() ? QString() : listaRegul(wybrane.first());
 }
 
 // Walks the nodes themselves rather than looking children up by text, so a row that repeats
@@ -189,7 +190,7 @@ QString fmStruktura::listaRegul(const QTreeWidgetItem* wezel)
     return czesci.join(u',');
 }
 
-// Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
+// Tree_MouseDown: the tree window notes the button before the tree turns the press into a node click.
 // The regulator's number stays as it was when an element is chosen.
 void fmStruktura::Tree_NodeClick(QTreeWidgetItem* wezel)
 {

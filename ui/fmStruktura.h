@@ -3,7 +3,6 @@
 #include "OknoDrzewa.h"
 
 #include <QHash>
-#include <QWidget>
 #include <functional>
 
 class QMdiArea;
@@ -45,8 +44,6 @@ class fmStruktura : public OknoDrzewa
     static const QString kZnacznikRegulatora; // "R"
     static QString Znacznik(const QTreeWidgetItem* wezel);
 
-  protected:
-
   private:
     struct Wiersz
     {
@@ -66,5 +63,4 @@ class fmStruktura : public OknoDrzewa
     Uslugi& m_uslugi;
     // The first node given a key; keys are unique in a well-formed table.
     QHash<QString, QTreeWidgetItem*> m_wezly;
-    // The last press on the tree was made with the right button.
 };

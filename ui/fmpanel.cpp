@@ -5,6 +5,7 @@
 #include "Nazwany.h"
 #include "OknaRegulatora.h"
 #include "PanelPictures.h"
+#include "PoleceniaRegulatora.h"
 #include "Twipy.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
@@ -161,14 +162,9 @@ void fmpanel::utworzPrzyciski()
     connect(m_ustaw, &QPushButton::clicked, this, &fmpanel::cmdUstaw_Click);
 }
 
-clRegulator& fmpanel::regulator() const
-{
-    return m_uslugi.oRegulatory->Item(m_uslugi.oApp->NrAktRegulatora);
-}
-
 void fmpanel::OdswiezPanel()
 {
-    const clRegulator& r = regulator();
+    const clRegulator& r = m_uslugi.oRegulatory->Item(m_uslugi.oApp->NrAktRegulatora);
     const clsStan& s = r.Stan;
     const auto logic = clsFunkcje::logic;
     setWindowTitle(QStringLiteral("Regulator '") + r.Kod + u'\'');
@@ -241,8 +237,7 @@ void fmpanel::UstawZmieniony(int nr, bool zmieniony)
 
 void fmpanel::cmdBlokuj_Click()
 {
-    m_uslugi.oKolejka->Add(m_uslugi.oApp->NrAktRegulatora, QStringLiteral("Blokuj"), !regulator().Zablokowany,
-                           0);
+    kolejkujBlokade(m_uslugi);
 }
 
 // The settings operation reads switches 4 to 7 when its tick comes; the parameter is unused.

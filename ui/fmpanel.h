@@ -43,7 +43,6 @@ class fmpanel : public QWidget, public PanelWizual, public PrzelacznikiPanelu
     void utworzWyswietlacz();
     void utworzPrzyciski();
     QPushButton* przycisk(PrzyciskPanelu p) const;
-    clRegulator& regulator() const;
     void pokazBlokade(bool zablokowany);
 
     void Form_Load();

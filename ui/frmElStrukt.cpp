@@ -71,7 +71,7 @@ void frmElStrukt::wybierzRodzaj()
 
 QString frmElStrukt::nazwa() const
 {
-    return m_element->isChecked() ? m_nazwa->text().trimmed() : m_regul->currentText();
+    return m_element->isChecked() ? m_nazwa->text() : m_regul->currentText();
 }
 
 bool frmElStrukt::Command1_Click()
@@ -89,13 +89,13 @@ bool frmElStrukt::Command1_Click()
 }
 
 // Names are the tree's keys, so each must be new to it; the root's text is taken too, since
-// the tree leaves out a row of that name.
+// the tree leaves out a row of that name. A name is stored as typed, blanks included.
 QString frmElStrukt::bladWyboru(const QString& n) const
 {
     const clsoApp& app = *m_uslugi.oApp;
     if (app.AktTypEl != fmStruktura::kZnacznikElementu || app.AktElStruktury.isEmpty())
         return QStringLiteral("Proszę najpierw zaznaczyć element struktury.");
-    if (n.isEmpty())
+    if (n.trimmed().isEmpty())
         return m_element->isChecked() ? QStringLiteral("Proszę podać nazwę elementu.")
                                       : QStringLiteral("Proszę wybrać regulator.");
     if (m_struktura.Wezel(n) || n == QLatin1String("System Kalbor"))

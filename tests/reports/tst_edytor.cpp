@@ -6,6 +6,7 @@
 #include "clsRegulatory.h"
 #include "frmRegulatory.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -30,6 +31,7 @@ struct Stanowisko
         s = std::make_unique<Srodowisko>(katalog.filePath(u"kalbor.mdb"_qs));
         okno = new frmRegulatory(s->uslugi);
         okno->show();
+        QApplication::setActiveWindow(okno);
     }
     ~Stanowisko() { delete okno; }
 
@@ -51,9 +53,11 @@ struct Stanowisko
                 continue;
             }
             auto* p = static_cast<QLineEdit*>(pole(krok.left(rowne)));
+            p->setFocus(); // completion acts only in the focused field
             p->selectAll();
             QTest::keyClick(p, Qt::Key_Delete);
             QTest::keyClicks(p, krok.mid(rowne + 1));
+            QCOMPARE(p->text(), krok.mid(rowne + 1)); // the field shows what it will store
         }
     }
     void zapisz() { okno->findChild<QPushButton*>(u"Command1"_qs)->click(); }
@@ -149,6 +153,8 @@ void tst_edytor::zapis_data()
                                                {u"ProgTgFi"_qs, 0.4}};
     QTest::newRow("list texts") << 4 << QStringList{u"combo(1)=TAK"_qs, u"txtFields(10)=30"_qs} << u"KB-04"_qs
                                 << QVariantMap{{u"aktywny"_qs, u"Tak"_qs}, {u"CzestTrans"_qs, 30.0}};
+    QTest::newRow("list text begun") << 4 << QStringList{u"combo(1)=t"_qs} << u"KB-04"_qs
+                                     << QVariantMap{{u"aktywny"_qs, u"t"_qs}};
     QTest::newRow("code of spaces") << 1 << QStringList{u"txtFields(12)=  "_qs} << u"  "_qs
                                     << QVariantMap{{u"Adres"_qs, 1}};
     QTest::newRow("new row") << 0

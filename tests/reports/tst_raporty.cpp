@@ -134,8 +134,8 @@ void TestRaporty::dobowe()
     QTEST(kolumna(wiersze, "TGFI"), "tgfi");
 }
 
-// 28 November to 3 December: the days are ordered by their "dd/MM/yy" text; a reading
-// without active energy counts as tg φ 0 in the day's statistics.
+// 28 November to 3 December: the days in calendar order; a reading without active energy
+// counts as tg φ 0 in the day's statistics.
 void TestRaporty::okresowe()
 {
     Baza3 b;
@@ -147,7 +147,6 @@ void TestRaporty::okresowe()
     b.pomiar(2, "2003-11-29 10:00:00", 2, 1, 0);
     const auto w =
         RaportZapytania::Okresowe(b.s.baza->db(), QDate(2003, 11, 28), QDate(2003, 12, 3), {1, {}});
-    // Days in calendar order, also across a month end.
     QCOMPARE(kolumna(w, "data"), (QStringList{"2003-11-28", "2003-12-01", "2003-12-03"}));
     QCOMPARE(kolumna(w, "EnCzynnaSuma"), (QStringList{"10", "4", "2"}));
     QCOMPARE(kolumna(w, "EnBiernaSuma"), (QStringList{"5", "4", "1"}));
@@ -184,7 +183,8 @@ void TestRaporty::regulatoryObiektu()
     QCOMPARE(wynik, kody);
 }
 
-// The element's report takes only its regulators' readings; an empty element shows nothing.
+// The element's report takes only its regulators' readings; an empty element shows nothing; a
+// regulator gone from the collection gives a message, not an exception.
 void TestRaporty::raportObiektu()
 {
     Baza3 b;
@@ -201,13 +201,15 @@ void TestRaporty::raportObiektu()
     raporty.RaportDobowyObiekt(QDate(2003, 12, 17), QStringLiteral("Pusty"));
     raporty.RaportDobowyObiekt(QDate(2003, 12, 17), QStringLiteral("Hala1"));
     raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
+    raporty.RaportDobowyRegul(QDate(2003, 12, 17), 9);
+    QCOMPARE(b.s.komunikaty.teksty.size(), 1);
     QCOMPARE(
         pokazane,
         (QStringList{"Raport dobowy dla  | obiektu 'Hala1'| z dnia 17/12/2003 rows 1",
                      "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
 }
 
-// The layouts' patterns give Polish numbers whatever the user's locale.
+// The layouts' patterns in the Polish locale.
 void TestRaporty::formaty_data()
 {
     QTest::addColumn<QVariant>("wartosc");

@@ -31,6 +31,23 @@ class Cisza final : public OdtwarzaczDzwiekow
     void Graj(const QString&) override {}
 };
 
+// "2 UstawKondensator 2,false" per queued command: regulator, command, parameters.
+inline QStringList tekstKolejki(const clsKolejka& kolejka)
+{
+    QStringList w;
+    for (int i = 1; i <= kolejka.Count(); ++i) {
+        const clsPozKolejki& p = kolejka.Item(i);
+        const QVariantList lista = p.Parametry.typeId() == QMetaType::QVariantList
+                                       ? p.Parametry.toList()
+                                       : QVariantList{p.Parametry};
+        QStringList teksty;
+        for (const QVariant& v : lista)
+            teksty << v.toString();
+        w << QStringLiteral("%1 %2 %3").arg(p.NrRegul).arg(p.Polecenie, teksty.join(u','));
+    }
+    return w;
+}
+
 // Regulators 1 "KB-01" and 2 "KB-02", the first current; Otworz puts a window of type Okno
 // in a sub-window of the area as the main window does.
 struct StanowiskoOkien
@@ -54,15 +71,7 @@ struct StanowiskoOkien
         return okno;
     }
 
-    QStringList polecenia() const
-    {
-        QStringList p;
-        for (int i = 1; i <= kolejka.Count(); ++i) {
-            const clsPozKolejki& poz = kolejka.Item(i);
-            p << QStringLiteral("%1 %2 %3").arg(poz.NrRegul).arg(poz.Polecenie, poz.Parametry.toString());
-        }
-        return p;
-    }
+    QStringList polecenia() const { return tekstKolejki(kolejka); }
 
     Srodowisko s;
     clsKolejka kolejka{s.uslugi};

@@ -12,6 +12,8 @@
 #include "clsWizual.h"
 #include "fmAlarmyN.h"
 #include "fmGlowny.h"
+#include "fmpanel.h"
+#include "frmDane.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -20,23 +22,6 @@
 #include <QTest>
 
 namespace {
-
-// A window that reports its own opening and closing to the toggles, as the panel and the data
-// window do.
-class OknoProbne final : public QWidget
-{
-  public:
-    OknoProbne(OknaRegulatora& okna, bool panel) : m_okna(okna), m_panel(panel) {}
-
-  protected:
-    void showEvent(QShowEvent*) override { pokaz(true); }
-    void closeEvent(QCloseEvent*) override { pokaz(false); }
-
-  private:
-    void pokaz(bool p) { m_panel ? m_okna.PokazPanel(p) : m_okna.PokazDane(p); }
-    OknaRegulatora& m_okna;
-    bool m_panel;
-};
 
 // The main window over two regulators, KB-02 current, the notification object writing its menus.
 struct Menu
@@ -49,28 +34,13 @@ struct Menu
         s.app->NrAktRegulatora = 2;
         s.uslugi.oKolejka = &kolejka;
         wizual.Cele().menu = &okno.Menu();
-        okna().TworzPanel = [this] { return new OknoProbne(okna(), true); };
-        okna().TworzDane = [this] { return new OknoProbne(okna(), false); };
+        okna().TworzPanel = [this] { return new fmpanel(s.uslugi, wizual, okna()); };
+        okna().TworzDane = [this] { return new frmDane(s.uslugi, wizual, okna()); };
     }
     PrzelaczanieOkien& okna() { return okno.Menu().Okna(); }
     QAction* akcja(const char* nazwa) { return okno.findChild<QAction*>(QLatin1String(nazwa)); }
     clRegulator& r() { return s.regulatory->Item(2); }
-    // "2:UstawKondensator:2,false" per queued command.
-    QStringList kolejkaTekst() const
-    {
-        QStringList w;
-        for (int i = 1; i <= kolejka.Count(); ++i) {
-            const clsPozKolejki& p = kolejka.Item(i);
-            const QVariantList lista = p.Parametry.typeId() == QMetaType::QVariantList
-                                           ? p.Parametry.toList()
-                                           : QVariantList{p.Parametry};
-            QStringList teksty;
-            for (const QVariant& v : lista)
-                teksty << v.toString();
-            w << QStringLiteral("%1:%2:%3").arg(p.NrRegul).arg(p.Polecenie, teksty.join(u','));
-        }
-        return w;
-    }
+    QStringList kolejkaTekst() const { return tekstKolejki(kolejka); }
 
     Srodowisko s;
     clsKolejka kolejka{s.uslugi};
@@ -86,7 +56,6 @@ class TestMenu : public QObject
 {
     Q_OBJECT
   private slots:
-    void trybSterowania_data();
     void trybSterowania();
     void polecenieStopnia_data();
     void polecenieStopnia();
@@ -100,26 +69,18 @@ class TestMenu : public QObject
     void usuwanie();
 };
 
-void TestMenu::trybSterowania_data()
-{
-    QTest::addColumn<bool>("tryb");
-    QTest::newRow("on") << true;
-    QTest::newRow("off") << false;
-}
-
+// The notification object reaches the right items: those it enables start disabled.
 void TestMenu::trybSterowania()
 {
-    QFETCH(bool, tryb);
     Menu m;
     const char* const zalezne[] = {"mnuRegulZablok", "mnuRegulBatZal", "mnuRegulBatTestuj"};
-    for (const char* nazwa : zalezne)
-        QVERIFY2(!m.akcja(nazwa)->isEnabled(), nazwa);
-    m.wizual.eZmianaTrybuSterowania(!tryb);
-    m.wizual.eZmianaTrybuSterowania(tryb);
-    for (const char* nazwa : zalezne)
-        QCOMPARE(m.akcja(nazwa)->isEnabled(), tryb);
-    QCOMPARE(m.akcja("mnuSterWlacz")->text(),
-             tryb ? QStringLiteral("Wyłącz tryb sterowania") : QStringLiteral("Włącz tryb sterowania"));
+    for (bool tryb : {false, true, false}) {
+        for (const char* nazwa : zalezne)
+            QCOMPARE(m.akcja(nazwa)->isEnabled(), tryb);
+        m.wizual.eZmianaTrybuSterowania(!tryb);
+        QCOMPARE(m.akcja("mnuSterWlacz")->text(),
+                 tryb ? QStringLiteral("Włącz tryb sterowania") : QStringLiteral("Wyłącz tryb sterowania"));
+    }
 }
 
 void TestMenu::polecenieStopnia_data()
@@ -129,8 +90,8 @@ void TestMenu::polecenieStopnia_data()
     QTest::addColumn<QStringList>("komunikaty");
     QTest::newRow("no stage selected")
         << 0 << QStringList{} << QStringList{"Proszę najpierw zaznaczyć stopień!"};
-    QTest::newRow("stage 3, on") << 3 << QStringList{"2:UstawKondensator:2,false"} << QStringList{};
-    QTest::newRow("stage 9, off") << 9 << QStringList{"2:UstawKondensator:8,true"} << QStringList{};
+    QTest::newRow("stage 3, on") << 3 << QStringList{"2 UstawKondensator 2,false"} << QStringList{};
+    QTest::newRow("stage 9, off") << 9 << QStringList{"2 UstawKondensator 8,true"} << QStringList{};
 }
 
 void TestMenu::polecenieStopnia()
@@ -159,7 +120,7 @@ void TestMenu::blokadaDwaRazy()
     m.akcja("mnuRegulZablok")->trigger();
     m.r().Zablokowany = true;
     m.akcja("mnuRegulZablok")->trigger();
-    QCOMPARE(m.kolejkaTekst(), QStringList({"2:Blokuj:true", "2:Blokuj:true", "2:Blokuj:false"}));
+    QCOMPARE(m.kolejkaTekst(), QStringList({"2 Blokuj true", "2 Blokuj true", "2 Blokuj false"}));
 }
 
 void TestMenu::monitoringZawszeWLogu()
@@ -206,6 +167,8 @@ void TestMenu::przelacznikOkna()
     Menu m;
     if (!maOkno)
         m.okna().TworzPanel = {};
+    m.okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m.okno));
     QAction* przycisk = m.okno.findChild<QAction*>(klucz);
     QAction* zaznaczenie = m.okno.findChild<QAction*>(pozycja);
     const auto podokno = [&] { return klucz == u"Panel" ? m.okna().Panel() : m.okna().Dane(); };
