@@ -34,56 +34,45 @@ struct Odczyty
         s.dodajRegulator(QStringLiteral("KB-02"), 7);
         s.wczytaj();
         s.app->NrAktRegulatora = 2;
-        const QVariant brak;
-        const QList<QVariantList> pomiary = {
-            {7, "2024-01-31 10:00:00", 8, 2},     {7, "2024-02-29 23:59:00", 1, 1},
-            {7, "2024-03-01 00:00:00", 10, 5},    {7, "2024-03-01 00:15:00", 0, 4},
-            {7, "2024-03-01 12:30:00", 30, brak}, {7, "2024-03-01 23:59:59", 20, 10},
-            {7, "2024-03-02 00:00:00", 99, 99},   {1, "2024-03-01 08:00:00", 500, 500},
-            {7, "2024-03-03 10:00:00", brak, brak}, {7, "2024-03-04 10:00:00", 10, 5},
-            {7, "2024-03-04 11:00:00", 30, 5}};
-        QSqlQuery q(s.baza->db());
-        q.prepare(QStringLiteral("INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk) VALUES (?, ?, ?, ?)"));
-        for (const QVariantList& p : pomiary) {
-            for (const QVariant& v : p)
-                q.addBindValue(v);
-            QVERIFY(q.exec());
-        }
+        QVERIFY(QSqlQuery(s.baza->db())
+                    .exec(u"INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk) VALUES "
+                          "(7, '2024-01-31 10:00:00', 8, 2), (7, '2024-02-29 23:59:00', 1, 1), "
+                          "(7, '2024-03-01 00:00:00', 10, 5), (7, '2024-03-01 00:15:00', 0, 4), "
+                          "(7, '2024-03-01 12:30:00', 30, NULL), (7, '2024-03-01 23:59:59', 20, 10), "
+                          "(7, '2024-03-02 00:00:00', 99, 99), (1, '2024-03-01 08:00:00', 500, 500), "
+                          "(7, '2024-03-03 10:00:00', NULL, NULL), (7, '2024-03-04 10:00:00', 10, 5), "
+                          "(7, '2024-03-04 11:00:00', 30, 5)"_qs));
     }
     Srodowisko s;
 };
 
-QString liczba(const std::optional<double>& v)
-{
-    return v ? QString::number(*v) : QStringLiteral("-");
-}
-
-// "label value..." per chart row, "-" for a cell without a value.
+// The column labels joined by '|', then "label value..." per chart row, "-" for no value.
 QStringList opis(const Wykres& w)
 {
-    QStringList wiersze;
+    QStringList kolumny, wiersze;
+    for (int c = 1; c <= w.ColumnCount(); ++c)
+        kolumny << w.ColumnLabel(c);
+    wiersze << kolumny.join(u'|');
     for (int r = 1; r <= w.RowCount(); ++r) {
         QStringList komorki{w.RowLabel(r)};
         for (int c = 1; c <= w.ColumnCount(); ++c)
-            komorki << liczba(w.Data(r, c));
+            komorki << (w.Data(r, c) ? QString::number(*w.Data(r, c)) : QStringLiteral("-"));
         wiersze << komorki.join(u' ');
     }
     return wiersze;
 }
 
-QStringList kolumny(const Wykres& w)
-{
-    QStringList k;
-    for (int c = 1; c <= w.ColumnCount(); ++c)
-        k << w.ColumnLabel(c);
-    return k;
-}
-
 template <typename T> T* element(QWidget* okno, const char* nazwa)
 {
-    T* e = okno->findChild<T*>(QLatin1String(nazwa));
-    Q_ASSERT(e);
-    return e;
+    return okno->findChild<T*>(QLatin1String(nazwa));
+}
+
+// The period shown: "from" or "from..to".
+QString daty(QWidget* okno)
+{
+    const auto* koniec = okno->findChild<QDateEdit*>(QStringLiteral("dtDataDo"));
+    return element<QDateEdit>(okno, "dtData")->date().toString(Qt::ISODate) +
+           (koniec ? u".."_qs + koniec->date().toString(Qt::ISODate) : QString());
 }
 
 void ustaw(QWidget* okno, int regulator, int wielkosc, QDate od, QDate doDnia)
@@ -93,13 +82,6 @@ void ustaw(QWidget* okno, int regulator, int wielkosc, QDate od, QDate doDnia)
     element<QDateEdit>(okno, "dtData")->setDate(od);
     if (auto* koniec = okno->findChild<QDateEdit*>(QStringLiteral("dtDataDo")))
         koniec->setDate(doDnia);
-}
-
-std::unique_ptr<WykresOkno> nowe(bool okresowy, Uslugi& uslugi)
-{
-    if (okresowy)
-        return std::make_unique<fmWykresy2>(uslugi);
-    return std::make_unique<fmWykresy1>(uslugi);
 }
 
 void zapiszZrzut(QWidget* okno, const QString& nazwa)
@@ -120,40 +102,51 @@ class TestWykresy : public QObject
     Q_OBJECT
   private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-
     void okno_data();
     void okno();
-    void strzalki_data();
-    void strzalki();
-    void siatka_data();
     void siatka();
     void menuGlowne();
     void zrzuty();
 };
 
+// "Wykresl" draws the dates shown; the arrows move them a day or a month and draw at once (a
+// period without readings leaves the blank chart as it was).
 void TestWykresy::okno_data()
 {
     QTest::addColumn<bool>("okresowy");
     QTest::addColumn<int>("wielkosc");
     QTest::addColumn<QDate>("od");
     QTest::addColumn<QDate>("doDnia");
+    QTest::addColumn<QString>("przycisk");
+    QTest::addColumn<QString>("daty");
     QTest::addColumn<QString>("tytul");
-    QTest::addColumn<QString>("osWartosci");
-    QTest::addColumn<QStringList>("kolumny");
+    QTest::addColumn<QString>("osie"); // time|values
     QTest::addColumn<QStringList>("wiersze");
-    const QStringList energie{"Energia czynna", "Energia bierna"};
-    QTest::newRow("doba, energia") << false << 0 << k1Marca << k1Marca
-        << "Zużycie energi dla 'KB-02' z dnia 01/03/2024" << "Energia [kWh]" << energie
-        << QStringList{"00:00 10 5", "00:15 0 4", "12:30 - -", "23:59 20 10"};
-    QTest::newRow("doba, tg fi") << false << 1 << k1Marca << k1Marca
-        << "Wykres tg fi dla 'KB-02' z dnia 01/03/2024" << "tg fi" << QStringList{"tg fi"}
-        << QStringList{"00:00 0.5", "00:15 -", "12:30 -", "23:59 0.5"};
-    QTest::newRow("okres przez koniec miesiąca, ostatni dzień włącznie") << true << 0 << QDate(2024, 2, 29)
-        << k1Marca << "Zużycie energi dla 'KB-02' za okres od 29/02/2024 do 01/03/2024" << "wartość"
-        << energie << QStringList{"29/02/24 1 1", "01/03/24 60 19"};
-    QTest::newRow("okres, tg fi z sum dnia") << true << 1 << QDate(2024, 3, 3) << QDate(2024, 3, 4)
-        << "Wykres tg fi dla 'KB-02' za okres od 03/03/2024 do 04/03/2024" << "wartość" << QStringList{"tg fi"}
-        << QStringList{"03/03/24 -", "04/03/24 0.25"};
+    const QString energie = u"Energia czynna|Energia bierna"_qs, doba = u"Zużycie energi dla 'KB-02' z dnia "_qs,
+                  okres = u"Zużycie energi dla 'KB-02' za okres od "_qs;
+    const QStringList marzec1{energie, "00:00 10 5", "00:15 0 4", "12:30 - -", "23:59 20 10"};
+    QTest::newRow("doba, energia") << false << 0 << k1Marca << k1Marca << "btnWykresl" << "2024-03-01"
+                                   << doba + u"01/03/2024"_qs << "czas|Energia [kWh]" << marzec1;
+    QTest::newRow("doba, tg fi") << false << 1 << k1Marca << k1Marca << "btnWykresl" << "2024-03-01"
+                                 << "Wykres tg fi dla 'KB-02' z dnia 01/03/2024" << "czas|tg fi"
+                                 << QStringList{"tg fi", "00:00 0.5", "00:15 -", "12:30 -", "23:59 0.5"};
+    QTest::newRow("okres przez koniec miesiąca, ostatni dzień włącznie")
+        << true << 0 << QDate(2024, 2, 29) << k1Marca << "btnWykresl" << "2024-02-29..2024-03-01"
+        << okres + u"29/02/2024 do 01/03/2024"_qs << "czas|wartość"
+        << QStringList{energie, "29/02/24 1 1", "01/03/24 60 19"};
+    QTest::newRow("okres, tg fi z sum dnia")
+        << true << 1 << QDate(2024, 3, 3) << QDate(2024, 3, 4) << "btnWykresl" << "2024-03-03..2024-03-04"
+        << "Wykres tg fi dla 'KB-02' za okres od 03/03/2024 do 04/03/2024" << "czas|wartość"
+        << QStringList{"tg fi", "03/03/24 -", "04/03/24 0.25"};
+    QTest::newRow("2 marca wstecz") << false << 0 << QDate(2024, 3, 2) << QDate() << "btnLewo" << "2024-03-01"
+                                    << doba + u"01/03/2024"_qs << "czas|Energia [kWh]" << marzec1;
+    QTest::newRow("31 grudnia naprzód") << false << 0 << QDate(2023, 12, 31) << QDate() << "btnPrawo"
+                                        << "2024-01-01" << QString() << "|" << QStringList{QString()};
+    QTest::newRow("styczeń naprzód") << true << 0 << QDate(2024, 1, 1) << QDate(2024, 1, 31) << "btnPrawo"
+                                     << "2024-02-01..2024-02-29" << okres + u"01/02/2024 do 29/02/2024"_qs
+                                     << "czas|wartość" << QStringList{energie, "29/02/24 1 1"};
+    QTest::newRow("luty wstecz") << true << 0 << QDate(2024, 2, 1) << QDate(2024, 2, 29) << "btnLewo"
+                                 << "2024-01-01..2024-01-29" << QString() << "|" << QStringList{QString()};
 }
 
 void TestWykresy::okno()
@@ -162,17 +155,18 @@ void TestWykresy::okno()
     QFETCH(int, wielkosc);
     QFETCH(QDate, od);
     QFETCH(QDate, doDnia);
+    QFETCH(QString, przycisk);
     QFETCH(QString, tytul);
     QFETCH(QStringList, wiersze);
     Odczyty b;
-    const std::unique_ptr<WykresOkno> okno = nowe(okresowy, b.s.uslugi);
+    const std::unique_ptr<WykresOkno> okno(okresowy ? static_cast<WykresOkno*>(new fmWykresy2(b.s.uslugi))
+                                                    : new fmWykresy1(b.s.uslugi));
     ustaw(okno.get(), 1, wielkosc, od, doDnia);
-    okno->btnWykresl_Click();
+    element<QPushButton>(okno.get(), qPrintable(przycisk))->click();
+    QTEST(daty(okno.get()), "daty");
     const Wykres& w = *element<Wykres>(okno.get(), "Wykres");
     QCOMPARE(w.TitleText(), tytul);
-    QCOMPARE(w.AxisTitle(Wykres::Os::Kategorii), QStringLiteral("czas"));
-    QTEST(w.AxisTitle(Wykres::Os::Wartosci), "osWartosci");
-    QTEST(kolumny(w), "kolumny");
+    QTEST(w.AxisTitle(Wykres::Os::Kategorii) + u'|' + w.AxisTitle(Wykres::Os::Wartosci), "osie");
     QCOMPARE(opis(w), wiersze);
     QVERIFY(element<QPushButton>(okno.get(), "btnWykresl")->isEnabled());
 
@@ -185,70 +179,25 @@ void TestWykresy::okno()
     QCOMPARE(w.RowCount(), 0);
     QCOMPARE(w.TitleText(), tytul);
     QCOMPARE(qobject_cast<QCategoryAxis*>(w.chart()->axes(Qt::Horizontal).front())->count(),
-             qsizetype(wiersze.size()));
+             qsizetype(wiersze.size() - 1));
 }
 
-void TestWykresy::strzalki_data()
-{
-    QTest::addColumn<bool>("okresowy");
-    QTest::addColumn<QString>("przycisk");
-    QTest::addColumn<QDate>("od");
-    QTest::addColumn<QDate>("doDnia");
-    QTest::addColumn<QDate>("noweOd");
-    QTest::addColumn<QDate>("noweDo");
-    QTest::addColumn<int>("wierszy");
-    QTest::newRow("2 marca wstecz") << false << "btnLewo" << QDate(2024, 3, 2) << QDate() << k1Marca << QDate() << 4;
-    QTest::newRow("31 grudnia naprzód") << false << "btnPrawo" << QDate(2023, 12, 31) << QDate() << QDate(2024, 1, 1)
-                                        << QDate() << 0;
-    QTest::newRow("styczeń naprzód") << true << "btnPrawo" << QDate(2024, 1, 1) << QDate(2024, 1, 31)
-                                     << QDate(2024, 2, 1) << QDate(2024, 2, 29) << 1;
-    QTest::newRow("luty wstecz") << true << "btnLewo" << QDate(2024, 2, 1) << QDate(2024, 2, 29) << QDate(2024, 1, 1)
-                                 << QDate(2024, 1, 29) << 0;
-}
-
-// The arrows move the dates and draw at once.
-void TestWykresy::strzalki()
-{
-    QFETCH(bool, okresowy);
-    QFETCH(QString, przycisk);
-    QFETCH(QDate, od);
-    QFETCH(QDate, doDnia);
-    QFETCH(QDate, noweOd);
-    QFETCH(QDate, noweDo);
-    QFETCH(int, wierszy);
-    Odczyty b;
-    const std::unique_ptr<WykresOkno> okno = nowe(okresowy, b.s.uslugi);
-    ustaw(okno.get(), 1, 0, od, doDnia);
-    element<QPushButton>(okno.get(), qPrintable(przycisk))->click();
-    QCOMPARE(element<QDateEdit>(okno.get(), "dtData")->date(), noweOd);
-    if (okresowy)
-        QCOMPARE(element<QDateEdit>(okno.get(), "dtDataDo")->date(), noweDo);
-    QCOMPARE(element<Wykres>(okno.get(), "Wykres")->RowCount(), wierszy);
-}
-
-void TestWykresy::siatka_data()
-{
-    QTest::addColumn<QString>("wybor");
-    QTest::addColumn<bool>("kategorii");
-    QTest::addColumn<bool>("wartosci");
-    QTest::newRow("XY") << "XY" << true << true;
-    QTest::newRow("X") << "X" << true << false;
-    QTest::newRow("Y") << "Y" << false << true;
-    QTest::newRow("brak") << "brak" << false << false;
-}
-
+// The grid switch: none along the time axis at first, then as chosen.
 void TestWykresy::siatka()
 {
-    QFETCH(QString, wybor);
-    QFETCH(bool, kategorii);
-    QFETCH(bool, wartosci);
     Odczyty b;
     fmWykresy1 okno(b.s.uslugi);
     const Wykres& w = *element<Wykres>(&okno, "Wykres");
-    QVERIFY(!w.AxisGrid(Wykres::Os::Kategorii) && w.AxisGrid(Wykres::Os::Wartosci));
-    element<QComboBox>(&okno, "cmbSiatka")->setCurrentText(wybor);
-    QCOMPARE(w.AxisGrid(Wykres::Os::Kategorii), kategorii);
-    QCOMPARE(w.AxisGrid(Wykres::Os::Wartosci), wartosci);
+    const auto stan = [&w] {
+        return QString::number(w.AxisGrid(Wykres::Os::Kategorii)) +
+               QString::number(w.AxisGrid(Wykres::Os::Wartosci));
+    };
+    QStringList siatki{stan()};
+    for (const char* wybor : {"XY", "X", "Y", "brak"}) {
+        element<QComboBox>(&okno, "cmbSiatka")->setCurrentText(QLatin1String(wybor));
+        siatki << QLatin1String(wybor) + u' ' + stan();
+    }
+    QCOMPARE(siatki, (QStringList{"01", "XY 11", "X 10", "Y 01", "brak 00"}));
 }
 
 // The menu and the toolbar only show (the current regulator chosen); the regulator item draws
@@ -273,7 +222,7 @@ void TestWykresy::menuGlowne()
     akcja("mnyRegWykrDob")->trigger();
     glowny.Menu().ToolbarAction(QStringLiteral("Wykresy"), false);
     QCOMPARE(okna().size(), 1);
-    QCOMPARE(opis(w), QStringList{"08:00 500 500"});
+    QCOMPARE(opis(w), (QStringList{"Energia czynna|Energia bierna", "08:00 500 500"}));
 
     akcja("mnuWykresMies")->trigger();
     QCOMPARE(okna().size(), 2);

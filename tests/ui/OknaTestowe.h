@@ -1,19 +1,24 @@
 #pragma once
-// What the front-panel and data-window tests share: two regulators, the command queue, a real
-// notification object and window toggles that only record their calls.
+// What the window tests share: two regulators, the command queue, a real notification object and
+// window toggles that only record their calls; or the main window itself over a test database.
 
 #include "Dzwieki.h"
+#include "MenuGlowne.h"
 #include "OknaRegulatora.h"
+#include "PortQt.h"
 #include "TestSupport.h"
 #include "clsKolejka.h"
 #include "clsWizual.h"
+#include "fmGlowny.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 // Records "PokazPanel 1" style lines.
 class FakeOkna final : public OknaRegulatora
@@ -29,6 +34,13 @@ class Cisza final : public OdtwarzaczDzwiekow
 {
   public:
     void Graj(const QString&) override {}
+};
+
+class NagrywarkaDzwiekow final : public OdtwarzaczDzwiekow
+{
+  public:
+    QStringList zagrane;
+    void Graj(const QString& plik) override { zagrane << plik; }
 };
 
 // "2 UstawKondensator 2,false" per queued command: regulator, command, parameters.
@@ -109,3 +121,24 @@ inline void zapiszZrzut(StanowiskoOkien& st, QWidget* okno, const QString& nazwa
     QVERIFY(QDir().mkpath(katalog));
     QVERIFY(okno->grab().save(katalog + u'/' + nazwa));
 }
+
+// The main window with the real queue and the notification object writing its panels and menus.
+struct StanowiskoGlowne
+{
+    StanowiskoGlowne()
+    {
+        s.uslugi.oKolejka = &kolejka;
+        wizual.Cele().glowne = &okno;
+        wizual.Cele().menu = &okno.Menu();
+    }
+    QAction* akcja(const char* nazwa) const { return okno.findChild<QAction*>(QLatin1String(nazwa)); }
+    bool timer(const char* nazwa) const { return okno.findChild<QTimer*>(QLatin1String(nazwa))->isActive(); }
+    QStringList polecenia() const { return tekstKolejki(kolejka); }
+
+    Srodowisko s;
+    clsKolejka kolejka{s.uslugi};
+    NagrywarkaDzwiekow dzwieki;
+    clsWizual wizual{s.uslugi, dzwieki};
+    PortQt port;
+    fmGlowny okno{s.uslugi, port};
+};

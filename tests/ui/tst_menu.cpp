@@ -4,50 +4,28 @@
 #include "MenuGlowne.h"
 #include "OknaTestowe.h"
 #include "PoleceniaRegulatora.h"
-#include "PortQt.h"
 #include "PrzelaczanieOkien.h"
-#include "TestSupport.h"
 #include "clRegulator.h"
-#include "clsKolejka.h"
-#include "clsWizual.h"
 #include "fmAlarmyN.h"
-#include "fmGlowny.h"
 #include "fmpanel.h"
 #include "frmDane.h"
 
-#include <QAction>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSqlQuery>
-#include <QTest>
-
 namespace {
 
-// The main window over two regulators, KB-02 current, the notification object writing its menus.
-struct Menu
+// The main window over two regulators, KB-02 current, with the real panel and data windows.
+struct Menu : StanowiskoGlowne
 {
     Menu()
     {
-        s.dodajRegulator(QStringLiteral("KB-01"), 1);
-        s.dodajRegulator(QStringLiteral("KB-02"), 2);
+        s.dodajRegulator(u"KB-01"_qs, 1);
+        s.dodajRegulator(u"KB-02"_qs, 2);
         s.wczytaj();
         s.app->NrAktRegulatora = 2;
-        s.uslugi.oKolejka = &kolejka;
-        wizual.Cele().menu = &okno.Menu();
         okna().TworzPanel = [this] { return new fmpanel(s.uslugi, wizual, okna()); };
         okna().TworzDane = [this] { return new frmDane(s.uslugi, wizual, okna()); };
     }
     PrzelaczanieOkien& okna() { return okno.Menu().Okna(); }
-    QAction* akcja(const char* nazwa) { return okno.findChild<QAction*>(QLatin1String(nazwa)); }
     clRegulator& r() { return s.regulatory->Item(2); }
-    QStringList kolejkaTekst() const { return tekstKolejki(kolejka); }
-
-    Srodowisko s;
-    clsKolejka kolejka{s.uslugi};
-    Cisza cisza;
-    clsWizual wizual{s.uslugi, cisza};
-    PortQt port;
-    fmGlowny okno{s.uslugi, port};
 };
 
 } // namespace
@@ -57,9 +35,8 @@ class TestMenu : public QObject
     Q_OBJECT
   private slots:
     void trybSterowania();
-    void polecenieStopnia_data();
-    void polecenieStopnia();
-    void blokadaDwaRazy();
+    void polecenia_data();
+    void polecenia();
     void monitoringZawszeWLogu();
     void przelacznikOkna_data();
     void przelacznikOkna();
@@ -73,29 +50,36 @@ class TestMenu : public QObject
 void TestMenu::trybSterowania()
 {
     Menu m;
-    const char* const zalezne[] = {"mnuRegulZablok", "mnuRegulBatZal", "mnuRegulBatTestuj"};
     for (bool tryb : {false, true, false}) {
-        for (const char* nazwa : zalezne)
+        for (const char* nazwa : {"mnuRegulZablok", "mnuRegulBatZal", "mnuRegulBatTestuj"})
             QCOMPARE(m.akcja(nazwa)->isEnabled(), tryb);
         m.wizual.eZmianaTrybuSterowania(!tryb);
         QCOMPARE(m.akcja("mnuSterWlacz")->text(),
-                 tryb ? QStringLiteral("Włącz tryb sterowania") : QStringLiteral("Wyłącz tryb sterowania"));
+                 tryb ? u"Włącz tryb sterowania" : u"Wyłącz tryb sterowania");
     }
 }
 
-void TestMenu::polecenieStopnia_data()
+void TestMenu::polecenia_data()
 {
+    QTest::addColumn<QString>("pozycja");
     QTest::addColumn<int>("stopien");
     QTest::addColumn<QStringList>("kolejka");
     QTest::addColumn<QStringList>("komunikaty");
+    const QString bateria = u"mnuRegulBatZal"_qs;
     QTest::newRow("no stage selected")
-        << 0 << QStringList{} << QStringList{"Proszę najpierw zaznaczyć stopień!"};
-    QTest::newRow("stage 3, on") << 3 << QStringList{"2 UstawKondensator 2,false"} << QStringList{};
-    QTest::newRow("stage 9, off") << 9 << QStringList{"2 UstawKondensator 8,true"} << QStringList{};
+        << bateria << 0 << QStringList{} << QStringList{"Proszę najpierw zaznaczyć stopień!"};
+    QTest::newRow("stage 3, on") << bateria << 3 << QStringList{"2 UstawKondensator 2,false"}
+                                 << QStringList{};
+    QTest::newRow("stage 9, off") << bateria << 9 << QStringList{"2 UstawKondensator 8,true"}
+                                  << QStringList{};
+    // The lock state changes only when a command has run, so both clicks ask for the same state.
+    QTest::newRow("lock twice") << u"mnuRegulZablok"_qs << 0 << QStringList{"2 Blokuj true", "2 Blokuj true"}
+                                << QStringList{};
 }
 
-void TestMenu::polecenieStopnia()
+void TestMenu::polecenia()
 {
+    QFETCH(QString, pozycja);
     QFETCH(int, stopien);
     QFETCH(QStringList, kolejka);
     QFETCH(QStringList, komunikaty);
@@ -104,23 +88,14 @@ void TestMenu::polecenieStopnia()
     m.r().Stan.StanDiod1 = quint8(~0x04); // active-low: stage 3 on
     m.r().Stan.StanDiod2 = 0x80;          // stage 9 off
     m.wizual.eZmianaTrybuSterowania(true);
-    m.akcja("mnuRegulBatZal")->trigger();
-    QCOMPARE(m.kolejkaTekst(), kolejka);
+    for (qsizetype i = 0; i < std::max<qsizetype>(kolejka.size(), 1); ++i)
+        m.akcja(qPrintable(pozycja))->trigger();
+    QCOMPARE(m.polecenia(), kolejka);
     QCOMPARE(m.s.komunikaty.teksty, komunikaty);
-    if (!komunikaty.isEmpty())
-        QCOMPARE(m.s.komunikaty.tytuly, QStringList{"Kalbor"});
-}
-
-// The lock state changes only when a command has run, so both ask for the same state.
-void TestMenu::blokadaDwaRazy()
-{
-    Menu m;
-    m.wizual.eZmianaTrybuSterowania(true);
-    m.akcja("mnuRegulZablok")->trigger();
-    m.akcja("mnuRegulZablok")->trigger();
+    QCOMPARE(m.s.komunikaty.tytuly, komunikaty.isEmpty() ? QStringList{} : QStringList{"Kalbor"});
     m.r().Zablokowany = true;
     m.akcja("mnuRegulZablok")->trigger();
-    QCOMPARE(m.kolejkaTekst(), QStringList({"2 Blokuj true", "2 Blokuj true", "2 Blokuj false"}));
+    QCOMPARE(m.polecenia().last(), u"2 Blokuj false");
 }
 
 void TestMenu::monitoringZawszeWLogu()
@@ -129,20 +104,15 @@ void TestMenu::monitoringZawszeWLogu()
     m.akcja("Monit")->trigger();         // the toolbar button, pressed
     m.akcja("mnuregulmonit")->trigger(); // the menu item, unchecked
     m.okna().UstawMonitoring(false);     // already off
-    QVERIFY(!m.r().Monitoring);
-    QVERIFY(!m.s.regulatory->Item(1).Monitoring);
-    QVERIFY(!m.akcja("Monit")->isChecked());
-    QCOMPARE(m.s.wartosc(QStringLiteral(
-                             "SELECT group_concat(Operacja || '|' || Status || Typ || '|' || Kod_Regul, ';') "
-                             "FROM Log"))
+    QVERIFY(!m.r().Monitoring && !m.akcja("Monit")->isChecked());
+    QCOMPARE(m.s.wartosc(u"SELECT group_concat(Operacja || '|' || Status || Typ || '|' || Kod_Regul, ';') "
+                         "FROM Log"_qs)
                  .toString(),
-             QStringLiteral("Włączono monitoring|NM|KB-02;Wyłączono monitoring|NM|KB-02;"
-                            "Wyłączono monitoring|NM|KB-02"));
-    m.wizual.eZmianaRegulatora(1); // follows the new current regulator, no action
+             u"Włączono monitoring|NM|KB-02;Wyłączono monitoring|NM|KB-02;Wyłączono monitoring|NM|KB-02");
     m.s.regulatory->Item(1).Monitoring = true;
-    m.wizual.eZmianaRegulatora(1);
+    m.wizual.eZmianaRegulatora(1); // follows the new current regulator, no action
     QVERIFY(m.akcja("Monit")->isChecked());
-    QCOMPARE(m.s.liczWiersze(QStringLiteral("Log")), 3);
+    QCOMPARE(m.s.liczWiersze(u"Log"_qs), 3);
 }
 
 void TestMenu::przelacznikOkna_data()
@@ -150,12 +120,9 @@ void TestMenu::przelacznikOkna_data()
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("pozycja");
     QTest::addColumn<bool>("maOkno");
-    QTest::newRow("panel") << "Panel"
-                           << "mnuRegulPanel" << true;
-    QTest::newRow("data") << "Dane"
-                          << "mnureguldane" << true;
-    QTest::newRow("panel not built yet") << "Panel"
-                                         << "mnuRegulPanel" << false;
+    QTest::newRow("panel") << u"Panel"_qs << u"mnuRegulPanel"_qs << true;
+    QTest::newRow("data") << u"Dane"_qs << u"mnureguldane"_qs << true;
+    QTest::newRow("panel not built yet") << u"Panel"_qs << u"mnuRegulPanel"_qs << false;
 }
 
 // Window, check mark and button stay equal whoever opens or closes the window.
@@ -169,54 +136,41 @@ void TestMenu::przelacznikOkna()
         m.okna().TworzPanel = {};
     m.okno.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m.okno));
-    QAction* przycisk = m.okno.findChild<QAction*>(klucz);
-    QAction* zaznaczenie = m.okno.findChild<QAction*>(pozycja);
+    QAction* przycisk = m.akcja(qPrintable(klucz));
     const auto podokno = [&] { return klucz == u"Panel" ? m.okna().Panel() : m.okna().Dane(); };
     const auto stan = [&] {
-        return QStringLiteral("%1%2%3")
-            .arg(podokno() != nullptr)
-            .arg(zaznaczenie->isChecked())
+        return u"%1%2%3"_qs.arg(podokno() != nullptr)
+            .arg(m.akcja(qPrintable(pozycja))->isChecked())
             .arg(przycisk->isChecked());
     };
     przycisk->trigger();
-    QCOMPARE(stan(), maOkno ? QStringLiteral("111") : QStringLiteral("000"));
+    QCOMPARE(stan(), maOkno ? u"111" : u"000");
     if (!maOkno)
         return;
     QCOMPARE(m.okno.Obszar()->subWindowList().size(), 1);
     podokno()->close(); // the window's own close box
-    QCOMPARE(stan(), QStringLiteral("000"));
+    QCOMPARE(stan(), u"000");
     przycisk->trigger();
-    przycisk->trigger(); // released: the window closes
-    QCOMPARE(stan(), QStringLiteral("000"));
+    przycisk->trigger();        // released: the window closes
     m.okna().PokazPanel(false); // closing what is closed changes nothing
     m.okna().PokazDane(false);
-    QCOMPARE(stan(), QStringLiteral("000"));
+    QCOMPARE(stan(), u"000");
 }
 
 void TestMenu::toolbarAction_data()
 {
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("skutek");
-    QTest::newRow("Panel") << "Panel"
-                           << "Panel";
-    QTest::newRow("Dane") << "Dane"
-                          << "Dane";
-    QTest::newRow("Monit") << "Monit"
-                           << "Monit";
-    QTest::newRow("Alarm") << "Alarm"
-                           << "Alarm";
-    QTest::newRow("case matters") << "panel"
-                                  << "";
-    QTest::newRow("Komun") << "Komun"
-                           << "";
-    QTest::newRow("no window yet") << "Wykresy"
-                                   << "";
+    for (const char* klucz : {"Panel", "Dane", "Monit", "Alarm"})
+        QTest::newRow(klucz) << QString::fromLatin1(klucz) << QString::fromLatin1(klucz);
+    // Case matters; the communication window and the charts are not there yet.
+    for (const char* klucz : {"panel", "Komun", "Wykresy"})
+        QTest::newRow(klucz) << QString::fromLatin1(klucz) << QString();
 }
 
 void TestMenu::toolbarAction()
 {
     QFETCH(QString, klucz);
-    QFETCH(QString, skutek);
     Menu m;
     m.okno.show();
     QVERIFY(QTest::qWaitForWindowActive(&m.okno));
@@ -224,15 +178,13 @@ void TestMenu::toolbarAction()
     m.okno.Obszar()->addSubWindow(new QWidget)->show(); // in front of the alarms
     m.okno.Menu().ToolbarAction(klucz, true);
     QStringList skutki;
-    if (m.okna().Panel())
-        skutki << QStringLiteral("Panel");
-    if (m.okna().Dane())
-        skutki << QStringLiteral("Dane");
-    if (m.r().Monitoring)
-        skutki << QStringLiteral("Monit");
-    if (m.okno.Obszar()->activeSubWindow() == alarmy)
-        skutki << QStringLiteral("Alarm");
-    QCOMPARE(skutki.join(u','), skutek);
+    for (const auto& [nazwa, jest] : {std::pair{"Panel", m.okna().Panel() != nullptr},
+                                      {"Dane", m.okna().Dane() != nullptr},
+                                      {"Monit", m.r().Monitoring},
+                                      {"Alarm", m.okno.Obszar()->activeSubWindow() == alarmy}})
+        if (jest)
+            skutki << QString::fromLatin1(nazwa);
+    QTEST(skutki.join(u','), "skutek");
 }
 
 void TestMenu::usuwanie_data()
@@ -242,10 +194,10 @@ void TestMenu::usuwanie_data()
     QTest::addColumn<QString>("zostaje"); // codes left with address 2
     QTest::addColumn<QStringList>("komunikaty");
     const QString poRestarcie =
-        QStringLiteral("Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor.");
-    QTest::newRow("cancel") << false << 1 << "KB-02,KB-02x" << QStringList{};
-    QTest::newRow("ok: the first row only") << true << 1 << "KB-02x" << QStringList{poRestarcie};
-    QTest::newRow("no row left") << true << 3 << ""
+        u"Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."_qs;
+    QTest::newRow("cancel") << false << 1 << u"KB-02,KB-02x"_qs << QStringList{};
+    QTest::newRow("ok: the first row only") << true << 1 << u"KB-02x"_qs << QStringList{poRestarcie};
+    QTest::newRow("no row left") << true << 3 << QString()
                                  << QStringList{poRestarcie, poRestarcie,
                                                 "W bazie danych nie ma już regulatora o adresie 2."};
 }
@@ -255,9 +207,8 @@ void TestMenu::usuwanie()
     QFETCH(bool, ok);
     QFETCH(int, razy);
     QFETCH(QString, zostaje);
-    QFETCH(QStringList, komunikaty);
     Menu m;
-    m.s.dodajRegulator(QStringLiteral("KB-02x"), 2); // a second row with the same address
+    m.s.dodajRegulator(u"KB-02x"_qs, 2); // a second row with the same address
     QStringList pytania;
     m.okno.Menu().Polecenia().Pytaj = [&](const QString& tytul, const QString& tekst) {
         pytania << tytul + u'|' + tekst;
@@ -266,12 +217,11 @@ void TestMenu::usuwanie()
     for (int i = 0; i < razy; ++i)
         m.akcja("mnuRegulUsun")->trigger();
     QCOMPARE(pytania.size(), razy);
-    QCOMPARE(pytania[0], QStringLiteral("UWAGA|Czy napewno usunąć wybrany regulator z systemu Kalbor?"));
-    QCOMPARE(m.s.wartosc(QStringLiteral("SELECT group_concat(Kod, ',') FROM Regulatory WHERE Adres = 2"))
-                 .toString(),
+    QCOMPARE(pytania[0], u"UWAGA|Czy napewno usunąć wybrany regulator z systemu Kalbor?");
+    QCOMPARE(m.s.wartosc(u"SELECT group_concat(Kod, ',') FROM Regulatory WHERE Adres = 2"_qs).toString(),
              zostaje);
-    QCOMPARE(m.s.wartosc(QStringLiteral("SELECT Kod FROM Regulatory WHERE Adres <> 2")).toString(), u"KB-01");
-    QCOMPARE(m.s.komunikaty.teksty, komunikaty);
+    QCOMPARE(m.s.wartosc(u"SELECT Kod FROM Regulatory WHERE Adres <> 2"_qs).toString(), u"KB-01");
+    QTEST(m.s.komunikaty.teksty, "komunikaty");
     QCOMPARE(m.s.regulatory->Count(), 2); // still polled until the next start
 }
 

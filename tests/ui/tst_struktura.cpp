@@ -21,8 +21,8 @@ struct Struktura
 {
     explicit Struktura(const Wiersze& wiersze)
     {
-        s.dodajRegulator(QStringLiteral("KB-01"), 1);
-        s.dodajRegulator(QStringLiteral("KB-02"), 2);
+        s.dodajRegulator(u"KB-01"_qs, 1);
+        s.dodajRegulator(u"KB-02"_qs, 2);
         s.wczytaj();
         for (const QString& w : wiersze) {
             QSqlQuery q(s.baza->db());
@@ -48,7 +48,7 @@ struct Struktura
     QString drzewo() const
     {
         QTreeWidget* t = okno->Tree();
-        return t->topLevelItemCount() == 1 ? opis(t->topLevelItem(0)) : QStringLiteral("several roots");
+        return t->topLevelItemCount() == 1 ? opis(t->topLevelItem(0)) : u"several roots"_qs;
     }
     void kliknij(const QString& klucz, Qt::MouseButton przycisk)
     {
@@ -88,19 +88,19 @@ void TestStruktura::budowa_data()
 {
     QTest::addColumn<Wiersze>("wiersze");
     QTest::addColumn<QString>("drzewo");
-    QTest::newRow("empty table") << Wiersze{} << "System Kalbor:S";
+    QTest::newRow("empty table") << Wiersze{} << u"System Kalbor:S"_qs;
     QTest::newRow("top level below the root")
-        << Wiersze{"B|S|System Kalbor", "A|S|System Kalbor"} << "System Kalbor:S(B:S,A:S)";
+        << Wiersze{"B|S|System Kalbor", "A|S|System Kalbor"} << u"System Kalbor:S(B:S,A:S)"_qs;
     QTest::newRow("children stored before parents")
         << Wiersze{"KB-02|R|Linia", "Linia|S|Hala", "Hala|S|System Kalbor"}
-        << "System Kalbor:S(Hala:S(Linia:S(KB-02:R)))";
+        << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R)))"_qs;
     QTest::newRow("parents stored before children")
         << Wiersze{"Hala|S|System Kalbor", "Linia|S|Hala", "KB-02|R|Linia", "KB-01|R|Hala"}
-        << "System Kalbor:S(Hala:S(Linia:S(KB-02:R),KB-01:R))";
+        << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R),KB-01:R))"_qs;
     QTest::newRow("parent without a row of its own") << Wiersze{"KB-01|R|Rozdzielnia", "KB-02|R|Rozdzielnia"}
-                                                     << "System Kalbor:S(Rozdzielnia:S(KB-01:R,KB-02:R))";
-    QTest::newRow("row named as the root") << Wiersze{"System Kalbor|S|X"} << "System Kalbor:S";
-    QTest::newRow("own parent") << Wiersze{"A|S|A"} << "System Kalbor:S(A:S)";
+                                                     << u"System Kalbor:S(Rozdzielnia:S(KB-01:R,KB-02:R))"_qs;
+    QTest::newRow("row named as the root") << Wiersze{"System Kalbor|S|X"} << u"System Kalbor:S"_qs;
+    QTest::newRow("own parent") << Wiersze{"A|S|A"} << u"System Kalbor:S(A:S)"_qs;
 }
 
 void TestStruktura::budowa()
@@ -109,7 +109,7 @@ void TestStruktura::budowa()
     QFETCH(QString, drzewo);
     Struktura st(wiersze);
     QCOMPARE(st.drzewo(), drzewo);
-    QTreeWidgetItem* korzen = st.okno->Wezel(QStringLiteral("Korzen"));
+    QTreeWidgetItem* korzen = st.okno->Wezel(u"Korzen"_qs);
     QVERIFY(korzen->isExpanded());
     for (int i = 0; i < korzen->childCount(); ++i)
         QVERIFY(!korzen->child(i)->isExpanded());
@@ -119,16 +119,11 @@ void TestStruktura::listaRegul_data()
 {
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("lista");
-    QTest::newRow("element, depth first") << "Hala"
-                                          << "'KB-01','KB-02'";
-    QTest::newRow("element without regulators") << "Pusta"
-                                                << "";
-    QTest::newRow("regulator: its bare code") << "KB-01"
-                                              << "KB-01";
-    QTest::newRow("root by its key") << "Korzen"
-                                     << "'KB-01','KB-02'";
-    QTest::newRow("root by its text") << "System Kalbor"
-                                      << "";
+    QTest::newRow("element, depth first") << u"Hala"_qs << u"'KB-01','KB-02'"_qs;
+    QTest::newRow("element without regulators") << u"Pusta"_qs << u""_qs;
+    QTest::newRow("regulator: its bare code") << u"KB-01"_qs << u"KB-01"_qs;
+    QTest::newRow("root by its key") << u"Korzen"_qs << u"'KB-01','KB-02'"_qs;
+    QTest::newRow("root by its text") << u"System Kalbor"_qs << u""_qs;
 }
 
 void TestStruktura::listaRegul()
@@ -143,10 +138,10 @@ void TestStruktura::listaRegul()
 void TestStruktura::listaWybranego()
 {
     Struktura st(kZaklad);
-    st.okno->Tree()->setCurrentItem(st.okno->Wezel(QStringLiteral("Hala")), 0, QItemSelectionModel::NoUpdate);
+    st.okno->Tree()->setCurrentItem(st.okno->Wezel(u"Hala"_qs), 0, QItemSelectionModel::NoUpdate);
     QCOMPARE(st.okno->WezListeRegulAkt(), QString());
-    st.kliknij(QStringLiteral("Linia"), Qt::LeftButton);
-    QCOMPARE(st.okno->WezListeRegulAkt(), QStringLiteral("'KB-02'"));
+    st.kliknij(u"Linia"_qs, Qt::LeftButton);
+    QCOMPARE(st.okno->WezListeRegulAkt(), u"'KB-02'"_qs);
 }
 
 void TestStruktura::klikniecie_data()
@@ -157,11 +152,12 @@ void TestStruktura::klikniecie_data()
     QTest::addColumn<QStringList>("zdarzenia");
     QTest::addColumn<int>("menu");
     QTest::newRow("regulator, right")
-        << "KB-02" << Qt::RightButton << "2|KB-02|R" << QStringList{"eZmianaRegulatora(2)"} << 1;
+        << u"KB-02"_qs << Qt::RightButton << u"2|KB-02|R"_qs << QStringList{"eZmianaRegulatora(2)"} << 1;
     QTest::newRow("element keeps the regulator")
-        << "Linia" << Qt::LeftButton << "1|Linia|S" << QStringList{} << 0;
-    QTest::newRow("root") << "Korzen" << Qt::LeftButton << "1|System Kalbor|S" << QStringList{} << 0;
-    QTest::newRow("regulator not loaded") << "KB-09" << Qt::RightButton << "1||R" << QStringList{} << 0;
+        << u"Linia"_qs << Qt::LeftButton << u"1|Linia|S"_qs << QStringList{} << 0;
+    QTest::newRow("root") << u"Korzen"_qs << Qt::LeftButton << u"1|System Kalbor|S"_qs << QStringList{} << 0;
+    QTest::newRow("regulator not loaded")
+        << u"KB-09"_qs << Qt::RightButton << u"1||R"_qs << QStringList{} << 0;
 }
 
 void TestStruktura::klikniecie()
@@ -174,10 +170,9 @@ void TestStruktura::klikniecie()
     Struktura st(kZaklad + Wiersze{"KB-09|R|Magazyn"});
     clsoApp& app = *st.s.app;
     app.NrAktRegulatora = 1;
-    app.AktTypEl = QStringLiteral("R");
+    app.AktTypEl = u"R"_qs;
     st.kliknij(klucz, przycisk);
-    QCOMPARE(QStringLiteral("%1|%2|%3").arg(app.NrAktRegulatora).arg(app.AktElStruktury, app.AktTypEl),
-             wybor);
+    QCOMPARE(u"%1|%2|%3"_qs.arg(app.NrAktRegulatora).arg(app.AktElStruktury, app.AktTypEl), wybor);
     QCOMPARE(st.s.wizual.zdarzenia, zdarzenia);
     QCOMPARE(st.menu, menu);
 }
@@ -189,24 +184,21 @@ void TestStruktura::dodawanie_data()
     QTest::addColumn<QString>("nazwa");
     QTest::addColumn<QString>("komunikat"); // empty: stored
     QTest::addColumn<QString>("drzewo");
-    const QString przed = QStringLiteral("System Kalbor:S(Hala:S(KB-01:R))");
-    QTest::newRow("element below the chosen one") << "Hala" << true << " Linia 2 "
-                                                  << ""
-                                                  << "System Kalbor:S(Hala:S(KB-01:R, Linia 2 :S))";
-    QTest::newRow("element below the root") << "System Kalbor" << true << "Magazyn"
-                                            << ""
-                                            << "System Kalbor:S(Hala:S(KB-01:R),Magazyn:S)";
-    QTest::newRow("regulator") << "Hala" << false << ""
-                               << ""
-                               << "System Kalbor:S(Hala:S(KB-01:R,KB-02:R))";
-    QTest::newRow("empty name") << "Hala" << true << "  "
-                                << "Proszę podać nazwę elementu." << przed;
-    QTest::newRow("name in the tree") << "Hala" << true << "KB-01"
-                                      << "„KB-01” jest już w strukturze." << przed;
-    QTest::newRow("root's text") << "Hala" << true << "System Kalbor"
-                                 << "„System Kalbor” jest już w strukturze." << przed;
-    QTest::newRow("no element chosen") << "" << true << "Linia"
-                                       << "Proszę najpierw zaznaczyć element struktury." << przed;
+    const QString przed = u"System Kalbor:S(Hala:S(KB-01:R))"_qs;
+    QTest::newRow("element below the chosen one") << u"Hala"_qs << true << u" Linia 2 "_qs << u""_qs
+                                                  << u"System Kalbor:S(Hala:S(KB-01:R, Linia 2 :S))"_qs;
+    QTest::newRow("element below the root") << u"System Kalbor"_qs << true << u"Magazyn"_qs << u""_qs
+                                            << u"System Kalbor:S(Hala:S(KB-01:R),Magazyn:S)"_qs;
+    QTest::newRow("regulator") << u"Hala"_qs << false << u""_qs << u""_qs
+                               << u"System Kalbor:S(Hala:S(KB-01:R,KB-02:R))"_qs;
+    QTest::newRow("empty name") << u"Hala"_qs << true << u"  "_qs << u"Proszę podać nazwę elementu."_qs
+                                << przed;
+    QTest::newRow("name in the tree")
+        << u"Hala"_qs << true << u"KB-01"_qs << u"„KB-01” jest już w strukturze."_qs << przed;
+    QTest::newRow("root's text") << u"Hala"_qs << true << u"System Kalbor"_qs
+                                 << u"„System Kalbor” jest już w strukturze."_qs << przed;
+    QTest::newRow("no element chosen")
+        << u""_qs << true << u"Linia"_qs << u"Proszę najpierw zaznaczyć element struktury."_qs << przed;
 }
 
 void TestStruktura::dodawanie()
@@ -219,20 +211,20 @@ void TestStruktura::dodawanie()
     Struktura st({"Hala|S|System Kalbor", "KB-01|R|Hala"});
     st.s.app->NrAktRegulatora = 2;
     st.s.app->AktElStruktury = rodzic;
-    st.s.app->AktTypEl = rodzic.isEmpty() ? QStringLiteral("R") : QStringLiteral("S");
+    st.s.app->AktTypEl = rodzic.isEmpty() ? u"R"_qs : u"S"_qs;
     frmElStrukt dialog(st.s.uslugi, *st.okno);
     dialog.show();
-    dialog.findChild<QRadioButton*>(element ? QStringLiteral("Option1") : QStringLiteral("Option2"))->click();
-    QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cmbRegul"))->isEnabled(), !element);
-    dialog.findChild<QLineEdit*>(QStringLiteral("txtNazwa"))->setText(nazwa);
+    dialog.findChild<QRadioButton*>(element ? u"Option1"_qs : u"Option2"_qs)->click();
+    QCOMPARE(dialog.findChild<QComboBox*>(u"cmbRegul"_qs)->isEnabled(), !element);
+    dialog.findChild<QLineEdit*>(u"txtNazwa"_qs)->setText(nazwa);
 
     QCOMPARE(dialog.Command1_Click(), komunikat.isEmpty());
-    QCOMPARE(st.s.komunikaty.teksty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
-    QCOMPARE(st.s.liczWiersze(QStringLiteral("Hierarchia")), komunikat.isEmpty() ? 3 : 2);
+    QCOMPARE(st.s.komunikaty.teksty.join(QString()), komunikat);
+    QCOMPARE(st.s.liczWiersze(u"Hierarchia"_qs), komunikat.isEmpty() ? 3 : 2);
     QCOMPARE(st.drzewo(), drzewo);
     // A refused entry keeps the dialog open with what was typed.
     QCOMPARE(dialog.isVisible(), !komunikat.isEmpty());
-    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("txtNazwa"))->text(), nazwa);
+    QCOMPARE(dialog.findChild<QLineEdit*>(u"txtNazwa"_qs)->text(), nazwa);
 }
 
 QTEST_MAIN(TestStruktura)
