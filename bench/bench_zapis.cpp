@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -35,7 +34,7 @@ int main(int argc, char** argv)
     q.exec(QStringLiteral("PRAGMA journal_mode"));
     q.next();
     const QString dziennik = q.value(0).toString();
-    q.finish();  // an unfinished statement would keep the storing transaction from committing
+    q.finish(); // an unfinished statement would keep the storing transaction from committing
 
     std::vector<double> czasy;
     czasy.reserve(kOdczyty);
@@ -57,7 +56,8 @@ int main(int argc, char** argv)
     std::sort(czasy.begin(), czasy.end());
     std::printf("bench_zapis: %d readings of %d regulators, journal_mode=%s, synchronous=%d (2 = FULL)\n",
                 kOdczyty, kRegulatory, qPrintable(dziennik), synchronous);
-    std::printf("  one stored reading: median %.3f ms, p90 %.3f ms, p99 %.3f ms, max %.3f ms (goal: median <= 2 ms)\n",
+    std::printf("  one stored reading: median %.3f ms, p90 %.3f ms, p99 %.3f ms, max %.3f ms (goal: median "
+                "<= 2 ms)\n",
                 percentyl(czasy, 0.5), percentyl(czasy, 0.9), percentyl(czasy, 0.99), czasy.back());
     return 0;
 }

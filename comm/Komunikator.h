@@ -8,12 +8,12 @@ struct Uslugi;
 // the serial link.
 class Komunikator final : public IKomunikator
 {
-public:
+  public:
     explicit Komunikator(Uslugi& uslugi) : m_uslugi(uslugi) {}
     bool TCP = false;
 
     bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) override;
 
-private:
+  private:
     Uslugi& m_uslugi;
 };

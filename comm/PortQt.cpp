@@ -13,7 +13,8 @@ QString PortQt::Otworz(const QString& nazwa)
     if (!m_port.open(QIODevice::ReadWrite))
         return m_port.errorString();
     const bool ustawiony = m_port.setBaudRate(kPredkosc) && m_port.setDataBits(QSerialPort::Data8) &&
-                           m_port.setStopBits(QSerialPort::OneStop) && m_port.setFlowControl(QSerialPort::NoFlowControl);
+                           m_port.setStopBits(QSerialPort::OneStop) &&
+                           m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!ustawiony) {
         const QString blad = m_port.errorString();
         Zamknij();

@@ -9,7 +9,7 @@
 // control. A pseudo-terminal that refuses the parity setting is used without parity.
 class PortQt final : public PortSzeregowy
 {
-public:
+  public:
     static constexpr qint32 kPredkosc = 4800;
 
     // Opens the named device; returns an empty text or the reason it could not be opened.
@@ -23,6 +23,6 @@ public:
     void Output(const QByteArray& bajty) override;
     void CzekajNaDane(int ms) override;
 
-private:
+  private:
     QSerialPort m_port;
 };

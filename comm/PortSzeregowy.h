@@ -6,7 +6,7 @@
 // sending bytes, and sleeping until bytes arrive so that a silent line costs no processor time.
 class PortSzeregowy
 {
-public:
+  public:
     virtual ~PortSzeregowy() = default;
 
     virtual int InBufferCount() = 0;

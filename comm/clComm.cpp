@@ -36,7 +36,8 @@ bool clComm::WykonajPolecenie(int NrRegul, QString& Rozkaz, std::span<quint8> Da
     return wynik == Wynik::Sukces;
 }
 
-clComm::Wynik clComm::wykonajProbe(const QString& rozkaz, quint8 adres, std::span<quint8> Dane, quint8 Wartosc)
+clComm::Wynik clComm::wykonajProbe(const QString& rozkaz, quint8 adres, std::span<quint8> Dane,
+                                   quint8 Wartosc)
 {
     const std::optional<RozkazLinii> r = RamkiRozkazu(rozkaz, adres, Wartosc);
     if (!r) {
@@ -50,9 +51,14 @@ clComm::Wynik clComm::wykonajProbe(const QString& rozkaz, quint8 adres, std::spa
         WyslijStr(ramka);
     bool ok = true;
     switch (r->odpowiedz) {
-    case RodzajOdpowiedzi::Bajt: ok = !Dane.empty() ? CzytajDaneN(Dane[0]) : CzytajBajt() >= 0; break;
-    case RodzajOdpowiedzi::Blok32: ok = CzytajDane32(Dane); break;
-    default: break;
+    case RodzajOdpowiedzi::Bajt:
+        ok = !Dane.empty() ? CzytajDaneN(Dane[0]) : CzytajBajt() >= 0;
+        break;
+    case RodzajOdpowiedzi::Blok32:
+        ok = CzytajDane32(Dane);
+        break;
+    default:
+        break;
     }
     return ok ? Wynik::Sukces : Wynik::Porazka;
 }

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
 #include <functional>
 #include <span>
 
@@ -15,7 +14,7 @@ class PortSzeregowy;
 // inside the polling tick, so they never overlap; Zajety is True while one runs.
 class clComm
 {
-public:
+  public:
     explicit clComm(Uslugi& uslugi);
 
     bool Zajety = false;
@@ -39,9 +38,14 @@ public:
     // A wait ends at the third whole-second tick of the clock counted outside event processing.
     static constexpr qint64 kCzasOczekiwaniaS = 2;
 
-private:
+  private:
     // Outcome of one attempt; Koniec fails the request without a second attempt.
-    enum class Wynik { Sukces, Porazka, Koniec };
+    enum class Wynik
+    {
+        Sukces,
+        Porazka,
+        Koniec
+    };
     Wynik wykonajProbe(const QString& rozkaz, quint8 adres, std::span<quint8> Dane, quint8 Wartosc);
     Wynik czytajDiody(const QList<QByteArray>& ramki, std::span<quint8> Dane);
 

@@ -6,8 +6,8 @@
 
 #include <stdexcept>
 
-clsPozKolejki& clsKolejka::Add(int NrRegul, const QString& Polecenie, const QVariant& Parametry, quint8 Status,
-                                const QString& sKey)
+clsPozKolejki& clsKolejka::Add(int NrRegul, const QString& Polecenie, const QVariant& Parametry,
+                               quint8 Status, const QString& sKey)
 {
     auto p = std::make_unique<clsPozKolejki>();
     p->NrRegul = NrRegul;

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QVariant>
-
 #include <deque>
 #include <memory>
 
@@ -11,7 +10,7 @@ struct Uslugi;
 // One queued operator command.
 class clsPozKolejki
 {
-public:
+  public:
     int NrRegul = 0;
     QString Polecenie;
     QVariant Parametry;
@@ -23,7 +22,7 @@ public:
 // reading and run in the order given.
 class clsKolejka
 {
-public:
+  public:
     explicit clsKolejka(Uslugi& uslugi) : m_uslugi(uslugi) {}
 
     clsPozKolejki& Add(int NrRegul, const QString& Polecenie, const QVariant& Parametry, quint8 Status,
@@ -39,7 +38,7 @@ public:
     auto begin() const { return m_elementy.begin(); }
     auto end() const { return m_elementy.end(); }
 
-private:
+  private:
     struct Element
     {
         QString klucz;

@@ -1,7 +1,6 @@
 #include "AppSettings.h"
 
 #include <QSettings>
-
 #include <memory>
 
 namespace AppSettings {

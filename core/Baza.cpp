@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QUrl>
 
 const QString Baza::kPlikBazy = QStringLiteral("kalbor.mdb");
@@ -67,10 +67,13 @@ QString Baza::polacz(const QString& sciezka, const QString& plik)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwa);
     // mode=rw: an existing file only; SQLite would otherwise create an empty one.
-    db.setDatabaseName(QUrl::fromLocalFile(sciezka).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kCzasOczekiwaniaNaBlokadeMs));
+    db.setDatabaseName(QUrl::fromLocalFile(sciezka).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kCzasOczekiwaniaNaBlokadeMs));
     if (!db.open())
-        return QStringLiteral("Nie można otworzyć pliku bazy danych '%1': %2").arg(plik, db.lastError().text());
+        return QStringLiteral("Nie można otworzyć pliku bazy danych '%1': %2")
+            .arg(plik, db.lastError().text());
     return sprawdzZawartosc(plik);
 }
 
@@ -82,7 +85,8 @@ QString Baza::sprawdzZawartosc(const QString& plik)
         return QStringLiteral("Plik '%1' nie jest poprawną bazą danych programu Kalbor (%2).")
             .arg(plik, wynik.isEmpty() ? baza.lastError().text() : wynik);
     QSqlQuery q(baza);
-    q.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+    q.prepare(QStringLiteral(
+        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
     for (const QString& tabela : kTabele) {
         q.addBindValue(tabela);
         if (!q.exec() || !q.next() || q.value(0).toInt() == 0)

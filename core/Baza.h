@@ -3,7 +3,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
-
 #include <memory>
 
 class MagazynPomiarow;
@@ -12,8 +11,8 @@ class MagazynPomiarow;
 // parameters; writes that must not be half-done run inside one TransakcjaBazy.
 class Baza
 {
-public:
-    static const QString kPlikBazy;  // "kalbor.mdb" in the working directory
+  public:
+    static const QString kPlikBazy; // "kalbor.mdb" in the working directory
 
     explicit Baza(const QString& nazwaPolaczenia = QStringLiteral("cnBaza"));
     ~Baza();
@@ -33,7 +32,7 @@ public:
 
     static constexpr int kCzasOczekiwaniaNaBlokadeMs = 5000;
 
-private:
+  private:
     QString polacz(const QString& sciezka, const QString& plik);
     QString sprawdzZawartosc(const QString& plik);
 
@@ -44,14 +43,14 @@ private:
 // Begins a transaction; rolls it back when destroyed without Zatwierdz().
 class TransakcjaBazy
 {
-public:
+  public:
     explicit TransakcjaBazy(QSqlDatabase db);
     ~TransakcjaBazy();
     bool Rozpoczeta() const { return m_rozpoczeta; }
     bool Zatwierdz();
     QSqlError blad() const { return m_db.lastError(); }
 
-private:
+  private:
     QSqlDatabase m_db;
     bool m_rozpoczeta = false;
     bool m_zatwierdzona = false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <array>
 
 // Single-bit masks used to test the regulator's stage bits: Bity[n] == 2^n.

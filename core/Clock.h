@@ -6,7 +6,7 @@
 // exercised without waiting.
 class Clock
 {
-public:
+  public:
     virtual ~Clock() = default;
     // Local date and time, whole seconds.
     virtual QDateTime now() const = 0;
@@ -14,6 +14,6 @@ public:
 
 class SystemClock final : public Clock
 {
-public:
+  public:
     QDateTime now() const override;
 };

@@ -6,7 +6,7 @@
 // implementation decides which status-bar panels, menus, tree nodes and sounds follow.
 class IWizual
 {
-public:
+  public:
     virtual ~IWizual() = default;
 
     virtual void eZmianaTrybuSterowania(bool AktTryb) = 0;

@@ -3,7 +3,6 @@
 // The user interface implements them; tests fake them.
 
 #include <QString>
-
 #include <span>
 
 // Command executor: the only way to a regulator. Dane receives the reply as the command
@@ -11,16 +10,23 @@
 // block in elements 0..31; commands without a reply leave it untouched (it may be empty).
 class IKomunikator
 {
-public:
+  public:
     virtual ~IKomunikator() = default;
-    virtual bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) = 0;
+    virtual bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane,
+                               quint8 Wartosc) = 0;
 };
 
 // Operator messages (modal, OK button only).
 class Komunikaty
 {
-public:
-    enum class Ikona { Brak, Informacja, Ostrzezenie, Krytyczna };
+  public:
+    enum class Ikona
+    {
+        Brak,
+        Informacja,
+        Ostrzezenie,
+        Krytyczna
+    };
     virtual ~Komunikaty() = default;
     virtual void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
 };
@@ -28,7 +34,7 @@ public:
 // The administrator's login window, shown modally; it leaves its verdict in oApp.ParametrGlob.
 class OknoLogowania
 {
-public:
+  public:
     virtual ~OknoLogowania() = default;
     virtual void PokazModalnie() = 0;
 };
@@ -36,7 +42,7 @@ public:
 // The regulator tree's node colouring for active alarms.
 class DrzewoRegulatorow
 {
-public:
+  public:
     virtual ~DrzewoRegulatorow() = default;
     // Red background while the regulator has an active alarm, the window's own otherwise.
     virtual void UstawAlarmWezla(const QString& kodRegulatora, bool alarm) = 0;
@@ -45,7 +51,7 @@ public:
 // The front panel's four settable operating switches (panel switches 4 to 7, index 0..3 here).
 class PrzelacznikiPanelu
 {
-public:
+  public:
     virtual ~PrzelacznikiPanelu() = default;
     virtual bool Value(int nr) const = 0;
     virtual void UstawZmieniony(int nr, bool zmieniony) = 0;

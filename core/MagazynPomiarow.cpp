@@ -18,9 +18,11 @@ MagazynPomiarow::MagazynPomiarow(QSqlDatabase db) : m_db(db), m_pomiary(db), m_o
 bool MagazynPomiarow::Zapisz(const ZapisPomiaru& z)
 {
     const QString czas = SqlDates::sqlDateTime(z.Data);
-    const QVariantList pomiar{z.Adres,      z.EnCzynna, z.EnBiernaPoj,  z.EnBiernaCalk, z.Napiecie,
-                              z.PradBierny, z.PradCalk, z.Czestotliwosc, czas};
-    const QVariantList ost{z.Adres, z.PopPradCzynny, z.PopPradBiernSr, z.PopPradBiernPojSr, z.PopTimerU, czas};
+    const QVariantList pomiar{z.Adres,        z.EnCzynna,      z.EnBiernaPoj,
+                              z.EnBiernaCalk, z.Napiecie,      z.PradBierny,
+                              z.PradCalk,     z.Czestotliwosc, czas};
+    const QVariantList ost{z.Adres, z.PopPradCzynny, z.PopPradBiernSr, z.PopPradBiernPojSr, z.PopTimerU,
+                           czas};
 
     TransakcjaBazy t(m_db);
     const auto wykonaj = [](QSqlQuery& q, const QVariantList& wartosci) {

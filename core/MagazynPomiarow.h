@@ -28,14 +28,14 @@ struct ZapisPomiaru
 // a reading happen in one transaction or not at all.
 class MagazynPomiarow
 {
-public:
+  public:
     explicit MagazynPomiarow(QSqlDatabase db);
 
     // False when the database refused; nothing of the reading is stored then.
     bool Zapisz(const ZapisPomiaru& z);
     QSqlError blad() const { return m_blad; }
 
-private:
+  private:
     QSqlDatabase m_db;
     QSqlQuery m_pomiary;
     QSqlQuery m_ostPomiar;

@@ -24,11 +24,16 @@ RejestrAlarmow::RejestrAlarmow(Uslugi& uslugi, QObject* parent) : QObject(parent
 QString RejestrAlarmow::Prefiks(int kodAlarmu)
 {
     switch (kodAlarmu) {
-    case 100: return QStringLiteral("Brak komunikacji z regulatorem ");
-    case 201: return QStringLiteral("Przekroczona wartość prądu ");
-    case 202: return QStringLiteral("Przekroczona wartość napięcia ");
-    case 203: return QStringLiteral("Przekroczona wartość tg fi ");
-    default: return {};
+    case 100:
+        return QStringLiteral("Brak komunikacji z regulatorem ");
+    case 201:
+        return QStringLiteral("Przekroczona wartość prądu ");
+    case 202:
+        return QStringLiteral("Przekroczona wartość napięcia ");
+    case 203:
+        return QStringLiteral("Przekroczona wartość tg fi ");
+    default:
+        return {};
     }
 }
 

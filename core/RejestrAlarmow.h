@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -14,16 +13,16 @@ struct Uslugi;
 // number-to-text conversion (" 7", " 201"), and the rules compare them the same way.
 struct WierszAlarmu
 {
-    QString Czas;             // raise time, "dd/MM/yyyy hh:mm:ss"
-    QString Regulator;        // regulator code
-    QString TrescAlarmu;      // prefix of the code followed by the description
-    QString NrRegul;          // regulator Id
-    QString KodAlarmu;        // alarm code
-    QString Opis;             // description as reported
-    QString Aktywny;          // "A" active, "N" inactive
-    QString Potwierdzony;     // "N" not acknowledged, "T" acknowledged
-    QString IdAlarmu;         // Id_alarmu of its row in Alarmy
-    int Obrazek = 0;          // 1 communication alarm, 2 limit alarm, 0 none
+    QString Czas;         // raise time, "dd/MM/yyyy hh:mm:ss"
+    QString Regulator;    // regulator code
+    QString TrescAlarmu;  // prefix of the code followed by the description
+    QString NrRegul;      // regulator Id
+    QString KodAlarmu;    // alarm code
+    QString Opis;         // description as reported
+    QString Aktywny;      // "A" active, "N" inactive
+    QString Potwierdzony; // "N" not acknowledged, "T" acknowledged
+    QString IdAlarmu;     // Id_alarmu of its row in Alarmy
+    int Obrazek = 0;      // 1 communication alarm, 2 limit alarm, 0 none
 };
 
 // The register of the alarms raised since start: rows are only ever appended, so a row's
@@ -32,7 +31,7 @@ struct WierszAlarmu
 class RejestrAlarmow : public QObject
 {
     Q_OBJECT
-public:
+  public:
     explicit RejestrAlarmow(Uslugi& uslugi, QObject* parent = nullptr);
 
     static QString Prefiks(int kodAlarmu);
@@ -47,11 +46,11 @@ public:
     // The operator's acknowledgement; a second acknowledgement changes nothing.
     void Potwierdz(int pozycja);
 
-signals:
+  signals:
     void wierszDodany(int pozycja);
     void wierszZmieniony(int pozycja);
 
-private:
+  private:
     // An active row of the regulator; of the given alarm code only when one is given.
     bool maAktywny(int nrRegul, std::optional<int> kod = std::nullopt) const;
     qint32 idAlarmu(int pozycja) const;

@@ -31,11 +31,11 @@ struct Uslugi
     clsKolejka* oKolejka = nullptr;
     clsBD* oBD = nullptr;
 
-    Baza* cnBaza = nullptr;               // the database connection
-    RejestrAlarmow* rejestr = nullptr;    // register of the alarms raised during the run
-    Komunikaty* komunikaty = nullptr;     // operator message boxes
-    OknoLogowania* logowanie = nullptr;   // administrator login
-    DrzewoRegulatorow* drzewo = nullptr;  // regulator tree, null until its window exists
-    PrzelacznikiPanelu* panel = nullptr;  // front panel switches, null while the panel is closed
-    Clock* zegar = nullptr;               // current local time
+    Baza* cnBaza = nullptr;              // the database connection
+    RejestrAlarmow* rejestr = nullptr;   // register of the alarms raised during the run
+    Komunikaty* komunikaty = nullptr;    // operator message boxes
+    OknoLogowania* logowanie = nullptr;  // administrator login
+    DrzewoRegulatorow* drzewo = nullptr; // regulator tree, null until its window exists
+    PrzelacznikiPanelu* panel = nullptr; // front panel switches, null while the panel is closed
+    Clock* zegar = nullptr;              // current local time
 };

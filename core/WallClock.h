@@ -28,6 +28,9 @@ inline QDateTime addMinutes(const QDateTime& t, qint64 minutes)
     return fromSecondsSinceOrigin(secondsSinceOrigin(t) + minutes * 60);
 }
 
-inline bool isOrigin(const QDateTime& t) { return secondsSinceOrigin(t) == 0; }
+inline bool isOrigin(const QDateTime& t)
+{
+    return secondsSinceOrigin(t) == 0;
+}
 
 } // namespace WallClock

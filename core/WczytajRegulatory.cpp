@@ -18,7 +18,7 @@ namespace {
 // for the operator and read as zero.
 class Wiersz
 {
-public:
+  public:
     Wiersz(const QSqlQuery& q, QStringList& uwagi) : m_q(q), m_uwagi(uwagi) {}
 
     QString kod() const { return m_q.value(QStringLiteral("Kod")).toString().trimmed(); }
@@ -39,7 +39,7 @@ public:
         return v.isNull() ? brak : v.toFloat();
     }
 
-private:
+  private:
     QVariant wartosc(const char* kolumna)
     {
         const QVariant v = m_q.value(QString::fromLatin1(kolumna));
@@ -60,23 +60,35 @@ struct Limit
 };
 
 const Limit kLimity[] = {
-    {"EnCzynnaMin", &clRegulator::EnCzynnaMin},       {"EnCzynnaMax", &clRegulator::EnCzynnaMax},
-    {"EnBiernaCalkMin", &clRegulator::EnBiernaCalkMin}, {"EnBiernaCalkMax", &clRegulator::EnBiernaCalkMax},
-    {"EnBiernaPojMin", &clRegulator::EnBiernaPojMin}, {"EnBiernaPojMax", &clRegulator::EnBiernaPojMax},
-    {"NapiecieMin", &clRegulator::NapiecieMin},       {"NapiecieMax", &clRegulator::NapiecieMax},
-    {"PradCzynnyMin", &clRegulator::PradCzynnyMin},   {"PradCzynnyMax", &clRegulator::PradCzynnyMax},
-    {"PradBiernyMin", &clRegulator::PradBiernyMin},   {"PradBiernyMax", &clRegulator::PradBiernyMax},
-    {"PradCalkMin", &clRegulator::PradCalkMin},       {"PradCalkMax", &clRegulator::PradCalkMax},
-    {"CzestotliwoscMin", &clRegulator::CzestotliwoscMin}, {"CzestotliwoscMax", &clRegulator::CzestotliwoscMax},
+    {"EnCzynnaMin", &clRegulator::EnCzynnaMin},
+    {"EnCzynnaMax", &clRegulator::EnCzynnaMax},
+    {"EnBiernaCalkMin", &clRegulator::EnBiernaCalkMin},
+    {"EnBiernaCalkMax", &clRegulator::EnBiernaCalkMax},
+    {"EnBiernaPojMin", &clRegulator::EnBiernaPojMin},
+    {"EnBiernaPojMax", &clRegulator::EnBiernaPojMax},
+    {"NapiecieMin", &clRegulator::NapiecieMin},
+    {"NapiecieMax", &clRegulator::NapiecieMax},
+    {"PradCzynnyMin", &clRegulator::PradCzynnyMin},
+    {"PradCzynnyMax", &clRegulator::PradCzynnyMax},
+    {"PradBiernyMin", &clRegulator::PradBiernyMin},
+    {"PradBiernyMax", &clRegulator::PradBiernyMax},
+    {"PradCalkMin", &clRegulator::PradCalkMin},
+    {"PradCalkMax", &clRegulator::PradCalkMax},
+    {"CzestotliwoscMin", &clRegulator::CzestotliwoscMin},
+    {"CzestotliwoscMax", &clRegulator::CzestotliwoscMax},
 };
 
 float skalaNapiecia(qint16 napieciePomiar)
 {
     switch (napieciePomiar) {
-    case 100: return 0.25f;
-    case 380: return 1.0f;
-    case 500: return 1.25f;
-    default: return 0.0f;
+    case 100:
+        return 0.25f;
+    case 380:
+        return 1.0f;
+    case 500:
+        return 1.25f;
+    default:
+        return 0.0f;
     }
 }
 
@@ -146,7 +158,8 @@ void WczytajRegulatory(Uslugi& uslugi)
     uslugi.oApp->IloscRegulatorow = qint16(licznik);
     uslugi.oApp->NrAktRegulatora = licznik > 0 ? 1 : 0;
     if (licznik == 0)
-        uwagi << QStringLiteral("tabela Regulatory nie zawiera żadnego regulatora; program działa bez regulatorów");
+        uwagi << QStringLiteral(
+            "tabela Regulatory nie zawiera żadnego regulatora; program działa bez regulatorów");
     if (!uwagi.isEmpty())
         uslugi.komunikaty->Pokaz(QStringLiteral("Problemy w danych regulatorów:\r") + uwagi.join(u'\r'),
                                  kTytulAplikacji, Komunikaty::Ikona::Informacja);

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <array>
 
 struct Uslugi;
@@ -14,19 +13,19 @@ struct Uslugi;
 // operations below poll, store and control the regulator through the services.
 class clRegulator
 {
-public:
+  public:
     explicit clRegulator(Uslugi& uslugi);
 
     // Identity.
-    qint16 Id = 0;       // position in oRegulatory; the number of commands, alarms and nodes
-    qint16 adres = 0;    // bus address on the line; key of its rows in Pomiary and OstPomiar
-    QString Kod;         // regulator code, trimmed
+    qint16 Id = 0;    // position in oRegulatory; the number of commands, alarms and nodes
+    qint16 adres = 0; // bus address on the line; key of its rows in Pomiary and OstPomiar
+    QString Kod;      // regulator code, trimmed
     QString typ;
 
     // Reading schedule.
     bool aktywny = false;
-    qint16 CzestOdczytu = 0;  // minutes
-    qint16 awarCzest = 0;     // minutes until a failed reading is retried
+    qint16 CzestOdczytu = 0; // minutes
+    qint16 awarCzest = 0;    // minutes until a failed reading is retried
     QDateTime OstatniOdczyt;
     QDateTime NastepnyOdczyt;
     bool Monitoring = false;
@@ -55,7 +54,7 @@ public:
     float PradBierny = 0;
     float PradCalk = 0;
     float Faza = 0;
-    float Okres = 0;  // mains frequency, Hz
+    float Okres = 0; // mains frequency, Hz
     float PradCalkSr = 0;
     float PradBiernSr = 0;
     float PradBiernPojSr = 0;
@@ -75,7 +74,7 @@ public:
     bool Zablokowany = false;
     qint16 AktywneAlarmy = 0;
     quint8 NrAktBaterii = 0;
-    clsStan Stan;  // raw status bytes, owned with the regulator
+    clsStan Stan; // raw status bytes, owned with the regulator
 
     // Poll and reply decoding.
     bool WczytajStanRegul(const QDateTime& Teraz);
@@ -93,7 +92,7 @@ public:
     bool UstawKondensator(quint8 n, bool zalacz);
     bool SprawdzStanDiody(quint8 n) const;
 
-private:
+  private:
     void DekodujPomiar();
     void SprawdzProgi();
     QDateTime ObliczNastepnyOdczyt(const QDateTime& Teraz) const;

@@ -1,17 +1,21 @@
 // Alarm rules of a regulator: raised and cleared by level at every successful reading; the
 // register turns repeated reports of one condition into one entry.
-#include "clRegulator.h"
-
 #include "Clock.h"
 #include "IWizual.h"
 #include "RejestrAlarmow.h"
 #include "TextFormat.h"
 #include "Uslugi.h"
+#include "clRegulator.h"
 
 #include <limits>
 
 namespace {
-enum KodAlarmu { kPrad = 201, kNapiecie = 202, kTgFi = 203 };
+enum KodAlarmu
+{
+    kPrad = 201,
+    kNapiecie = 202,
+    kTgFi = 203
+};
 
 // A single-precision value carries seven significant digits; a pattern with more decimals
 // shows those digits (9.9990000), not the tail of its binary form (9.9989996).

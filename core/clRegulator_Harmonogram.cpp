@@ -1,11 +1,10 @@
 // Periodic reading on a grid of whole intervals of CzestOdczytu minutes.
-#include "clRegulator.h"
-
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
 #include "Uslugi.h"
 #include "WallClock.h"
+#include "clRegulator.h"
 
 #include <cmath>
 

@@ -1,10 +1,9 @@
 // Poll of one regulator and decoding of its measurement reply.
-#include "clRegulator.h"
-
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
 #include "Uslugi.h"
+#include "clRegulator.h"
 #include "clsBD.h"
 #include "clsFunkcje.h"
 

@@ -1,18 +1,17 @@
 // Operator control of a regulator: lock, operating switches and capacitor stages.
-#include "clRegulator.h"
-
 #include "Bity.h"
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
 #include "TextFormat.h"
 #include "Uslugi.h"
+#include "clRegulator.h"
 #include "clsBD.h"
 
 namespace {
 constexpr quint8 kBitBlokady = 0x20;
-constexpr quint8 kStopien9 = 8;  // index of stage 9, kept in bit 7 of stage byte 2
-}
+constexpr quint8 kStopien9 = 8; // index of stage 9, kept in bit 7 of stage byte 2
+} // namespace
 
 bool clRegulator::SprawdzStanDiody(quint8 n) const
 {
@@ -58,11 +57,11 @@ bool clRegulator::UstawRegulator()
     }
     if (ok) {
         WczytajStanRegul(m_uslugi.zegar->now());
-        m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Ustawienie regulatora"), QStringLiteral("N"), QStringLiteral("U"),
-                                   Kod);
-    } else {
-        m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Nieudana próba ustawienia regulatora"), QStringLiteral("B"),
+        m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Ustawienie regulatora"), QStringLiteral("N"),
                                    QStringLiteral("U"), Kod);
+    } else {
+        m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Nieudana próba ustawienia regulatora"),
+                                   QStringLiteral("B"), QStringLiteral("U"), Kod);
     }
     // The refresh above kept the operator's positions; later refreshes show the regulator's.
     panel = m_uslugi.panel;
@@ -101,10 +100,11 @@ bool clRegulator::ZalaczStopien(quint8 n, quint8& k1, quint8& k2)
     if (!m_uslugi.oKomunikator->WykonajRozkaz(Id, QStringLiteral("Badaj_kond"), sek, n))
         return false;
     if (sek[0] != 0) {
-        m_uslugi.komunikaty->Pokaz(QStringLiteral("Nie można załączyć kondensatora nr ") + QString::number(n + 1) +
-                                       QStringLiteral(".\rNie upłynął jeszcze czas jego rozładowania.\rPozostało ") +
-                                       TextFormat::plain(int(sek[0])) + QStringLiteral(" sekund."),
-                                   kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
+        m_uslugi.komunikaty->Pokaz(
+            QStringLiteral("Nie można załączyć kondensatora nr ") + QString::number(n + 1) +
+                QStringLiteral(".\rNie upłynął jeszcze czas jego rozładowania.\rPozostało ") +
+                TextFormat::plain(int(sek[0])) + QStringLiteral(" sekund."),
+            kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
         return false;
     }
     if (n == kStopien9)
@@ -156,8 +156,9 @@ bool clRegulator::UstawKondensator(quint8 n, bool zalacz)
         Stan.StanDiod2 = k2;
         m_uslugi.oWizual->eNoweDane(Id, QStringLiteral("O"));
     }
-    m_uslugi.oBD->ZapiszDoLoga((zalacz ? QStringLiteral("Załączono stopień nr ") : QStringLiteral("Wyłączono stopień nr ")) +
-                                   TextFormat::plain(int(n) + 1),
-                               QStringLiteral("N"), QStringLiteral("S"), Kod);
+    m_uslugi.oBD->ZapiszDoLoga(
+        (zalacz ? QStringLiteral("Załączono stopień nr ") : QStringLiteral("Wyłączono stopień nr ")) +
+            TextFormat::plain(int(n) + 1),
+        QStringLiteral("N"), QStringLiteral("S"), Kod);
     return koniec(true);
 }

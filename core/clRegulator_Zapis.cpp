@@ -1,11 +1,10 @@
 // Storage of a periodic reading.
-#include "clRegulator.h"
-
 #include "Baza.h"
 #include "IWizual.h"
 #include "Interfaces.h"
 #include "MagazynPomiarow.h"
 #include "Uslugi.h"
+#include "clRegulator.h"
 
 namespace {
 // Energy of the period: a previous counter of 0 means there was no previous reading.
@@ -38,7 +37,8 @@ void clRegulator::ZapiszDaneDB()
         // Nothing was stored: the previous counters stay, so the next stored reading covers
         // this period too and no energy is lost.
         m_uslugi.oWizual->eZapisDB(true);
-        m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(magazyn.blad()), kTytulAplikacji, Komunikaty::Ikona::Brak);
+        m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(magazyn.blad()), kTytulAplikacji,
+                                   Komunikaty::Ikona::Brak);
         return;
     }
     PopPradCzynny = PradCzynny;

@@ -31,7 +31,8 @@ qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QStri
                           const QString& Kod_regulatora, const QString& Operator)
 {
     QSqlQuery q(m_uslugi.cnBaza->db());
-    q.prepare(QStringLiteral("INSERT INTO Alarmy (Data, Typ, Tresc, Kod_Regul, Operator) VALUES (?, ?, ?, ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO Alarmy (Data, Typ, Tresc, Kod_Regul, Operator) VALUES (?, ?, ?, ?, ?)"));
     q.addBindValue(SqlDates::sqlDateTime(Data));
     q.addBindValue(typ);
     q.addBindValue(Tresc);

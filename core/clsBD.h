@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 struct Uslugi;
@@ -12,7 +11,7 @@ class QSqlQuery;
 // the operator and the program goes on.
 class clsBD
 {
-public:
+  public:
     explicit clsBD(Uslugi& uslugi) : m_uslugi(uslugi) {}
 
     // Adds an alarm row; returns its new Id_alarmu (0 when the write was refused).
@@ -26,7 +25,7 @@ public:
     void ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
                       const QString& Kod_regulatora);
 
-private:
+  private:
     bool wykonaj(QSqlQuery& q);
 
     Uslugi& m_uslugi;

@@ -8,7 +8,7 @@ class clsoApp;
 // Assembly of big-endian reply values, bit tests and SQL date literals.
 class clsFunkcje
 {
-public:
+  public:
     explicit clsFunkcje(const clsoApp& app) : m_app(app) {}
 
     // 16-bit two's complement from high byte b1 and low byte b2.
@@ -22,6 +22,6 @@ public:
     // The date as Znakdaty + "yyyy-MM-dd" + Znakdaty; the time of day is dropped.
     QString SqlZamienNaDate(const QDateTime& data) const;
 
-private:
+  private:
     const clsoApp& m_app;
 };

@@ -10,7 +10,7 @@ struct Uslugi;
 // operations.
 class clsoApp
 {
-public:
+  public:
     explicit clsoApp(Uslugi& uslugi) : m_uslugi(uslugi) {}
 
     // Settings. The port setting is either the number of the platform's n-th serial port
@@ -22,7 +22,7 @@ public:
 
     QString Znakdaty;
     bool TrybSterowania = false;
-    QVariant ParametrGlob;  // the login window's verdict
+    QVariant ParametrGlob; // the login window's verdict
 
     qint16 NrAktRegulatora = 0;
     QString AktElStruktury;
@@ -55,6 +55,6 @@ public:
     QString TekstPortu() const;
     void UstawPort(const QString& tekst);
 
-private:
+  private:
     Uslugi& m_uslugi;
 };

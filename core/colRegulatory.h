@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -13,7 +12,7 @@ struct Uslugi;
 // the collection is left unchanged.
 class BladKolekcji : public std::runtime_error
 {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -21,7 +20,7 @@ public:
 // 1-based position, which equals the regulator's Id, or by code.
 class colRegulatory
 {
-public:
+  public:
     explicit colRegulatory(Uslugi& uslugi);
     ~colRegulatory();
 
@@ -37,7 +36,7 @@ public:
     Iterator begin() const;
     Iterator end() const;
 
-private:
+  private:
     struct Element
     {
         QString klucz;
@@ -52,7 +51,7 @@ private:
 
 class colRegulatory::Iterator
 {
-public:
+  public:
     using Base = std::vector<Element>::const_iterator;
     explicit Iterator(Base it) : m_it(it) {}
     clRegulator& operator*() const { return *m_it->regulator; }
@@ -63,9 +62,15 @@ public:
     }
     bool operator!=(const Iterator& o) const { return m_it != o.m_it; }
 
-private:
+  private:
     Base m_it;
 };
 
-inline colRegulatory::Iterator colRegulatory::begin() const { return Iterator(m_elementy.begin()); }
-inline colRegulatory::Iterator colRegulatory::end() const { return Iterator(m_elementy.end()); }
+inline colRegulatory::Iterator colRegulatory::begin() const
+{
+    return Iterator(m_elementy.begin());
+}
+inline colRegulatory::Iterator colRegulatory::end() const
+{
+    return Iterator(m_elementy.end());
+}

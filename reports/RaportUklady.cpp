@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kSzerokosc = 9184;
 constexpr int kWiersz = 225;
-constexpr int kOdstep = 227;  // height of a daily detail row
+constexpr int kOdstep = 227; // height of a daily detail row
 // Tops of the four rows of a day's block and of the report footer.
 constexpr std::array<int, 4> kGoryWierszy{0, 227, 454, 680};
 constexpr int kMargines = 45; // values keep clear of the column lines

@@ -3,13 +3,12 @@
 #include <QCategoryAxis>
 #include <QLineSeries>
 #include <QValueAxis>
-
 #include <cmath>
 
 namespace {
 // Room one time or day label needs along the axis, in pixels.
 constexpr int kSzerokoscEtykiety = 64;
-}
+} // namespace
 
 Wykres::Wykres(QWidget* parent)
     : QChartView(parent), m_osKategorii(new QCategoryAxis), m_osWartosci(new QValueAxis)
@@ -99,7 +98,8 @@ bool Wykres::AxisGrid(Os os) const
 
 void Wykres::setAxisGrid(Os os, bool widoczna)
 {
-    os == Os::Kategorii ? m_osKategorii->setGridLineVisible(widoczna) : m_osWartosci->setGridLineVisible(widoczna);
+    os == Os::Kategorii ? m_osKategorii->setGridLineVisible(widoczna)
+                        : m_osWartosci->setGridLineVisible(widoczna);
 }
 
 void Wykres::setSeriesPenWidth(int c, int szerokosc)

@@ -2,7 +2,6 @@
 
 #include <QChartView>
 #include <QStringList>
-
 #include <optional>
 #include <vector>
 
@@ -18,8 +17,8 @@ class Wykres final : public QChartView
   public:
     enum class Os
     {
-        Kategorii = 0,  // the horizontal axis of the rows
-        Wartosci = 1,   // the value axis
+        Kategorii = 0, // the horizontal axis of the rows
+        Wartosci = 1,  // the value axis
     };
 
     explicit Wykres(QWidget* parent = nullptr);
@@ -58,10 +57,10 @@ class Wykres final : public QChartView
     void opiszKategorie();
     void odswiez();
 
-    std::vector<std::vector<std::optional<double>>> m_dane;  // by column, then row
+    std::vector<std::vector<std::optional<double>>> m_dane; // by column, then row
     QStringList m_etykietyKolumn;
     QStringList m_etykietyWierszy;
-    std::vector<int> m_szerokosciPiora;                       // by column
+    std::vector<int> m_szerokosciPiora; // by column
     QCategoryAxis* m_osKategorii;
     QValueAxis* m_osWartosci;
     bool m_wstrzymany = false;

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int kWysokoscNarzedzi = 555;  // twips
-constexpr int kSzczytKontrolek = 180;   // twips from the top of the tool strip
+constexpr int kWysokoscNarzedzi = 555; // twips
+constexpr int kSzczytKontrolek = 180;  // twips from the top of the tool strip
 
 template <typename Kontrolka>
 Kontrolka* nazwany(Kontrolka* k, const char* nazwa, const QString& podpowiedz = {})
@@ -60,9 +60,11 @@ void WykresOkno::utworzNarzedzia(const QList<QWidget*>& daty)
     auto* lewo = nazwany(new QPushButton(QStringLiteral("<")), "btnLewo", m_projekt.podpowiedzLewo);
     auto* prawo = nazwany(new QPushButton(QStringLiteral(">")), "btnPrawo", m_projekt.podpowiedzPrawo);
     m_wykresl = nazwany(new QPushButton(WykresObraz(), {}), "btnWykresl", m_projekt.podpowiedzWykresl);
-    m_legenda = nazwany(new QCheckBox(QStringLiteral("legenda")), "chkLegenda", QStringLiteral("wyświetlanie legendy"));
+    m_legenda = nazwany(new QCheckBox(QStringLiteral("legenda")), "chkLegenda",
+                        QStringLiteral("wyświetlanie legendy"));
     auto* siatkaPodpis = nazwany(new QLabel(QStringLiteral("Siatka:")), "Label1");
-    m_siatka = lista("cmbSiatka", {QStringLiteral("XY"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("brak")},
+    m_siatka = lista("cmbSiatka",
+                     {QStringLiteral("XY"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("brak")},
                      QStringLiteral("wyświetlanie siatki"));
     m_siatka->setCurrentIndex(-1);
     for (QPushButton* b : {lewo, prawo})
@@ -71,12 +73,19 @@ void WykresOkno::utworzNarzedzia(const QList<QWidget*>& daty)
     auto* uklad = new QHBoxLayout(m_narzedzia);
     uklad->setContentsMargins(0, twipyNaPiksele(kSzczytKontrolek, this, Qt::Vertical), 0, 0);
     uklad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (QWidget* k : daty + QList<QWidget*>{m_wyswietl, m_regul, lewo, prawo, m_wykresl, m_legenda, siatkaPodpis, m_siatka})
+    for (QWidget* k : daty + QList<QWidget*>{m_wyswietl, m_regul, lewo, prawo, m_wykresl, m_legenda,
+                                             siatkaPodpis, m_siatka})
         uklad->addWidget(k);
 
     connect(m_wykresl, &QPushButton::clicked, this, &WykresOkno::btnWykresl_Click);
-    connect(lewo, &QPushButton::clicked, this, [this] { Przesun(-1); btnWykresl_Click(); });
-    connect(prawo, &QPushButton::clicked, this, [this] { Przesun(+1); btnWykresl_Click(); });
+    connect(lewo, &QPushButton::clicked, this, [this] {
+        Przesun(-1);
+        btnWykresl_Click();
+    });
+    connect(prawo, &QPushButton::clicked, this, [this] {
+        Przesun(+1);
+        btnWykresl_Click();
+    });
     connect(m_legenda, &QCheckBox::toggled, this, &WykresOkno::chkLegenda_Click);
     connect(m_siatka, &QComboBox::currentTextChanged, this, &WykresOkno::cmbSiatka_Click);
 }
@@ -140,8 +149,9 @@ void WykresOkno::wypelnij(const std::vector<WierszWykresu>& wiersze, bool energi
     m_wykres->setColumnLabel(1, energia ? QStringLiteral("Energia czynna") : QStringLiteral("tg fi"));
     if (energia)
         m_wykres->setColumnLabel(2, QStringLiteral("Energia bierna"));
-    m_wykres->setTitleText((energia ? QStringLiteral("Zużycie energi dla '") : QStringLiteral("Wykres tg fi dla '")) +
-                           m_regul->currentText() + u'\'' + Okres());
+    m_wykres->setTitleText(
+        (energia ? QStringLiteral("Zużycie energi dla '") : QStringLiteral("Wykres tg fi dla '")) +
+        m_regul->currentText() + u'\'' + Okres());
     int n = 0;
     for (const WierszWykresu& w : wiersze) {
         m_wykres->setRowCount(++n);

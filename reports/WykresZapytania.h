@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
-
 #include <optional>
 #include <vector>
 

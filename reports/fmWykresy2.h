@@ -20,5 +20,5 @@ class fmWykresy2 final : public WykresOkno
 
   private:
     QDateEdit* m_data;
-    QDateEdit* m_dataDo;  // last day of the period, included
+    QDateEdit* m_dataDo; // last day of the period, included
 };

@@ -1,25 +1,25 @@
 #include "MenuGlowne.h"
 
+#include "Clock.h"
 #include "IkonyGlowne.h"
-#include "OknoPodrzedne.h"
-#include "WykresObraz.h"
 #include "ObrazkiDrzewa.h"
+#include "OknoPodrzedne.h"
 #include "PoleceniaRegulatora.h"
 #include "PrzelaczanieOkien.h"
-#include "Clock.h"
 #include "RaportObraz.h"
 #include "Raporty.h"
-#include "fmRapOkna.h"
 #include "Uslugi.h"
+#include "WykresObraz.h"
 #include "clsoApp.h"
 #include "fmAlarmyArch.h"
 #include "fmAlarmyN.h"
+#include "fmRapOkna.h"
 #include "fmStruktura.h"
+#include "fmWykresy1.h"
+#include "fmWykresy2.h"
 #include "frmOptions.h"
 #include "frmRegulatory.h"
 #include "frmSplash.h"
-#include "fmWykresy1.h"
-#include "fmWykresy2.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -217,7 +217,8 @@ void MenuGlowne::WyswRaportOkresowy()
     if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
         OknoPodrzedne::otworz<fmRapOkres>(m_obszar, [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
     else
-        OknoPodrzedne::otworz<fmRapOkresS>(m_obszar, [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworz<fmRapOkresS>(m_obszar,
+                                           [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
 }
 
 // The current-alarms window is open for the whole run; the button only brings it forward.

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QSize kRozmiar(2895, 5055);  // twips
+const QSize kRozmiar(2895, 5055); // twips
 }
 
 OknoDrzewa::OknoDrzewa(const QString& tytul, QWidget* parent)

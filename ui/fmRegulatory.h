@@ -1,9 +1,8 @@
 #pragma once
 
-#include "OknoDrzewa.h"
-
 #include "CeleWizual.h"
 #include "Interfaces.h"
+#include "OknoDrzewa.h"
 
 #include <QHash>
 #include <QWidget>

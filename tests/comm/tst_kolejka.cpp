@@ -8,13 +8,13 @@
 class TestKolejka : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void commandsRunInOrderOnePerTick();
     void commandAddedWhileRunningGoesBehind();
     void unknownNameRemovedWithoutEffect();
 
-private:
+  private:
     std::unique_ptr<Srodowisko> m_s;
     std::unique_ptr<clsKolejka> m_k;
 };
@@ -35,7 +35,7 @@ void TestKolejka::commandsRunInOrderOnePerTick()
 {
     FakePanel panel;
     m_s->uslugi.panel = &panel;
-    m_k->Wykonaj();  // an empty queue sends nothing
+    m_k->Wykonaj(); // an empty queue sends nothing
     m_k->Add(2, u"Blokuj"_qs, true, 0);
     m_k->Add(1, u"Ustaw_przel"_qs, {}, 0);
     m_k->Add(1, u"UstawKondensator"_qs, QVariantList{3, true}, 0);

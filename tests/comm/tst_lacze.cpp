@@ -13,7 +13,7 @@ QByteArray hex(const char* h)
 class TestLacze : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup() { m_l.reset(); }
 
@@ -29,7 +29,7 @@ private slots:
     void addressOutOfRange();
     void executorNotifies();
 
-private:
+  private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
     void cichy(quint8 adres = 5)
     {
@@ -56,9 +56,13 @@ void TestLacze::frames_data()
     QTest::addColumn<QString>("rozkaz");
     QTest::addColumn<int>("wartosc");
     QTest::addColumn<QByteArray>("wyslane");
-    QTest::addColumn<bool>("cichy");  // send-only commands succeed on a silent line
+    QTest::addColumn<bool>("cichy"); // send-only commands succeed on a silent line
     QTest::newRow("daj_dane") << "daj_dane" << 0 << hex("02054f06") << true;
-    QTest::newRow("Czytaj_Diody") << "Czytaj_Diody" << 0 << hex("02059004" "0205a004" "0205b004") << false;
+    QTest::newRow("Czytaj_Diody") << "Czytaj_Diody" << 0
+                                  << hex("02059004"
+                                         "0205a004"
+                                         "0205b004")
+                                  << false;
     QTest::newRow("Ustaw_sr") << "Ustaw_sr" << 0x09 << hex("02056a0309") << true;
     QTest::newRow("Testuj") << "Testuj" << 0 << hex("0205b004") << false;
     QTest::newRow("Czytaj_Kond1") << "Czytaj_Kond1" << 0 << hex("02059004") << false;
@@ -71,7 +75,10 @@ void TestLacze::frames_data()
     QTest::newRow("Czytaj_blok") << "Czytaj_blok" << 0 << hex("02052f05") << false;
     QTest::newRow("czytaj_blok") << "czytaj_blok" << 0 << hex("02052f05") << false;
     QTest::newRow("CZYTAJ_BLOK") << "CZYTAJ_BLOK" << 0 << hex("02052f05") << false;
-    QTest::newRow("Ustaw_blok") << "Ustaw_blok" << 0x61 << hex("02052f0361" "02052f05") << false;
+    QTest::newRow("Ustaw_blok") << "Ustaw_blok" << 0x61
+                                << hex("02052f0361"
+                                       "02052f05")
+                                << false;
 }
 
 void TestLacze::frames()
@@ -123,7 +130,10 @@ void TestLacze::czytajDiodyMissingAnswer()
 void TestLacze::czytaj32ShortReply()
 {
     // The acknowledgement byte and 20 bytes of the block arrive, then nothing.
-    m_l->zmien(5, [](auto& st) { st.failure = regsim::Failure::StopAfter; st.stopAfter = 21; });
+    m_l->zmien(5, [](auto& st) {
+        st.failure = regsim::Failure::StopAfter;
+        st.stopAfter = 21;
+    });
     const QByteArray pelny = m_l->stan(5).measurementBlock();
     std::array<quint8, 1> ack{};
     std::array<quint8, 32> blok;
@@ -139,7 +149,10 @@ void TestLacze::fillerAfterEveryStartByte()
 {
     QByteArray blok(32, '\x02');
     blok[0] = 0x11;
-    m_l->zmien(5, [&](auto& st) { st.blockOverride = blok; st.dataAck = 0x02; });
+    m_l->zmien(5, [&](auto& st) {
+        st.blockOverride = blok;
+        st.dataAck = 0x02;
+    });
     std::array<quint8, 1> ack{};
     std::array<quint8, 32> odebrany{};
     QVERIFY(rozkaz(1, u"daj_dane"_qs));
@@ -169,7 +182,7 @@ void TestLacze::unknownCommand()
 
 void TestLacze::addressOutOfRange()
 {
-    m_l->s.regulatory->Add(261, u"R261"_qs, u"R261"_qs).Id = 3;  // 261 would reach address 5
+    m_l->s.regulatory->Add(261, u"R261"_qs, u"R261"_qs).Id = 3; // 261 would reach address 5
     std::array<quint8, 1> b{};
     QVERIFY(!rozkaz(3, u"Czytaj_blok"_qs, b));
     QVERIFY(ramki().isEmpty());

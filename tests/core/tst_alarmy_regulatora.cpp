@@ -11,7 +11,7 @@
 class TestAlarmy : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -31,7 +31,7 @@ private slots:
     void acknowledgement_data();
     void acknowledgement();
 
-private:
+  private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
     void ustaw(int liczba, const QVariantMap& kolumny)
     {
@@ -53,8 +53,11 @@ private:
             if (const WierszAlarmu& w = m_s->rejestr->Wiersz(i); w.Aktywny == u"A"_qs)
                 aktywne << w.Regulator + u':' + w.KodAlarmu.trimmed() + u':' + w.Opis;
         const clsoApp& a = *m_s->app;
-        return aktywne.join(u',') + QStringLiteral("; %1; %2; %3/%4").arg(m_s->rejestr->Count())
-                   .arg(m_s->liczWiersze(u"Alarmy"_qs)).arg(a.IloscAktywnychAlarmow).arg(a.IloscNiePotwAlarmow);
+        return aktywne.join(u',') + QStringLiteral("; %1; %2; %3/%4")
+                                        .arg(m_s->rejestr->Count())
+                                        .arg(m_s->liczWiersze(u"Alarmy"_qs))
+                                        .arg(a.IloscAktywnychAlarmow)
+                                        .arg(a.IloscNiePotwAlarmow);
     }
 
     std::unique_ptr<Srodowisko> m_s;
@@ -69,22 +72,24 @@ void TestAlarmy::thresholds_data()
     const auto blok = [](qint16 i, qint16 u, qint32 q, quint32 s = 1000) {
         return BlokPomiaru{.pozorna = s, .bierna = q, .napiecie = u, .pradBierny = i}.bajty();
     };
-    const QString prad = u"ProgPrad"_qs, nap = u"ProgNapiecie"_qs, min = u"ProgTgFiMin"_qs, max = u"ProgTgFi"_qs;
+    const QString prad = u"ProgPrad"_qs, nap = u"ProgNapiecie"_qs, min = u"ProgTgFiMin"_qs,
+                  max = u"ProgTgFi"_qs;
     // Reactive current 12.5 A (count 25), voltage 400 V, tg φ 0 unless stated; 1000/1000 is tg φ 1.
     const QByteArray i25 = blok(25, 400, 0), u400 = blok(0, 400, 0), tg1 = blok(0, 400, 1000);
     QTest::newRow("current equal") << QVariantMap{{prad, 12.5}} << i25 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("current above") << QVariantMap{{prad, 12.4}} << i25 << u"R1:201:( 12.5 A); 1; 1; 1/1"_qs;
     QTest::newRow("voltage equal") << QVariantMap{{nap, 400}} << u400 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("voltage above") << QVariantMap{{nap, 399.5}} << u400 << u"R1:202:( 400 V); 1; 1; 1/1"_qs;
-    QTest::newRow("negative voltage") << QVariantMap{{nap, -10}} << blok(0, -3, 0) << u"R1:202:(-3 V); 1; 1; 1/1"_qs;
+    QTest::newRow("negative voltage")
+        << QVariantMap{{nap, -10}} << blok(0, -3, 0) << u"R1:202:(-3 V); 1; 1; 1/1"_qs;
     QTest::newRow("tg equal to upper") << QVariantMap{{max, 1.0}} << tg1 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("tg above upper") << QVariantMap{{max, 0.99}} << tg1 << u"R1:203:(1.0000000); 1; 1; 1/1"_qs;
     QTest::newRow("tg equal to lower") << QVariantMap{{min, 1.0}} << tg1 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("tg below lower") << QVariantMap{{min, 1.01}} << tg1 << u"R1:203:(1.0000000); 1; 1; 1/1"_qs;
-    QTest::newRow("no active energy: 9.999") << QVariantMap{{max, 5}} << blok(0, 400, 0, 0)
-                                             << u"R1:203:(9.9990000); 1; 1; 1/1"_qs;
-    QTest::newRow("empty lower bound") << QVariantMap{{min, QVariant()}, {max, 2}} << blok(0, 400, -1000)
-                                       << u"; 0; 0; 0/0"_qs;
+    QTest::newRow("no active energy: 9.999")
+        << QVariantMap{{max, 5}} << blok(0, 400, 0, 0) << u"R1:203:(9.9990000); 1; 1; 1/1"_qs;
+    QTest::newRow("empty lower bound")
+        << QVariantMap{{min, QVariant()}, {max, 2}} << blok(0, 400, -1000) << u"; 0; 0; 0/0"_qs;
     QTest::newRow("empty thresholds off")
         << QVariantMap{{prad, QVariant()}, {nap, QVariant()}, {min, QVariant()}, {max, QVariant()}}
         << blok(32767, 32767, 0, 0) << u"; 0; 0; 0/0"_qs;
@@ -143,8 +148,9 @@ void TestAlarmy::twoRegulatorsSameCode()
     QVERIFY(poll(1, BlokPomiaru{.napiecie = 100}));
     QCOMPARE(stan(), u"R2:202:( 400 V); 2; 2; 1/2"_qs);
     QCOMPARE(m_s->drzewo.alarm, (std::map<QString, bool>{{u"R1"_qs, false}, {u"R2"_qs, true}}));
-    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Kod_Regul) FROM Alarmy WHERE data_dezakt IS NULL"_qs).toString(),
-             u"R2"_qs);
+    QCOMPARE(
+        m_s->wartosc(u"SELECT group_concat(Kod_Regul) FROM Alarmy WHERE data_dezakt IS NULL"_qs).toString(),
+        u"R2"_qs);
 }
 
 void TestAlarmy::timeoutKeepsLimitAlarms()
@@ -191,18 +197,20 @@ void TestAlarmy::registerRow()
     const QDateTime t(QDate(2003, 12, 17), QTime(9, 5, 7));
     m_s->rejestr->NowyAlarm(t, 7, kod, u"(opis)"_qs);
     m_s->rejestr->NowyAlarm(t.addSecs(1), 7, kod, u"(inny)"_qs); // duplicate while active
-    m_s->rejestr->NowyAlarm(t, 6, kod, u"(opis)"_qs);             // another regulator
+    m_s->rejestr->NowyAlarm(t, 6, kod, u"(opis)"_qs);            // another regulator
     const WierszAlarmu& w = m_s->rejestr->Wiersz(1);
     QCOMPARE(QStringList({w.Czas, w.Regulator, w.TrescAlarmu, w.NrRegul, w.KodAlarmu, w.Opis, w.Aktywny,
                           w.Potwierdzony, w.IdAlarmu}),
-             QStringList({"17/12/2003 09:05:07", "R7", tresc, " 7", TextFormat::plain(kod), "(opis)", "A", "N", " 1"}));
+             QStringList({"17/12/2003 09:05:07", "R7", tresc, " 7", TextFormat::plain(kod), "(opis)", "A",
+                          "N", " 1"}));
     QTEST(w.Obrazek, "obrazek");
     QCOMPARE(dodane.size(), 2);
     QCOMPARE(dodane.at(1).at(0).toInt(), 2);
-    QCOMPARE(m_s->wartosc(u"SELECT Id_alarmu || Data || Typ || Tresc || Kod_Regul || ifnull(Operator, '-') || "
-                          "ifnull(Data_potw, '-') || ifnull(data_dezakt, '-') FROM Alarmy ORDER BY Id_alarmu"_qs)
-                 .toString(),
-             u"12003-12-17 09:05:07R"_qs + tresc + u"R7---"_qs);
+    QCOMPARE(
+        m_s->wartosc(u"SELECT Id_alarmu || Data || Typ || Tresc || Kod_Regul || ifnull(Operator, '-') || "
+                     "ifnull(Data_potw, '-') || ifnull(data_dezakt, '-') FROM Alarmy ORDER BY Id_alarmu"_qs)
+            .toString(),
+        u"12003-12-17 09:05:07R"_qs + tresc + u"R7---"_qs);
     QCOMPARE(m_s->drzewo.alarm, (std::map<QString, bool>{{u"R6"_qs, true}, {u"R7"_qs, true}}));
     QCOMPARE(stan().section(u"; "_qs, 1), u"2; 2; 2/2"_qs);
     QCOMPARE(m_s->wizual.filtr(u"eZmianaAlarmow"_qs).size(), 2);
@@ -255,10 +263,12 @@ void TestAlarmy::acknowledgement()
         m_s->zegar.advance(30);
         m_s->rejestr->Potwierdz(pozycja);
     }
-    QCOMPARE(m_s->rejestr->Wiersz(1).Potwierdzony + m_s->rejestr->Wiersz(1).Aktywny, aktywny ? u"TA"_qs : u"TN"_qs);
+    QCOMPARE(m_s->rejestr->Wiersz(1).Potwierdzony + m_s->rejestr->Wiersz(1).Aktywny,
+             aktywny ? u"TA"_qs : u"TN"_qs);
     QCOMPARE(stan(), aktywny ? u"R1:201:; 1; 1; 1/0"_qs : u"; 1; 1; 0/0"_qs);
     QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
-    QTEST(m_s->wartosc(u"SELECT Data_potw || '/' || ifnull(data_dezakt, '-') FROM Alarmy"_qs).toString(), "daty");
+    QTEST(m_s->wartosc(u"SELECT Data_potw || '/' || ifnull(data_dezakt, '-') FROM Alarmy"_qs).toString(),
+          "daty");
 }
 
 QTEST_GUILESS_MAIN(TestAlarmy)

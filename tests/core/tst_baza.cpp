@@ -27,7 +27,7 @@ QByteArray tresc(const QString& plik)
 class TestBaza : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void tablesAndColumns_data();
     void tablesAndColumns();
     void regulatorTable();
@@ -42,12 +42,17 @@ void TestBaza::tablesAndColumns_data()
 {
     QTest::addColumn<QString>("tabela");
     QTest::addColumn<QString>("kolumny");
-    QTest::newRow("Pomiary") << "Pomiary" << "Adres Data EnCzynna EnBiernaCalk EnBiernaPoj Napiecie PradBierny PradCalk "
-                                             "Czestotliwosc";
-    QTest::newRow("OstPomiar") << "OstPomiar" << "Adres PopPradCzynny PopPradBiernSr PopPradBiernPojSr PopTimerU Czas";
-    QTest::newRow("Alarmy") << "Alarmy" << "Id_alarmu Data Typ Tresc Kod_Regul Data_potw data_dezakt Operator";
-    QTest::newRow("Log") << "Log" << "Operacja Status Typ Kod_Regul Czas";
-    QTest::newRow("Hierarchia") << "Hierarchia" << "kod_obiektu typ kod_obiektu_nad";
+    QTest::newRow("Pomiary") << "Pomiary"
+                             << "Adres Data EnCzynna EnBiernaCalk EnBiernaPoj Napiecie PradBierny PradCalk "
+                                "Czestotliwosc";
+    QTest::newRow("OstPomiar") << "OstPomiar"
+                               << "Adres PopPradCzynny PopPradBiernSr PopPradBiernPojSr PopTimerU Czas";
+    QTest::newRow("Alarmy") << "Alarmy"
+                            << "Id_alarmu Data Typ Tresc Kod_Regul Data_potw data_dezakt Operator";
+    QTest::newRow("Log") << "Log"
+                         << "Operacja Status Typ Kod_Regul Czas";
+    QTest::newRow("Hierarchia") << "Hierarchia"
+                                << "kod_obiektu typ kod_obiektu_nad";
 }
 
 void TestBaza::tablesAndColumns()
@@ -56,8 +61,9 @@ void TestBaza::tablesAndColumns()
     Srodowisko s;
     QTEST(kolumny(s.baza->db(), tabela).join(u' '), "kolumny");
     // Column names match whatever their case.
-    QVERIFY(QSqlQuery(s.baza->db()).exec(u"SELECT "_qs + kolumny(s.baza->db(), tabela).join(u',').toUpper() +
-                                          u" FROM "_qs + tabela));
+    QVERIFY(QSqlQuery(s.baza->db())
+                .exec(u"SELECT "_qs + kolumny(s.baza->db(), tabela).join(u',').toUpper() + u" FROM "_qs +
+                      tabela));
 }
 
 void TestBaza::regulatorTable()
@@ -65,7 +71,8 @@ void TestBaza::regulatorTable()
     Srodowisko s;
     const QStringList regulatory = kolumny(s.baza->db(), u"Regulatory"_qs);
     QCOMPARE(regulatory.size(), 41);
-    for (const char* k : {"Kod", "Adres", "Typ", "aktywny", "ProgTgFi", "BKSt9", "CzestTrans", "NrFabryczny", "Opis"})
+    for (const char* k :
+         {"Kod", "Adres", "Typ", "aktywny", "ProgTgFi", "BKSt9", "CzestTrans", "NrFabryczny", "Opis"})
         QVERIFY2(regulatory.contains(QString::fromLatin1(k)), k);
     // An empty threshold reads back empty, not 0; codes are unique.
     s.dodajRegulator(u"R1"_qs, 1, {{u"ProgTgFi"_qs, QVariant()}});
@@ -88,15 +95,16 @@ void TestBaza::badFiles_data()
     QTest::addColumn<QByteArray>("zawartosc");
     QTest::addColumn<bool>("utworz");
     QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("not a database") << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100)
-                                    << true;
+    QTest::newRow("not a database")
+        << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100) << true;
     QTest::newRow("empty file") << QByteArray() << true;
     // A database of some size cut in half.
     Srodowisko s;
     QSqlQuery q(s.baza->db());
     q.exec(u"PRAGMA journal_mode=DELETE"_qs);
-    q.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-           "INSERT INTO Log (Operacja, Status, Typ) SELECT printf('%.200c', char(97 + i % 26)), 'N', 'L' FROM n"_qs);
+    q.exec(
+        u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+        "INSERT INTO Log (Operacja, Status, Typ) SELECT printf('%.200c', char(97 + i % 26)), 'N', 'L' FROM n"_qs);
     QCOMPARE(s.liczWiersze(u"Log"_qs), 2000);
     s.baza->Zamknij();
     const QByteArray pelna = tresc(s.plik());
@@ -128,16 +136,22 @@ void TestBaza::writers()
     QVERIFY(a > 0 && b != a);
     s.bd->ModyfikujAlarm(a, t.addSecs(60), std::nullopt, {});
     s.bd->ModyfikujAlarm(a, std::nullopt, t.addSecs(120), {});
-    s.bd->ModyfikujAlarm(a + b + 100, t, t, u"nikt"_qs);  // no such row: nothing changes
-    QCOMPARE(s.wartosc(u"SELECT group_concat(Id_alarmu || ':' || Data || ':' || Typ || ':' || Tresc || ':' || "
-                       "ifnull(Kod_Regul, '-') || ':' || ifnull(Operator, '-') || ':' || ifnull(Data_potw, '-') || "
-                       "':' || ifnull(data_dezakt, '-'), '|') FROM Alarmy"_qs).toString(),
-             QStringLiteral("%1:2003-12-17 14:30:05:R:Brak komunikacji z regulatorem :R1:-:2003-12-17 14:31:05:"
-                            "2003-12-17 14:32:05|%2:2003-12-17 14:30:05:R:x:-:jan:-:-").arg(a).arg(b));
+    s.bd->ModyfikujAlarm(a + b + 100, t, t, u"nikt"_qs); // no such row: nothing changes
+    QCOMPARE(
+        s.wartosc(
+             u"SELECT group_concat(Id_alarmu || ':' || Data || ':' || Typ || ':' || Tresc || ':' || "
+             "ifnull(Kod_Regul, '-') || ':' || ifnull(Operator, '-') || ':' || ifnull(Data_potw, '-') || "
+             "':' || ifnull(data_dezakt, '-'), '|') FROM Alarmy"_qs)
+            .toString(),
+        QStringLiteral("%1:2003-12-17 14:30:05:R:Brak komunikacji z regulatorem :R1:-:2003-12-17 14:31:05:"
+                       "2003-12-17 14:32:05|%2:2003-12-17 14:30:05:R:x:-:jan:-:-")
+            .arg(a)
+            .arg(b));
     s.bd->ZapiszDoLoga(u"Start aplikacji"_qs, u"N"_qs, u"L"_qs, {});
     s.bd->ZapiszDoLoga(u"Blokada regulatora"_qs, u"N"_qs, u"B"_qs, u"R1"_qs);
     QCOMPARE(s.wartosc(u"SELECT group_concat(Operacja || Status || Typ || ifnull(Kod_Regul, '-') || "
-                       "(Czas IS NOT NULL), '|') FROM Log"_qs).toString(),
+                       "(Czas IS NOT NULL), '|') FROM Log"_qs)
+                 .toString(),
              u"Start aplikacjiNL-1|Blokada regulatoraNBR11"_qs);
     QVERIFY(s.komunikaty.teksty.isEmpty());
 }

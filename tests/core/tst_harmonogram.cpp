@@ -6,7 +6,6 @@
 
 #include <QSqlQuery>
 #include <QTest>
-
 #include <ctime>
 
 namespace {
@@ -19,7 +18,7 @@ QDateTime czas(const char* tekst)
 class TestHarmonogram : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup() { m_s.reset(); }
@@ -35,7 +34,7 @@ private slots:
     void wholeClockTimesAcrossDst_data();
     void wholeClockTimesAcrossDst();
 
-private:
+  private:
     clRegulator& r() { return m_s->regulatory->Item(1); }
     void regulator(const QVariantMap& kolumny = {})
     {
@@ -70,22 +69,22 @@ void TestHarmonogram::nextReading_data()
     QTest::addColumn<QDateTime>("teraz");
     QTest::addColumn<QDateTime>("wynik");
     const QDateTime poczatek = WallClock::dateOrigin();
-    QTest::newRow("first reading 10:07:42") << 15 << poczatek << czas("2003-12-17 10:07:42")
-                                            << czas("2003-12-17 10:15:00");
-    QTest::newRow("read on the grid point") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00")
-                                            << czas("2003-12-17 10:30:00");
-    QTest::newRow("blocked 10:14 to 10:52") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:52:10")
-                                            << czas("2003-12-17 11:00:00");
-    QTest::newRow("two whole intervals late") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00")
-                                              << czas("2003-12-17 10:45:00");
-    QTest::newRow("grid from the date origin, not midnight") << 7 << poczatek << czas("2003-12-17 10:07:42")
-                                                             << czas("2003-12-17 10:10:00");
+    QTest::newRow("first reading 10:07:42")
+        << 15 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:15:00");
+    QTest::newRow("read on the grid point")
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:30:00");
+    QTest::newRow("blocked 10:14 to 10:52")
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:52:10") << czas("2003-12-17 11:00:00");
+    QTest::newRow("two whole intervals late")
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 10:45:00");
+    QTest::newRow("grid from the date origin, not midnight")
+        << 7 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:10:00");
     QTest::newRow("over midnight") << 60 << czas("2003-12-17 23:00:00") << czas("2003-12-17 23:59:59")
                                    << czas("2003-12-18 00:00:00");
-    QTest::newRow("interval 0 reads every minute") << 0 << poczatek << czas("2003-12-17 10:07:42")
-                                                   << czas("2003-12-17 10:08:00");
-    QTest::newRow("negative interval reads every minute") << -5 << czas("2003-12-17 10:07:00")
-                                                          << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:08:00");
+    QTest::newRow("interval 0 reads every minute")
+        << 0 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:08:00");
+    QTest::newRow("negative interval reads every minute")
+        << -5 << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:08:00");
 }
 
 void TestHarmonogram::nextReading()
@@ -95,12 +94,13 @@ void TestHarmonogram::nextReading()
     QFETCH(QDateTime, teraz);
     regulator({{u"CzestOdczytu"_qs, czest}});
     r().NastepnyOdczyt = nastepny;
-    m_s->zegar.czas = teraz.addSecs(3);  // the poll takes time; the grid counts from the tick
+    m_s->zegar.czas = teraz.addSecs(3); // the poll takes time; the grid counts from the tick
     r().OkresowyOdczyt(teraz);
     QTEST(r().NastepnyOdczyt, "wynik");
     QCOMPARE(r().OstatniOdczyt, teraz);
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
-    QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(), teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
+    QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(),
+             teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
 }
 
 void TestHarmonogram::exactMultipleReadsTwice()
@@ -167,8 +167,8 @@ void TestHarmonogram::zeroRetryIntervalTriesAtNextTick()
 
 void TestHarmonogram::lockStateReadAtFirstReading_data()
 {
-    QTest::addColumn<bool>("poprzedni");        // the regulator has an OstPomiar row
-    QTest::addColumn<bool>("pierwszyUdany");    // its first reading succeeds
+    QTest::addColumn<bool>("poprzedni");     // the regulator has an OstPomiar row
+    QTest::addColumn<bool>("pierwszyUdany"); // its first reading succeeds
     QTest::addColumn<bool>("blokOdpowiada");
     QTest::addColumn<int>("odczytyBlokady");
     QTest::addColumn<bool>("zablokowany");
@@ -185,8 +185,10 @@ void TestHarmonogram::lockStateReadAtFirstReading()
     QFETCH(bool, blokOdpowiada);
     m_s->dodajRegulator(u"R1"_qs, 1);
     if (poprzedni)
-        QVERIFY(QSqlQuery(m_s->baza->db())
-                    .exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny, Czas) VALUES (1, 5, '2003-12-16 23:45:00')"_qs));
+        QVERIFY(
+            QSqlQuery(m_s->baza->db())
+                .exec(
+                    u"INSERT INTO OstPomiar (Adres, PopPradCzynny, Czas) VALUES (1, 5, '2003-12-16 23:45:00')"_qs));
     m_s->wczytaj();
     if (blokOdpowiada)
         m_s->komunikator.bajt(u"Czytaj_blok"_qs, 0x61);
@@ -215,8 +217,7 @@ void TestHarmonogram::wholeClockTimesAcrossDst_data()
     // Every 90 minutes on the wall clock: 01:30, 03:00, 04:30, whatever the clocks did between.
     QTest::newRow("spring forward") << czas("2024-03-31 00:00:30")
                                     << u"00:00:30 01:30:30 03:00:30 04:30:30"_qs;
-    QTest::newRow("fall back") << czas("2024-10-27 00:00:30")
-                               << u"00:00:30 01:30:30 03:00:30 04:30:30"_qs;
+    QTest::newRow("fall back") << czas("2024-10-27 00:00:30") << u"00:00:30 01:30:30 03:00:30 04:30:30"_qs;
 }
 
 void TestHarmonogram::wholeClockTimesAcrossDst()

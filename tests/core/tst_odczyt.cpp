@@ -8,13 +8,13 @@
 namespace {
 // Energy worth of one count for a 380 V regulator with current ratio 100 and voltage ratio 1.
 const double kWsp = 1.7320508075688772 / 100 * 100 * 400 / 3600000;
-const float kTysiac = float(5196152 * kWsp);  // 1000 kWh of apparent energy
+const float kTysiac = float(5196152 * kWsp); // 1000 kWh of apparent energy
 } // namespace
 
 class TestOdczyt : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init();
     void cleanup() { m_s.reset(); }
@@ -24,7 +24,7 @@ private slots:
     void failedCommand_data();
     void failedCommand();
 
-private:
+  private:
     clRegulator& r() { return m_s->regulatory->Item(1); }
     void regulator(const QVariantMap& kolumny = {})
     {
@@ -45,14 +45,15 @@ void TestOdczyt::decode_data()
 {
     QTest::addColumn<QVariantMap>("kolumny");
     QTest::addColumn<QByteArray>("blok");
-    QTest::addColumn<QVariantMap>("wynik");  // the decoded values that differ from a plain 1000 kWh at 400 V
+    QTest::addColumn<QVariantMap>("wynik"); // the decoded values that differ from a plain 1000 kWh at 400 V
 
     const auto blok = [](auto zmien) {
         BlokPomiaru b{.pozorna = 5196152, .napiecie = 400};
         zmien(b);
         return b.bajty();
     };
-    const auto wiersz = [&](const char* nazwa, auto zmien, const QVariantMap& wynik, const QVariantMap& kolumny = {}) {
+    const auto wiersz = [&](const char* nazwa, auto zmien, const QVariantMap& wynik,
+                            const QVariantMap& kolumny = {}) {
         QTest::newRow(nazwa) << kolumny << blok(zmien) << wynik;
     };
     const QString okres = u"Okres"_qs, zakl = u"ZakloceniaHarm"_qs, tg = u"TgFi"_qs, calk = u"PradCalkSr"_qs,
@@ -62,10 +63,16 @@ void TestOdczyt::decode_data()
     wiersz("period 00 00", [](auto& b) { b.okres = 0; }, {{okres, 115200}, {zakl, true}});
     wiersz("period FF FF keeps the previous", [](auto& b) { b.okres = -1; }, {{okres, 49.5}});
     wiersz("period 7F FF", [](auto& b) { b.okres = 32767; }, {{okres, 3.515625}});
-    wiersz("all-zero energy", [](auto& b) { b.pozorna = 0; }, {{calk, 0}, {czynny, 0}, {tg, 9.999}, {zakl, true}});
-    wiersz("3-4-5 triangle", [](auto& b) { b.pozorna = 50000; b.bierna = 30000; },
+    wiersz("all-zero energy", [](auto& b) { b.pozorna = 0; },
+           {{calk, 0}, {czynny, 0}, {tg, 9.999}, {zakl, true}});
+    wiersz("3-4-5 triangle",
+           [](auto& b) {
+               b.pozorna = 50000;
+               b.bierna = 30000;
+           },
            {{calk, 50000 * kWsp}, {biern, 30000 * kWsp}, {czynny, 40000 * kWsp}, {tg, 0.75}});
-    wiersz("reactive equal to apparent", [](auto& b) { b.bierna = 5196152; }, {{biern, kTysiac}, {tg, 1}, {zakl, true}});
+    wiersz("reactive equal to apparent", [](auto& b) { b.bierna = 5196152; },
+           {{biern, kTysiac}, {tg, 1}, {zakl, true}});
     wiersz("reactive above apparent, capacitive", [](auto& b) { b.bierna = -6000000; },
            {{biern, -6000000 * kWsp}, {czynny, 6000000 * kWsp}, {tg, -1}, {zakl, true}});
     wiersz("voltage 80 00", [](auto& b) { b.napiecie = qint16(0x8000); }, {{u"Napiecie"_qs, -32768}});
@@ -73,11 +80,16 @@ void TestOdczyt::decode_data()
            {{u"Napiecie"_qs, 6000}, {calk, kTysiac * 0.25 * 60}, {czynny, kTysiac * 0.25 * 60}},
            {{u"NapieciePomiar"_qs, 100}, {u"PrzekladniaNap"_qs, 60}});
     wiersz("voltage scale 0", [](auto& b) { b.bierna = 7; },
-           {{u"Napiecie"_qs, 0}, {calk, 0}, {czynny, 0}, {tg, 9.999}, {zakl, true}}, {{u"NapieciePomiar"_qs, 230}});
+           {{u"Napiecie"_qs, 0}, {calk, 0}, {czynny, 0}, {tg, 9.999}, {zakl, true}},
+           {{u"NapieciePomiar"_qs, 230}});
     wiersz("timer FF FF FF", [](auto& b) { b.timer = 0xFFFFFF; }, {{u"TimerU"_qs, 16777215}});
     wiersz("top bit of byte 0", [](auto& b) { b.pozorna = 0x80000000u; },
            {{calk, 2147483648.0 * kWsp}, {czynny, 2147483648.0 * kWsp}});
-    wiersz("top bit of bytes 4 and 8", [](auto& b) { b.pojemnosciowa = -1; b.bierna = -2; },
+    wiersz("top bit of bytes 4 and 8",
+           [](auto& b) {
+               b.pojemnosciowa = -1;
+               b.bierna = -2;
+           },
            {{biern, -2 * kWsp}, {u"PradBiernPojSr"_qs, -1 * kWsp}, {tg, -2 * kWsp / kTysiac}});
     wiersz("status bytes and signed currents",
            [](auto& b) {
@@ -88,8 +100,12 @@ void TestOdczyt::decode_data()
                b.przel2 = 0x09;
                b.wyswietlacz = {0x10, 0x20, 0xA0, 0xF3};
            },
-           {{u"PradBierny"_qs, 12.5}, {u"PradCalk"_qs, -2}, {u"Faza"_qs, -7}, {u"StanPrzel1"_qs, 0xA5},
-            {u"StanPrzel2"_qs, 0x09}, {u"Wyswietlacz"_qs, 0x1020A0F3u}});
+           {{u"PradBierny"_qs, 12.5},
+            {u"PradCalk"_qs, -2},
+            {u"Faza"_qs, -7},
+            {u"StanPrzel1"_qs, 0xA5},
+            {u"StanPrzel2"_qs, 0x09},
+            {u"Wyswietlacz"_qs, 0x1020A0F3u}});
 }
 
 void TestOdczyt::decode()
@@ -99,35 +115,46 @@ void TestOdczyt::decode()
     QFETCH(QVariantMap, wynik);
     regulator(kolumny);
     r().Okres = 49.5f;
-    r().ZakloceniaHarm = true;  // every poll starts from "no disturbance"
+    r().ZakloceniaHarm = true; // every poll starts from "no disturbance"
     m_s->komunikator.diody(0xFB, 0x7F, 0xBF);
     m_s->komunikator.blok(blok);
     QVERIFY(r().WczytajStanRegul(m_s->zegar.czas));
 
     const clRegulator& g = r();
     const clsStan& s = g.Stan;
-    const QVariantMap odczytane{
-        {u"Napiecie"_qs, g.Napiecie}, {u"PradCalkSr"_qs, g.PradCalkSr}, {u"PradBiernSr"_qs, g.PradBiernSr},
-        {u"PradCzynny"_qs, g.PradCzynny}, {u"PradBiernPojSr"_qs, g.PradBiernPojSr}, {u"TgFi"_qs, g.TgFi},
-        {u"Okres"_qs, g.Okres}, {u"ZakloceniaHarm"_qs, g.ZakloceniaHarm}, {u"TimerU"_qs, g.TimerU},
-        {u"PradBierny"_qs, g.PradBierny}, {u"PradCalk"_qs, g.PradCalk}, {u"Faza"_qs, g.Faza},
-        {u"StanPrzel1"_qs, s.StanPrzel1}, {u"StanPrzel2"_qs, s.StanPrzel2},
-        {u"Diody"_qs, (s.StanDiod1 << 16) | (s.StanDiod2 << 8) | s.StanDiod3},
-        {u"Wyswietlacz"_qs, (uint(s.StanDisplay1) << 24) | (s.StanDisplay2 << 16) | (s.StanDisplay3 << 8) | s.StanDisplay4}};
-    QVariantMap oczekiwane{{u"Napiecie"_qs, 400}, {u"PradCalkSr"_qs, kTysiac}, {u"PradBiernSr"_qs, 0},
-                           {u"PradCzynny"_qs, kTysiac}, {u"PradBiernPojSr"_qs, 0}, {u"TgFi"_qs, 0},
-                           {u"Okres"_qs, 50}, {u"ZakloceniaHarm"_qs, false}, {u"TimerU"_qs, 0},
-                           {u"PradBierny"_qs, 0}, {u"PradCalk"_qs, 0}, {u"Faza"_qs, 0}, {u"StanPrzel1"_qs, 0},
-                           {u"StanPrzel2"_qs, 0}, {u"Diody"_qs, 0xFB7FBF}, {u"Wyswietlacz"_qs, 0}};
+    const QVariantMap odczytane{{u"Napiecie"_qs, g.Napiecie},
+                                {u"PradCalkSr"_qs, g.PradCalkSr},
+                                {u"PradBiernSr"_qs, g.PradBiernSr},
+                                {u"PradCzynny"_qs, g.PradCzynny},
+                                {u"PradBiernPojSr"_qs, g.PradBiernPojSr},
+                                {u"TgFi"_qs, g.TgFi},
+                                {u"Okres"_qs, g.Okres},
+                                {u"ZakloceniaHarm"_qs, g.ZakloceniaHarm},
+                                {u"TimerU"_qs, g.TimerU},
+                                {u"PradBierny"_qs, g.PradBierny},
+                                {u"PradCalk"_qs, g.PradCalk},
+                                {u"Faza"_qs, g.Faza},
+                                {u"StanPrzel1"_qs, s.StanPrzel1},
+                                {u"StanPrzel2"_qs, s.StanPrzel2},
+                                {u"Diody"_qs, (s.StanDiod1 << 16) | (s.StanDiod2 << 8) | s.StanDiod3},
+                                {u"Wyswietlacz"_qs, (uint(s.StanDisplay1) << 24) | (s.StanDisplay2 << 16) |
+                                                        (s.StanDisplay3 << 8) | s.StanDisplay4}};
+    QVariantMap oczekiwane{
+        {u"Napiecie"_qs, 400},       {u"PradCalkSr"_qs, kTysiac},   {u"PradBiernSr"_qs, 0},
+        {u"PradCzynny"_qs, kTysiac}, {u"PradBiernPojSr"_qs, 0},     {u"TgFi"_qs, 0},
+        {u"Okres"_qs, 50},           {u"ZakloceniaHarm"_qs, false}, {u"TimerU"_qs, 0},
+        {u"PradBierny"_qs, 0},       {u"PradCalk"_qs, 0},           {u"Faza"_qs, 0},
+        {u"StanPrzel1"_qs, 0},       {u"StanPrzel2"_qs, 0},         {u"Diody"_qs, 0xFB7FBF},
+        {u"Wyswietlacz"_qs, 0}};
     oczekiwane.insert(wynik);
     QCOMPARE(odczytane.keys(), oczekiwane.keys());
     // Measured values as the singles they are stored in; counts and status bytes exactly.
     for (const QString& pole : oczekiwane.keys()) {
         const QVariant& v = odczytane[pole];
-        if (v.typeId() == QMetaType::Float
-                ? !QTest::qCompare(v.toFloat(), oczekiwane[pole].toFloat(), qPrintable(pole), "", __FILE__, __LINE__)
-                : !QTest::qCompare(v.toLongLong(), oczekiwane[pole].toLongLong(), qPrintable(pole), "", __FILE__,
-                                   __LINE__))
+        if (v.typeId() == QMetaType::Float ? !QTest::qCompare(v.toFloat(), oczekiwane[pole].toFloat(),
+                                                              qPrintable(pole), "", __FILE__, __LINE__)
+                                           : !QTest::qCompare(v.toLongLong(), oczekiwane[pole].toLongLong(),
+                                                              qPrintable(pole), "", __FILE__, __LINE__))
             return;
     }
 }
@@ -142,7 +169,8 @@ void TestOdczyt::failedCommand_data()
     QTest::newRow("czytaj") << "czytaj" << true << 0
                             << QStringList{"CZYTAJ_DIODY:1:0", "DAJ_DANE:1:0", "CZYTAJ:1:0"};
     QTest::newRow("czytaj32") << "czytaj32" << true << 0
-                              << QStringList{"CZYTAJ_DIODY:1:0", "DAJ_DANE:1:0", "CZYTAJ:1:0", "CZYTAJ32:1:0"};
+                              << QStringList{"CZYTAJ_DIODY:1:0", "DAJ_DANE:1:0", "CZYTAJ:1:0",
+                                             "CZYTAJ32:1:0"};
 }
 
 void TestOdczyt::failedCommand()

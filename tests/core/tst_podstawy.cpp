@@ -8,7 +8,7 @@
 class TestPodstawy : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void bytes_data();
     void bytes();
     void sqlZamienNaDate();
@@ -54,7 +54,8 @@ void TestPodstawy::bytes()
 
 void TestPodstawy::sqlZamienNaDate()
 {
-    QCOMPARE(Srodowisko().funkcje->SqlZamienNaDate(QDateTime(QDate(2003, 12, 17), QTime(14, 30))), u"#2003-12-17#"_qs);
+    QCOMPARE(Srodowisko().funkcje->SqlZamienNaDate(QDateTime(QDate(2003, 12, 17), QTime(14, 30))),
+             u"#2003-12-17#"_qs);
 }
 
 void TestPodstawy::plain_data()
@@ -76,9 +77,15 @@ void TestPodstawy::plain()
     QFETCH(QVariant, liczba);
     QFETCH(QString, tekst);
     switch (liczba.typeId()) {
-    case QMetaType::Int: QCOMPARE(TextFormat::plain(liczba.toInt()), tekst); break;
-    case QMetaType::Float: QCOMPARE(TextFormat::plain(liczba.toFloat()), tekst); break;
-    default: QCOMPARE(TextFormat::plain(liczba.toDouble()), tekst); break;
+    case QMetaType::Int:
+        QCOMPARE(TextFormat::plain(liczba.toInt()), tekst);
+        break;
+    case QMetaType::Float:
+        QCOMPARE(TextFormat::plain(liczba.toFloat()), tekst);
+        break;
+    default:
+        QCOMPARE(TextFormat::plain(liczba.toDouble()), tekst);
+        break;
     }
 }
 
@@ -88,11 +95,21 @@ void TestPodstawy::pattern_data()
     QTest::addColumn<QString>("wzorzec");
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("pl");
-    QTest::newRow("tg") << 0.35 << "0.0000000" << "0.3500000" << "0,3500000";
-    QTest::newRow("tg 9.999") << double(9.999f) << "0.0000000" << "9.9989996" << "9,9989996";
-    QTest::newRow("energy") << 1234567.8912 << "##########0.000" << "1234567.891" << "1234567,891";
-    QTest::newRow("negative") << -2.5 << "###0.00" << "-2.50" << "-2,50";
-    QTest::newRow("whole") << 12345.6 << "#######0" << "12346" << "12346";
+    QTest::newRow("tg") << 0.35 << "0.0000000"
+                        << "0.3500000"
+                        << "0,3500000";
+    QTest::newRow("tg 9.999") << double(9.999f) << "0.0000000"
+                              << "9.9989996"
+                              << "9,9989996";
+    QTest::newRow("energy") << 1234567.8912 << "##########0.000"
+                            << "1234567.891"
+                            << "1234567,891";
+    QTest::newRow("negative") << -2.5 << "###0.00"
+                              << "-2.50"
+                              << "-2,50";
+    QTest::newRow("whole") << 12345.6 << "#######0"
+                           << "12346"
+                           << "12346";
 }
 
 void TestPodstawy::pattern()

@@ -6,7 +6,7 @@
 class TestRegulatorLacze : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup() { m_l.reset(); }
 
@@ -14,7 +14,7 @@ private slots:
     void czytaj32TimesOutAfterGoodLamps();
     void silentRegulator();
 
-private:
+  private:
     clRegulator& r() { return m_l->s.regulatory->Item(1); }
     Srodowisko& s() { return m_l->s; }
 
@@ -31,7 +31,8 @@ void TestRegulatorLacze::init()
 
 void TestRegulatorLacze::periodicReadingStored()
 {
-    BlokPomiaru b{.pozorna = 5196152, .bierna = 2000000, .timer = 0xFFFFFF, .napiecie = 400, .pradBierny = 25};
+    BlokPomiaru b{
+        .pozorna = 5196152, .bierna = 2000000, .timer = 0xFFFFFF, .napiecie = 400, .pradBierny = 25};
     m_l->zmien(5, [&](auto& st) {
         st.blockOverride = b.bajty();
         st.stage1 = 0xFB;
@@ -44,7 +45,8 @@ void TestRegulatorLacze::periodicReadingStored()
     QVERIFY(r().Zablokowany);
     QCOMPARE(r().NastepnyOdczyt, QDateTime(QDate(2003, 12, 17), QTime(10, 15)));
     QCOMPARE(s().rejestr->Wiersz(1).TrescAlarmu, u"Przekroczona wartość prądu ( 12.5 A)"_qs);
-    QCOMPARE(s().wartosc(u"SELECT Data || ' ' || Napiecie FROM Pomiary"_qs).toString(), u"2003-12-17 10:07:42 400.0"_qs);
+    QCOMPARE(s().wartosc(u"SELECT Data || ' ' || Napiecie FROM Pomiary"_qs).toString(),
+             u"2003-12-17 10:07:42 400.0"_qs);
 }
 
 void TestRegulatorLacze::czytaj32TimesOutAfterGoodLamps()

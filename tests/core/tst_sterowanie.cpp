@@ -8,7 +8,7 @@
 class TestSterowanie : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup() { m_s.reset(); }
 
@@ -22,11 +22,12 @@ private slots:
     void stage();
     void dischargeMessage();
 
-private:
+  private:
     clRegulator& r() { return m_s->regulatory->Item(1); }
     QString log() const
     {
-        return m_s->wartosc(u"SELECT group_concat(Operacja || '|' || Status || Typ || Kod_Regul, ';') FROM Log"_qs)
+        return m_s
+            ->wartosc(u"SELECT group_concat(Operacja || '|' || Status || Typ || Kod_Regul, ';') FROM Log"_qs)
             .toString();
     }
     // Stage bytes that answer reads and follow writes, as a regulator keeps them.
@@ -65,7 +66,7 @@ void TestSterowanie::stageState_data()
 {
     QTest::addColumn<int>("diod1");
     QTest::addColumn<int>("diod2");
-    QTest::addColumn<QString>("zalaczone");  // stage indexes switched on
+    QTest::addColumn<QString>("zalaczone"); // stage indexes switched on
     QTest::newRow("all off") << 0xFF << 0xFF << "";
     QTest::newRow("active-low") << 0xFA << 0x7F << "028";
     QTest::newRow("stage 9 is bit 7 only") << 0xFF << 0x80 << "";
@@ -95,18 +96,20 @@ void TestSterowanie::lock_data()
     QTest::addColumn<QStringList>("wywolania");
     QTest::addColumn<bool>("zablokowany");
     QTest::addColumn<QString>("log");
-    QTest::newRow("lock 0x41") << true << 0x41 << true << true << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"}
-                               << true << "Blokada regulatora|NBR1";
+    QTest::newRow("lock 0x41") << true << 0x41 << true << true
+                               << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"} << true
+                               << "Blokada regulatora|NBR1";
     QTest::newRow("unlock 0x61") << false << 0x61 << true << true
                                  << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:65"} << false
                                  << "Blokada regulatora|NBR1";
     QTest::newRow("lock 0x61 again") << true << 0x61 << true << true
                                      << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"} << true
                                      << "Blokada regulatora|NBR1";
-    QTest::newRow("first read fails") << true << 0x41 << false << true << QStringList{"CZYTAJ_BLOK:1:0"} << false
-                                      << "";
-    QTest::newRow("write fails") << true << 0x41 << true << false << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"}
-                                 << false << "Nieudana próba zablokowania regulatora|BBR1";
+    QTest::newRow("first read fails")
+        << true << 0x41 << false << true << QStringList{"CZYTAJ_BLOK:1:0"} << false << "";
+    QTest::newRow("write fails") << true << 0x41 << true << false
+                                 << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"} << false
+                                 << "Nieudana próba zablokowania regulatora|BBR1";
 }
 
 void TestSterowanie::lock()
@@ -130,8 +133,9 @@ void TestSterowanie::lock()
     QTEST(r().Zablokowany, "zablokowany");
     QTEST(log(), "log");
     const QString l = zablokuj ? u"T"_qs : u"F"_qs, z = r().Zablokowany ? u"T"_qs : u"F"_qs;
-    QCOMPARE(m_s->wizual.zdarzenia, QStringList({"eBlokowanieRegul(1," + l + ",T)", "eBlokadaRegul(1," + z + ",T)",
-                                                 "eBlokowanieRegul(1," + l + ",F)"}));
+    QCOMPARE(m_s->wizual.zdarzenia,
+             QStringList({"eBlokowanieRegul(1," + l + ",T)", "eBlokadaRegul(1," + z + ",T)",
+                          "eBlokowanieRegul(1," + l + ",F)"}));
 }
 
 void TestSterowanie::settings_data()
@@ -140,13 +144,14 @@ void TestSterowanie::settings_data()
     QTest::addColumn<bool>("wyslane");
     QTest::addColumn<QStringList>("wywolania");
     QTest::addColumn<QString>("log");
-    QTest::newRow("switches 4 and 7 on") << true << true
-                                         << QStringList{"USTAW_SR:1:9", "CZYTAJ_DIODY:1:0", "DAJ_DANE:1:0",
-                                                        "CZYTAJ:1:0", "CZYTAJ32:1:0"}
-                                         << "Ustawienie regulatora|NUR1";
+    QTest::newRow("switches 4 and 7 on")
+        << true << true
+        << QStringList{"USTAW_SR:1:9", "CZYTAJ_DIODY:1:0", "DAJ_DANE:1:0", "CZYTAJ:1:0", "CZYTAJ32:1:0"}
+        << "Ustawienie regulatora|NUR1";
     QTest::newRow("send fails") << true << false << QStringList{"USTAW_SR:1:9"}
                                 << "Nieudana próba ustawienia regulatora|BUR1";
-    QTest::newRow("panel closed") << false << true << QStringList() << "Nieudana próba ustawienia regulatora|BUR1";
+    QTest::newRow("panel closed") << false << true << QStringList()
+                                  << "Nieudana próba ustawienia regulatora|BUR1";
 }
 
 void TestSterowanie::settings()
@@ -173,7 +178,7 @@ void TestSterowanie::stage_data()
     QTest::addColumn<bool>("zalacz");
     QTest::addColumn<int>("k1");
     QTest::addColumn<int>("k2");
-    QTest::addColumn<QStringList>("zapisy");  // the requests after the two stage-byte reads
+    QTest::addColumn<QStringList>("zapisy"); // the requests after the two stage-byte reads
     QTest::addColumn<bool>("wynik");
     QTest::addColumn<QString>("log");
     const QStringList odczyt{"CZYTAJ_KOND1:1:0", "CZYTAJ_KOND2:1:0"};

@@ -8,7 +8,7 @@
 namespace {
 class FakeLogowanie final : public OknoLogowania
 {
-public:
+  public:
     explicit FakeLogowanie(clsoApp& app) : m_app(app) {}
     QVariant werdykt;
     int pokazano = 0;
@@ -18,7 +18,7 @@ public:
         m_app.ParametrGlob = werdykt;
     }
 
-private:
+  private:
     clsoApp& m_app;
 };
 
@@ -27,7 +27,7 @@ private:
 class TestUstawienia : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { m_ustawienia = std::make_unique<UstawieniaTestowe>(); }
     void init() { UstawieniaTestowe::Wyczysc(); }
 
@@ -37,13 +37,13 @@ private slots:
     void portDevice();
     void controlMode();
 
-private:
+  private:
     std::unique_ptr<UstawieniaTestowe> m_ustawienia;
 };
 
 void TestUstawienia::storedValues_data()
 {
-    QTest::addColumn<QVariant>("port");      // nothing written when invalid
+    QTest::addColumn<QVariant>("port"); // nothing written when invalid
     QTest::addColumn<QVariant>("dzwieki");
     QTest::addColumn<QVariant>("haslo");
     QTest::addColumn<int>("nrPortu");
@@ -52,13 +52,16 @@ void TestUstawienia::storedValues_data()
     QTest::addColumn<QString>("oczekiwaneHaslo");
     const QVariant brak;
     QTest::newRow("defaults") << brak << brak << brak << 1 << "" << 0 << "brasun";
-    QTest::newRow("numbers") << QVariant("2") << QVariant("1") << QVariant("tajne") << 2 << "" << 1 << "tajne";
-    QTest::newRow("device name") << QVariant("/dev/ttyUSB0") << QVariant("1") << brak << 0 << "/dev/ttyUSB0" << 1
-                                 << "brasun";
-    QTest::newRow("out of byte range is a name") << QVariant("300") << QVariant("0") << brak << 0 << "300" << 0
-                                                 << "brasun";
-    QTest::newRow("sounds not a number") << QVariant("1") << QVariant("tak") << brak << 1 << "" << 0 << "brasun";
-    QTest::newRow("sounds beyond 16 bits") << QVariant("1") << QVariant("70000") << brak << 1 << "" << 0 << "brasun";
+    QTest::newRow("numbers") << QVariant("2") << QVariant("1") << QVariant("tajne") << 2 << "" << 1
+                             << "tajne";
+    QTest::newRow("device name") << QVariant("/dev/ttyUSB0") << QVariant("1") << brak << 0 << "/dev/ttyUSB0"
+                                 << 1 << "brasun";
+    QTest::newRow("out of byte range is a name")
+        << QVariant("300") << QVariant("0") << brak << 0 << "300" << 0 << "brasun";
+    QTest::newRow("sounds not a number")
+        << QVariant("1") << QVariant("tak") << brak << 1 << "" << 0 << "brasun";
+    QTest::newRow("sounds beyond 16 bits")
+        << QVariant("1") << QVariant("70000") << brak << 1 << "" << 0 << "brasun";
 }
 
 void TestUstawienia::storedValues()
@@ -66,7 +69,8 @@ void TestUstawienia::storedValues()
     QFETCH(QVariant, port);
     QFETCH(QVariant, dzwieki);
     QFETCH(QVariant, haslo);
-    for (auto [klucz, wartosc] : {std::pair{&AppSettings::Port, port}, {&AppSettings::Dzwieki, dzwieki},
+    for (auto [klucz, wartosc] : {std::pair{&AppSettings::Port, port},
+                                  {&AppSettings::Dzwieki, dzwieki},
                                   {&AppSettings::AdmHaslo, haslo}}) {
         if (wartosc.isValid())
             AppSettings::write(*klucz, wartosc.toString());
@@ -86,13 +90,18 @@ void TestUstawienia::portDevice_data()
     QTest::addColumn<QString>("ustawienie");
     QTest::addColumn<QString>("urzadzenie");
 #ifdef Q_OS_WIN
-    QTest::newRow("first port") << "1" << "COM1";
+    QTest::newRow("first port") << "1"
+                                << "COM1";
 #else
-    QTest::newRow("first port") << "1" << "/dev/ttyS0";
-    QTest::newRow("second port") << "2" << "/dev/ttyS1";
+    QTest::newRow("first port") << "1"
+                                << "/dev/ttyS0";
+    QTest::newRow("second port") << "2"
+                                 << "/dev/ttyS1";
 #endif
-    QTest::newRow("device") << "/tmp/kalbor-pty" << "/tmp/kalbor-pty";
-    QTest::newRow("no port") << "0" << "";
+    QTest::newRow("device") << "/tmp/kalbor-pty"
+                            << "/tmp/kalbor-pty";
+    QTest::newRow("no port") << "0"
+                             << "";
 }
 
 void TestUstawienia::portDevice()
@@ -126,8 +135,8 @@ void TestUstawienia::controlMode()
     QVERIFY(!s.app->PrzelaczTrybSterowania());
     QCOMPARE(login.pokazano, 3);
     QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs),
-             QStringList({"eZmianaTrybuSterowania(F)", "eZmianaTrybuSterowania(F)", "eZmianaTrybuSterowania(T)",
-                          "eZmianaTrybuSterowania(F)"}));
+             QStringList({"eZmianaTrybuSterowania(F)", "eZmianaTrybuSterowania(F)",
+                          "eZmianaTrybuSterowania(T)", "eZmianaTrybuSterowania(F)"}));
 }
 
 QTEST_GUILESS_MAIN(TestUstawienia)

@@ -17,7 +17,7 @@ QVariantMap reg(const QString& kod, int adres, QVariantMap kolumny = {})
 class TestWczytywanie : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void selection_data();
     void selection();
     void columnsAndDefaults();
@@ -30,18 +30,20 @@ private slots:
 void TestWczytywanie::selection_data()
 {
     QTest::addColumn<QVariantList>("wiersze");
-    QTest::addColumn<QString>("wczytane");         // code and Id in code order, '-' when inactive
-    QTest::addColumn<QStringList>("komunikat");   // all in the one message shown, if any
+    QTest::addColumn<QString>("wczytane");      // code and Id in code order, '-' when inactive
+    QTest::addColumn<QStringList>("komunikat"); // all in the one message shown, if any
     const QVariant brak;
     QTest::newRow("skipped types, trimmed codes, code order")
         << QVariantList{reg(u"C"_qs, 3), reg(u"B"_qs, 2, {{u"Typ"_qs, u"Regulator"_qs}}), reg(u"A"_qs, 1),
                         reg(u"D"_qs, 4, {{u"Typ"_qs, brak}}), reg(u"E  "_qs, 5, {{u"aktywny"_qs, u"Nie"_qs}})}
         << "A1 C2 E3-" << QStringList();
     QTest::newRow("NULL column reported, not fatal")
-        << QVariantList{reg(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, brak}, {u"NapiecieMax"_qs, brak}}), reg(u"R2"_qs, 2)}
+        << QVariantList{reg(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, brak}, {u"NapiecieMax"_qs, brak}}),
+                        reg(u"R2"_qs, 2)}
         << "R11 R22" << QStringList{u"'R1'"_qs, u"CzestOdczytu"_qs, u"NapiecieMax"_qs};
-    QTest::newRow("duplicate trimmed code") << QVariantList{reg(u"R1"_qs, 1), reg(u" R1"_qs, 2), reg(u"R2"_qs, 3)}
-                                            << "R11 R22" << QStringList{u"R1"_qs};
+    QTest::newRow("duplicate trimmed code")
+        << QVariantList{reg(u"R1"_qs, 1), reg(u" R1"_qs, 2), reg(u"R2"_qs, 3)} << "R11 R22"
+        << QStringList{u"R1"_qs};
     QTest::newRow("empty table") << QVariantList() << "" << QStringList{u""_qs};
 }
 
@@ -68,8 +70,12 @@ void TestWczytywanie::columnsAndDefaults()
 {
     Srodowisko s;
     s.dodajRegulator(u"R1"_qs, 7,
-                     {{u"ProgPrad"_qs, 12.5}, {u"ProgNapiecie"_qs, QVariant()}, {u"ProgTgFiMin"_qs, QVariant()},
-                      {u"ProgTgFi"_qs, QVariant()}, {u"Przekladnia"_qs, 40.5}, {u"CzestotliwoscMax"_qs, 51.5}});
+                     {{u"ProgPrad"_qs, 12.5},
+                      {u"ProgNapiecie"_qs, QVariant()},
+                      {u"ProgTgFiMin"_qs, QVariant()},
+                      {u"ProgTgFi"_qs, QVariant()},
+                      {u"Przekladnia"_qs, 40.5},
+                      {u"CzestotliwoscMax"_qs, 51.5}});
     s.wczytaj();
     const clRegulator& r = s.regulatory->Item(1);
     QCOMPARE(r.adres, 7);
@@ -136,7 +142,6 @@ void TestWczytywanie::collection()
     QCOMPARE(&c.Item(u"A"_qs), &a);
     c.Remove(u"A"_qs);
     QCOMPARE(&c.Item(1), &bezKlucza);
-
 }
 
 QTEST_GUILESS_MAIN(TestWczytywanie)

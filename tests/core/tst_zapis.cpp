@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(Liczniki)
 class TestZapis : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup() { m_s.reset(); }
 
@@ -33,7 +33,7 @@ private slots:
     void refusedWrite();
     void killedWhileStoring();
 
-private:
+  private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
     // A periodic reading 15 minutes after the previous one whose apparent energy count is given.
     void odczyt(quint32 pozorna);
@@ -71,14 +71,16 @@ void TestZapis::energyOfPeriod_data()
     QTest::addColumn<Liczniki>("biezace");
     QTest::addColumn<Liczniki>("energia");
     QTest::addColumn<float>("tgFiOkres");
-    QTest::newRow("first reading") << Liczniki{0, 0, 0} << Liczniki{100, 40, -10} << Liczniki{0, 0, 0} << 9.999f;
-    QTest::newRow("differences") << Liczniki{100, 40, -10} << Liczniki{110.5f, 45.5f, -12} << Liczniki{10.5f, 5.5f, -2}
-                                 << 5.5f / 10.5f;
-    QTest::newRow("counters reset") << Liczniki{100, 40, -10} << Liczniki{50, 20, -5} << Liczniki{-50, -20, 5} << 0.4f;
-    QTest::newRow("no active energy") << Liczniki{100, 40, -10} << Liczniki{100, 45, -10} << Liczniki{0, 5, 0}
-                                      << 9.999f;
-    QTest::newRow("no previous capacitive counter") << Liczniki{100, 40, 0} << Liczniki{110, 45, -3}
-                                                    << Liczniki{10, 5, 0} << 0.5f;
+    QTest::newRow("first reading") << Liczniki{0, 0, 0} << Liczniki{100, 40, -10} << Liczniki{0, 0, 0}
+                                   << 9.999f;
+    QTest::newRow("differences") << Liczniki{100, 40, -10} << Liczniki{110.5f, 45.5f, -12}
+                                 << Liczniki{10.5f, 5.5f, -2} << 5.5f / 10.5f;
+    QTest::newRow("counters reset") << Liczniki{100, 40, -10} << Liczniki{50, 20, -5} << Liczniki{-50, -20, 5}
+                                    << 0.4f;
+    QTest::newRow("no active energy")
+        << Liczniki{100, 40, -10} << Liczniki{100, 45, -10} << Liczniki{0, 5, 0} << 9.999f;
+    QTest::newRow("no previous capacitive counter")
+        << Liczniki{100, 40, 0} << Liczniki{110, 45, -3} << Liczniki{10, 5, 0} << 0.5f;
 }
 
 void TestZapis::energyOfPeriod()
@@ -123,7 +125,8 @@ void TestZapis::ostPomiarRow()
 {
     m_s->dodajRegulator(u"R1"_qs, 1);
     m_s->dodajRegulator(u"R2"_qs, 2);
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny) VALUES (7, 3)"_qs));
+    QVERIFY(
+        QSqlQuery(m_s->baza->db()).exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny) VALUES (7, 3)"_qs));
     m_s->wczytaj();
     r(1).PradCzynny = 11;
     r(1).ZapiszDaneDB();
@@ -154,14 +157,16 @@ void TestZapis::monitoringStoresNothing()
 
 void TestZapis::refusedWrite_data()
 {
-    QTest::addColumn<QString>("wlacz");   // run on the program's connection to cause the fault
-    QTest::addColumn<bool>("blokada");    // another connection holds the write lock
+    QTest::addColumn<QString>("wlacz"); // run on the program's connection to cause the fault
+    QTest::addColumn<bool>("blokada");  // another connection holds the write lock
     QTest::addColumn<QString>("wylacz");
     QTest::addColumn<QString>("komunikat");
-    QTest::newRow("read-only database") << "PRAGMA query_only = ON" << false << "PRAGMA query_only = OFF"
-                                        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'";
-    QTest::newRow("locked beyond the busy time-out") << "PRAGMA busy_timeout = 50" << true << "SELECT 1"
-                                                     << "Błąd zapisu do bazy danych nr  5\r'database is locked'";
+    QTest::newRow("read-only database")
+        << "PRAGMA query_only = ON" << false << "PRAGMA query_only = OFF"
+        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'";
+    QTest::newRow("locked beyond the busy time-out")
+        << "PRAGMA busy_timeout = 50" << true << "SELECT 1"
+        << "Błąd zapisu do bazy danych nr  5\r'database is locked'";
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
                                << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'";
@@ -243,8 +248,9 @@ void TestZapis::killedWhileStoring()
 
     QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
     QSqlQuery q(m_s->baza->db());
-    QVERIFY(q.exec(u"SELECT o.Adres, o.PopPradCzynny, o.PopPradBiernSr, count(*), sum(p.EnCzynna), "
-                   "sum(p.EnBiernaCalk) FROM OstPomiar o JOIN Pomiary p ON p.Adres = o.Adres GROUP BY o.Adres"_qs));
+    QVERIFY(q.exec(
+        u"SELECT o.Adres, o.PopPradCzynny, o.PopPradBiernSr, count(*), sum(p.EnCzynna), "
+        "sum(p.EnBiernaCalk) FROM OstPomiar o JOIN Pomiary p ON p.Adres = o.Adres GROUP BY o.Adres"_qs));
     int regulatory = 0;
     while (q.next()) {
         ++regulatory;

@@ -7,7 +7,6 @@
 #include "clRegulator.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 
 namespace {

@@ -17,7 +17,8 @@
 #include <QTest>
 
 namespace {
-const QString kPonownie = u"Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."_qs;
+const QString kPonownie =
+    u"Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."_qs;
 
 // Demo rows in file order: KB-01..KB-04 at addresses 1..4, MW-05 at 5.
 struct Stanowisko
@@ -95,14 +96,22 @@ void tst_edytor::nawigacja_data()
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("kod");
     QTest::addColumn<int>("sygnaly");
-    QTest::newRow("down") << 1 << "Down, PgDown" << "KB-03" << 0;
-    QTest::newRow("end, up") << 1 << "End, Up" << "KB-04" << 0;
-    QTest::newRow("past last") << 5 << "Down" << "MW-05" << 1;
-    QTest::newRow("past first") << 1 << "PgUp, Up" << "KB-01" << 2;
-    QTest::newRow("ctrl up") << 3 << "Ctrl+Up" << "KB-01" << 0;
-    QTest::newRow("ctrl shift up") << 3 << "Ctrl+Shift+Up" << "KB-02" << 0;
-    QTest::newRow("ctrl pgdown") << 2 << "Ctrl+PgDown" << "MW-05" << 0;
-    QTest::newRow("ctrl home") << 4 << "Ctrl+Home" << "KB-01" << 0;
+    QTest::newRow("down") << 1 << "Down, PgDown"
+                          << "KB-03" << 0;
+    QTest::newRow("end, up") << 1 << "End, Up"
+                             << "KB-04" << 0;
+    QTest::newRow("past last") << 5 << "Down"
+                               << "MW-05" << 1;
+    QTest::newRow("past first") << 1 << "PgUp, Up"
+                                << "KB-01" << 2;
+    QTest::newRow("ctrl up") << 3 << "Ctrl+Up"
+                             << "KB-01" << 0;
+    QTest::newRow("ctrl shift up") << 3 << "Ctrl+Shift+Up"
+                                   << "KB-02" << 0;
+    QTest::newRow("ctrl pgdown") << 2 << "Ctrl+PgDown"
+                                 << "MW-05" << 0;
+    QTest::newRow("ctrl home") << 4 << "Ctrl+Home"
+                               << "KB-01" << 0;
 }
 
 void tst_edytor::nawigacja()
@@ -140,32 +149,37 @@ void tst_edytor::zapis_data()
     QTest::addColumn<QString>("komunikat");
     QTest::addColumn<QString>("fokus");
     const QVariant null(QMetaType(QMetaType::Double));
-    QTest::newRow("thresholds") << 2 << QStringList{"txtFields(19)=", "txtFields(20)=2,5", "txtFields(17)=12.75"}
-                                << "KB-02" << QVariantMap{{"ProgTgFiMin", null}, {"Przekladnia", 2.5},
-                                                          {"ProgPrad", 12.75}, {"ProgTgFi", 0.4}}
-                                << kPonownie << "";
+    QTest::newRow("thresholds")
+        << 2 << QStringList{"txtFields(19)=", "txtFields(20)=2,5", "txtFields(17)=12.75"} << "KB-02"
+        << QVariantMap{{"ProgTgFiMin", null}, {"Przekladnia", 2.5}, {"ProgPrad", 12.75}, {"ProgTgFi", 0.4}}
+        << kPonownie << "";
     QTest::newRow("list texts") << 4 << QStringList{"combo(1)=TAK", "txtFields(10)=30"} << "KB-04"
                                 << QVariantMap{{"aktywny", "Tak"}, {"CzestTrans", 30.0}} << kPonownie << "";
-    QTest::newRow("list text begun") << 4 << QStringList{"combo(1)=t"} << "KB-04" << QVariantMap{{"aktywny", "t"}}
-                                     << kPonownie << "";
-    QTest::newRow("code of spaces") << 1 << QStringList{"txtFields(12)=  "} << "  " << QVariantMap{{"Adres", 1}}
-                                    << kPonownie << "";
+    QTest::newRow("list text begun") << 4 << QStringList{"combo(1)=t"} << "KB-04"
+                                     << QVariantMap{{"aktywny", "t"}} << kPonownie << "";
+    QTest::newRow("code of spaces") << 1 << QStringList{"txtFields(12)=  "} << "  "
+                                    << QVariantMap{{"Adres", 1}} << kPonownie << "";
     QTest::newRow("new row") << 0
                              << QStringList{"txtFields(12)=KB-09", "txtFields(0)=9", "combo(0)=regulator",
                                             "combo(1)=nie", "txtFields(18)=0,5"}
                              << "KB-09"
-                             << QVariantMap{{"Adres", 9}, {"Typ", "regulator"}, {"aktywny", "Nie"},
+                             << QVariantMap{{"Adres", 9},      {"Typ", "regulator"},  {"aktywny", "Nie"},
                                             {"ProgTgFi", 0.5}, {"ProgTgFiMin", null}, {"ProgPrad", null}}
                              << kPonownie << "";
-    const auto odmowa = [](const char* nazwa, const QString& krok, const QString& komunikat, const QString& fokus) {
-        QTest::newRow(nazwa) << 1 << QStringList{u"txtFields(15)=zmieniony"_qs, u"Down"_qs, krok} << u"KB-01"_qs
-                             << QVariantMap{{u"Opis"_qs, u"Rozdzielnia główna, sekcja 1"_qs}} << komunikat << fokus;
+    const auto odmowa = [](const char* nazwa, const QString& krok, const QString& komunikat,
+                           const QString& fokus) {
+        QTest::newRow(nazwa) << 1 << QStringList{u"txtFields(15)=zmieniony"_qs, u"Down"_qs, krok}
+                             << u"KB-01"_qs << QVariantMap{{u"Opis"_qs, u"Rozdzielnia główna, sekcja 1"_qs}}
+                             << komunikat << fokus;
     };
     const QString liczba = u" nie jest liczbą całkowitą od -32768 do 32767."_qs;
-    odmowa("empty code", u"txtFields(12)="_qs, u"Proszę wypełnić pole Kod regulatora!"_qs, u"txtFields(12)"_qs);
+    odmowa("empty code", u"txtFields(12)="_qs, u"Proszę wypełnić pole Kod regulatora!"_qs,
+           u"txtFields(12)"_qs);
     odmowa("address", u"txtFields(0)=abc"_qs, u"Adres regulatora: „abc”"_qs + liczba, u"txtFields(0)"_qs);
-    odmowa("address range", u"txtFields(0)=40000"_qs, u"Adres regulatora: „40000”"_qs + liczba, u"txtFields(0)"_qs);
-    odmowa("limit", u"txtFields(34)=1,2,3"_qs, u"Prąd bierny: „1,2,3” nie jest liczbą."_qs, u"txtFields(34)"_qs);
+    odmowa("address range", u"txtFields(0)=40000"_qs, u"Adres regulatora: „40000”"_qs + liczba,
+           u"txtFields(0)"_qs);
+    odmowa("limit", u"txtFields(34)=1,2,3"_qs, u"Prąd bierny: „1,2,3” nie jest liczbą."_qs,
+           u"txtFields(34)"_qs);
     odmowa("code in use", u"txtFields(12)=KB-03"_qs, u"Kod regulatora: „KB-03” ma już inny regulator."_qs,
            u"txtFields(12)"_qs);
     // A row the editor has not read: only the file's uniqueness of Kod stops it.
@@ -194,8 +208,9 @@ void tst_edytor::zapis()
     const auto tekst = [](const QVariant& v) { return v.isNull() ? u"NULL"_qs : v.toString(); };
     for (auto k = kolumny.cbegin(); k != kolumny.cend(); ++k)
         QCOMPARE(k.key() + u'=' + tekst(st.kolumna(k.key(), kod)), k.key() + u'=' + tekst(*k));
-    QCOMPARE(st.s->wartosc(u"SELECT Operacja || '|' || Status || Typ || '|' || Kod_Regul FROM Log"_qs).toString(),
-             zapisany ? u"Zapisano nowe dane o regulatorze|BB|"_qs + kod : QString());
+    QCOMPARE(
+        st.s->wartosc(u"SELECT Operacja || '|' || Status || Typ || '|' || Kod_Regul FROM Log"_qs).toString(),
+        zapisany ? u"Zapisano nowe dane o regulatorze|BB|"_qs + kod : QString());
     if (zapisany)
         return;
     if (!fokus.isEmpty())
@@ -214,8 +229,10 @@ void tst_edytor::zmianyOczekujace()
     const int opis = clsRegulatory::IndeksKolumny(u"opis"_qs);
     // "position/records in the class/rows in the file, editing".
     const auto stan = [&] {
-        return u"%1/%2/%3%4"_qs.arg(dane->AbsolutePosition()).arg(dane->RecordCount())
-            .arg(st.s->liczWiersze(u"Regulatory"_qs)).arg(dane->EditingRecord() ? u", editing"_qs : QString());
+        return u"%1/%2/%3%4"_qs.arg(dane->AbsolutePosition())
+            .arg(dane->RecordCount())
+            .arg(st.s->liczWiersze(u"Regulatory"_qs))
+            .arg(dane->EditingRecord() ? u", editing"_qs : QString());
     };
     dane->MoveLast();
     dane->UstawTekst(opis, u"x"_qs);

@@ -102,10 +102,11 @@ void TestRaporty::zapytania_data()
     QTest::addColumn<QStringList>("wiersze");
     const QString polnoc = u"2003-12-17 00:00:00 3 0.5"_qs, poludnie = u"2003-12-17 12:00:00 1 0"_qs,
                   koniec = u"2003-12-17 23:59:59 0 0.25"_qs;
-    QTest::newRow("17 Dec, regulator 1") << false << QVariant(1) << QStringList{}
-                                      << QStringList{polnoc, poludnie, koniec};
-    QTest::newRow("17 Dec, elements' codes") << false << QVariant() << QStringList{"r1", "R2"}
-                                          << QStringList{polnoc, u"2003-12-17 06:00:00 2 1"_qs, poludnie, koniec};
+    QTest::newRow("17 Dec, regulator 1")
+        << false << QVariant(1) << QStringList{} << QStringList{polnoc, poludnie, koniec};
+    QTest::newRow("17 Dec, elements' codes")
+        << false << QVariant() << QStringList{"r1", "R2"}
+        << QStringList{polnoc, u"2003-12-17 06:00:00 2 1"_qs, poludnie, koniec};
     QTest::newRow("28 Nov to 3 Dec") << true << QVariant(1) << QStringList{}
                                      << QStringList{"2003-11-28 10 5 2 0 0.5 0.25 230 6 49.9",
                                                     "2003-12-01 4 4 0 1 1 1 230 5 50",
@@ -117,13 +118,16 @@ void TestRaporty::zapytania()
     QFETCH(bool, okresowe);
     QFETCH(QVariant, adres);
     QFETCH(QStringList, kody);
-    const QDate od = okresowe ? QDate(2003, 11, 28) : QDate(2003, 12, 17), doDnia = okresowe ? QDate(2003, 12, 3) : od;
-    const QStringList pola = okresowe ? QStringList{"data", "EnCzynnaSuma", "EnBiernaSuma", "EnBiernaPojSuma",
-                                                    "tgfiMin", "tgfiMaks", "tgfiSr", "NapiecieSr", "PradCalkMaks",
-                                                    "CzestotliwoscMin"}
-                                      : QStringList{"data", "EnBierna", "TGFI"};
+    const QDate od = okresowe ? QDate(2003, 11, 28) : QDate(2003, 12, 17),
+                doDnia = okresowe ? QDate(2003, 12, 3) : od;
+    const QStringList pola =
+        okresowe
+            ? QStringList{"data",     "EnCzynnaSuma", "EnBiernaSuma", "EnBiernaPojSuma", "tgfiMin",
+                          "tgfiMaks", "tgfiSr",       "NapiecieSr",   "PradCalkMaks",    "CzestotliwoscMin"}
+            : QStringList{"data", "EnBierna", "TGFI"};
     Baza3 b;
-    const RaportZapytania::Regulatory r{adres.isValid() ? std::optional<qint16>(adres.toInt()) : std::nullopt, kody};
+    const RaportZapytania::Regulatory r{adres.isValid() ? std::optional<qint16>(adres.toInt()) : std::nullopt,
+                                        kody};
     const auto zapytanie = okresowe ? RaportZapytania::Okresowe : RaportZapytania::Dobowe;
     QTEST(tabela(zapytanie(b.s.baza->db(), od, doDnia, r), pola), "wiersze");
 }
@@ -169,9 +173,10 @@ void TestRaporty::raportObiektu()
     raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
     raporty.RaportDobowyRegul(QDate(2003, 12, 17), 9);
     QCOMPARE(b.s.komunikaty.teksty.size(), 1);
-    QCOMPARE(pokazane,
-             (QStringList{"Raport dobowy dla  | obiektu 'Hala1'| z dnia 17/12/2003 rows 3",
-                          "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
+    QCOMPARE(
+        pokazane,
+        (QStringList{"Raport dobowy dla  | obiektu 'Hala1'| z dnia 17/12/2003 rows 3",
+                     "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
 }
 
 // The layouts' patterns in the Polish locale.
@@ -180,14 +185,22 @@ void TestRaporty::formaty_data()
     QTest::addColumn<QVariant>("wartosc");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("tekst");
-    QTest::newRow("three decimals") << QVariant(1234.5678) << "0.000" << "1234,568";
-    QTest::newRow("negative in parentheses") << QVariant(-2.5) << "0.000;(0.000)" << "(2,500)";
-    QTest::newRow("positive of two sections") << QVariant(0.5) << "0.000;(0.000)" << "0,500";
-    QTest::newRow("tg fi") << QVariant(0.456) << "0.00" << "0,46";
-    QTest::newRow("volts") << QVariant(229.6) << "0" << "230";
-    QTest::newRow("no value") << QVariant() << "0.000" << "";
-    QTest::newRow("time of a reading") << QVariant("2003-12-17 08:05:09") << "hh:mm:ss" << "08:05:09";
-    QTest::newRow("day of a block") << QVariant("2003-12-01") << "dd/MM/yyyy" << "01/12/2003";
+    QTest::newRow("three decimals") << QVariant(1234.5678) << "0.000"
+                                    << "1234,568";
+    QTest::newRow("negative in parentheses") << QVariant(-2.5) << "0.000;(0.000)"
+                                             << "(2,500)";
+    QTest::newRow("positive of two sections") << QVariant(0.5) << "0.000;(0.000)"
+                                              << "0,500";
+    QTest::newRow("tg fi") << QVariant(0.456) << "0.00"
+                           << "0,46";
+    QTest::newRow("volts") << QVariant(229.6) << "0"
+                           << "230";
+    QTest::newRow("no value") << QVariant() << "0.000"
+                              << "";
+    QTest::newRow("time of a reading") << QVariant("2003-12-17 08:05:09") << "hh:mm:ss"
+                                       << "08:05:09";
+    QTest::newRow("day of a block") << QVariant("2003-12-01") << "dd/MM/yyyy"
+                                    << "01/12/2003";
 }
 
 void TestRaporty::formaty()

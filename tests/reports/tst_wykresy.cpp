@@ -88,7 +88,8 @@ void zapiszZrzut(QWidget* okno, const QString& nazwa)
 {
     okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(okno));
-    const QString katalog = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/reports");
+    const QString katalog =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/reports");
     QVERIFY(QDir().mkpath(katalog));
     QVERIFY(okno->grab().save(katalog + u'/' + nazwa));
 }
@@ -122,24 +123,30 @@ void TestWykresy::okno_data()
     QTest::addColumn<QString>("tytul");
     QTest::addColumn<QString>("osie"); // time|values
     QTest::addColumn<QStringList>("wiersze");
-    const QString energie = u"Energia czynna|Energia bierna"_qs, doba = u"Zużycie energi dla 'KB-02' z dnia "_qs,
+    const QString energie = u"Energia czynna|Energia bierna"_qs,
+                  doba = u"Zużycie energi dla 'KB-02' z dnia "_qs,
                   okres = u"Zużycie energi dla 'KB-02' za okres od "_qs;
     const QStringList marzec1{energie, "00:00 10 5", "00:15 0 4", "12:30 - -", "23:59 20 10"};
-    QTest::newRow("doba, energia") << false << 0 << k1Marca << k1Marca << "btnWykresl" << "2024-03-01"
-                                   << doba + u"01/03/2024"_qs << "czas|Energia [kWh]" << marzec1;
-    QTest::newRow("doba, tg fi") << false << 1 << k1Marca << k1Marca << "btnWykresl" << "2024-03-01"
-                                 << "Wykres tg fi dla 'KB-02' z dnia 01/03/2024" << "czas|tg fi"
+    QTest::newRow("doba, energia") << false << 0 << k1Marca << k1Marca << "btnWykresl"
+                                   << "2024-03-01" << doba + u"01/03/2024"_qs << "czas|Energia [kWh]"
+                                   << marzec1;
+    QTest::newRow("doba, tg fi") << false << 1 << k1Marca << k1Marca << "btnWykresl"
+                                 << "2024-03-01"
+                                 << "Wykres tg fi dla 'KB-02' z dnia 01/03/2024"
+                                 << "czas|tg fi"
                                  << QStringList{"tg fi", "00:00 0.5", "00:15 -", "12:30 -", "23:59 0.5"};
     QTest::newRow("okres przez koniec miesiąca, ostatni dzień włącznie")
-        << true << 0 << QDate(2024, 2, 29) << k1Marca << "btnWykresl" << "2024-02-29..2024-03-01"
-        << okres + u"29/02/2024 do 01/03/2024"_qs << "czas|wartość"
+        << true << 0 << QDate(2024, 2, 29) << k1Marca << "btnWykresl"
+        << "2024-02-29..2024-03-01" << okres + u"29/02/2024 do 01/03/2024"_qs << "czas|wartość"
         << QStringList{energie, "29/02/24 1 1", "01/03/24 60 19"};
     QTest::newRow("okres, tg fi z sum dnia")
-        << true << 1 << QDate(2024, 3, 3) << QDate(2024, 3, 4) << "btnWykresl" << "2024-03-03..2024-03-04"
-        << "Wykres tg fi dla 'KB-02' za okres od 03/03/2024 do 04/03/2024" << "czas|wartość"
-        << QStringList{"tg fi", "03/03/24 -", "04/03/24 0.25"};
-    QTest::newRow("2 marca wstecz") << false << 0 << QDate(2024, 3, 2) << QDate() << "btnLewo" << "2024-03-01"
-                                    << doba + u"01/03/2024"_qs << "czas|Energia [kWh]" << marzec1;
+        << true << 1 << QDate(2024, 3, 3) << QDate(2024, 3, 4) << "btnWykresl"
+        << "2024-03-03..2024-03-04"
+        << "Wykres tg fi dla 'KB-02' za okres od 03/03/2024 do 04/03/2024"
+        << "czas|wartość" << QStringList{"tg fi", "03/03/24 -", "04/03/24 0.25"};
+    QTest::newRow("2 marca wstecz") << false << 0 << QDate(2024, 3, 2) << QDate() << "btnLewo"
+                                    << "2024-03-01" << doba + u"01/03/2024"_qs << "czas|Energia [kWh]"
+                                    << marzec1;
     QTest::newRow("31 grudnia naprzód") << false << 0 << QDate(2023, 12, 31) << QDate() << "btnPrawo"
                                         << "2024-01-01" << QString() << "|" << QStringList{QString()};
     QTest::newRow("styczeń naprzód") << true << 0 << QDate(2024, 1, 1) << QDate(2024, 1, 31) << "btnPrawo"
@@ -208,7 +215,9 @@ void TestWykresy::menuGlowne()
     PortQt port;
     fmGlowny glowny(b.s.uslugi, port);
     const auto okna = [&glowny] { return glowny.Obszar()->subWindowList(); };
-    const auto akcja = [&glowny](const char* nazwa) { return glowny.findChild<QAction*>(QLatin1String(nazwa)); };
+    const auto akcja = [&glowny](const char* nazwa) {
+        return glowny.findChild<QAction*>(QLatin1String(nazwa));
+    };
 
     akcja("mnuWykresDob")->trigger();
     QCOMPARE(okna().size(), 1);

@@ -3,7 +3,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-
 #include <algorithm>
 
 QStringList FakeWizual::filtr(const QString& prefiks) const
@@ -33,7 +32,8 @@ void FakeKomunikator::odpowiedz(const QString& rozkaz, const QByteArray& bajty, 
     };
 }
 
-bool FakeKomunikator::WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc)
+bool FakeKomunikator::WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane,
+                                    quint8 Wartosc)
 {
     const QString nazwa = Rozkaz.toUpper();
     wywolania << QStringLiteral("%1:%2:%3").arg(nazwa).arg(NrRegul).arg(Wartosc);
@@ -69,10 +69,17 @@ Srodowisko::Srodowisko(const QString& istniejacy)
     static int polaczenia = 0;
     baza = std::make_unique<Baza>(QStringLiteral("test-%1").arg(++polaczenia));
     rejestr = std::make_unique<RejestrAlarmow>(uslugi);
-    uslugi = Uslugi{.oApp = app.get(), .oKomunikator = &komunikator, .oWizual = &wizual,
-                    .oRegulatory = regulatory.get(), .oFunkcje = funkcje.get(), .oBD = bd.get(),
-                    .cnBaza = baza.get(), .rejestr = rejestr.get(), .komunikaty = &komunikaty,
-                    .drzewo = &drzewo, .zegar = &zegar};
+    uslugi = Uslugi{.oApp = app.get(),
+                    .oKomunikator = &komunikator,
+                    .oWizual = &wizual,
+                    .oRegulatory = regulatory.get(),
+                    .oFunkcje = funkcje.get(),
+                    .oBD = bd.get(),
+                    .cnBaza = baza.get(),
+                    .rejestr = rejestr.get(),
+                    .komunikaty = &komunikaty,
+                    .drzewo = &drzewo,
+                    .zegar = &zegar};
     app->Znakdaty = QStringLiteral("#");
     const QString blad = istniejacy.isEmpty() ? Baza::UtworzPlik(m_plik) : QString();
     QVERIFY2(blad.isEmpty(), qPrintable(blad));
@@ -87,13 +94,19 @@ Srodowisko::~Srodowisko()
 
 void Srodowisko::dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny)
 {
-    QVariantMap k{{u"Kod"_qs, kod}, {u"Adres"_qs, adres}, {u"Typ"_qs, u"regulator"_qs}, {u"aktywny"_qs, u"Tak"_qs},
-                  {u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, 5}, {u"NapieciePomiar"_qs, 380},
-                  {u"Przekladnia"_qs, 100}, {u"PrzekladniaNap"_qs, 1}};
-    for (const char* limit : {"EnCzynnaMin", "EnCzynnaMax", "EnBiernaCalkMin", "EnBiernaCalkMax", "EnBiernaPojMin",
-                              "EnBiernaPojMax", "NapiecieMin", "NapiecieMax", "PradCzynnyMin", "PradCzynnyMax",
-                              "PradBiernyMin", "PradBiernyMax", "PradCalkMin", "PradCalkMax", "CzestotliwoscMin",
-                              "CzestotliwoscMax"})
+    QVariantMap k{{u"Kod"_qs, kod},
+                  {u"Adres"_qs, adres},
+                  {u"Typ"_qs, u"regulator"_qs},
+                  {u"aktywny"_qs, u"Tak"_qs},
+                  {u"CzestOdczytu"_qs, 15},
+                  {u"awarCzest"_qs, 5},
+                  {u"NapieciePomiar"_qs, 380},
+                  {u"Przekladnia"_qs, 100},
+                  {u"PrzekladniaNap"_qs, 1}};
+    for (const char* limit :
+         {"EnCzynnaMin", "EnCzynnaMax", "EnBiernaCalkMin", "EnBiernaCalkMax", "EnBiernaPojMin",
+          "EnBiernaPojMax", "NapiecieMin", "NapiecieMax", "PradCzynnyMin", "PradCzynnyMax", "PradBiernyMin",
+          "PradBiernyMax", "PradCalkMin", "PradCalkMax", "CzestotliwoscMin", "CzestotliwoscMax"})
         k.insert(QString::fromLatin1(limit), 0);
     k.insert(kolumny);
     QSqlQuery q(baza->db());

@@ -17,9 +17,8 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QStringList>
-#include <QVariant>
 #include <QTemporaryDir>
-
+#include <QVariant>
 #include <array>
 #include <functional>
 #include <map>
@@ -28,7 +27,7 @@
 
 class FakeClock final : public Clock
 {
-public:
+  public:
     QDateTime czas = QDateTime(QDate(2003, 12, 17), QTime(10, 0));
     QDateTime now() const override { return czas; }
     void advance(qint64 sekundy) { czas = czas.addSecs(sekundy); }
@@ -38,11 +37,11 @@ public:
 // seconds end after a fraction of a second while replies still arrive in time.
 class FastClock final : public Clock
 {
-public:
+  public:
     explicit FastClock(int krotnosc) : m_krotnosc(krotnosc) { m_start.start(); }
     QDateTime now() const override { return m_baza.addSecs(m_start.elapsed() * m_krotnosc / 1000); }
 
-private:
+  private:
     int m_krotnosc;
     QElapsedTimer m_start;
     QDateTime m_baza = QDateTime(QDate(2003, 12, 17), QTime(10, 0));
@@ -51,7 +50,7 @@ private:
 // Records every notification as text, e.g. "eKomunikacja(1)" or "eNoweDane(2,O)".
 class FakeWizual final : public IWizual
 {
-public:
+  public:
     QStringList zdarzenia;
     QStringList filtr(const QString& prefiks) const;
 
@@ -71,13 +70,13 @@ public:
     void eBlokadaRegul(int n, bool z, bool d) override { dodaj(u"eBlokadaRegul", {n, z, d}); }
     void GrajDzwiek(const QString& plik) override { dodaj(u"GrajDzwiek", {plik}); }
 
-private:
+  private:
     void dodaj(QStringView nazwa, const QVariantList& argumenty);
 };
 
 class FakeKomunikaty final : public Komunikaty
 {
-public:
+  public:
     QStringList teksty;
     QStringList tytuly;
     void Pokaz(const QString& tekst, const QString& tytul, Ikona) override
@@ -89,14 +88,14 @@ public:
 
 class FakeDrzewo final : public DrzewoRegulatorow
 {
-public:
+  public:
     std::map<QString, bool> alarm;
     void UstawAlarmWezla(const QString& kod, bool a) override { alarm[kod] = a; }
 };
 
 class FakePanel final : public PrzelacznikiPanelu
 {
-public:
+  public:
     bool wartosci[4] = {};
     bool zmienione[4] = {true, true, true, true};
     bool Value(int nr) const override { return wartosci[nr]; }
@@ -107,7 +106,7 @@ public:
 // recorded as "NAME:nr:value". Commands without a handler succeed and leave the data alone.
 class FakeKomunikator final : public IKomunikator
 {
-public:
+  public:
     using Odpowiedz = std::function<bool(std::span<quint8> dane, quint8 wartosc)>;
     std::map<QString, Odpowiedz> odpowiedzi;
     QStringList wywolania;
@@ -129,15 +128,15 @@ public:
 // The 32-byte measurement reply, field by field; counts are raw, multi-byte values big-endian.
 struct BlokPomiaru
 {
-    quint32 pozorna = 0;       // apparent energy, bytes 0-3
-    qint32 pojemnosciowa = 0;  // capacitive energy, bytes 4-7
-    qint32 bierna = 0;         // reactive energy, bytes 8-11
-    quint32 timer = 0;         // 24-bit counter, bytes 12-14
+    quint32 pozorna = 0;      // apparent energy, bytes 0-3
+    qint32 pojemnosciowa = 0; // capacitive energy, bytes 4-7
+    qint32 bierna = 0;        // reactive energy, bytes 8-11
+    quint32 timer = 0;        // 24-bit counter, bytes 12-14
     qint16 napiecie = 0;
     qint16 pradBierny = 0;
     qint16 pradCalk = 0;
     qint16 faza = 0;
-    qint16 okres = 2303;       // 50 Hz
+    qint16 okres = 2303; // 50 Hz
     quint8 przel1 = 0;
     quint8 przel2 = 0;
     std::array<quint8, 4> wyswietlacz{};
@@ -150,13 +149,13 @@ struct BlokPomiaru
 // existing file given.
 class Srodowisko
 {
-public:
+  public:
     explicit Srodowisko(const QString& istniejacy = {});
     ~Srodowisko();
 
     // Adds a regulator row to Regulatory (columns not named stay NULL or get sensible values).
     void dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny = {});
-    void wczytaj() { WczytajRegulatory(uslugi); }  // loads the regulators as start-up does
+    void wczytaj() { WczytajRegulatory(uslugi); } // loads the regulators as start-up does
     QString plik() const { return m_plik; }
     int liczWiersze(const QString& tabela) const
     {
@@ -179,7 +178,7 @@ public:
     std::unique_ptr<Baza> baza;
     std::unique_ptr<RejestrAlarmow> rejestr;
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_plik;
 };

@@ -9,7 +9,7 @@
 // never change each other's settings. Create it in initTestCase, before any settings are read.
 class UstawieniaTestowe
 {
-public:
+  public:
     UstawieniaTestowe()
     {
         QVERIFY(m_katalog.isValid());
@@ -19,7 +19,7 @@ public:
 
     static void Wyczysc() { magazyn().clear(); }
 
-private:
+  private:
     static QSettings magazyn()
     {
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalbor"),

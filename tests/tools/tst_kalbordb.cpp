@@ -22,12 +22,12 @@ int uruchom(const QStringList& argumenty, QString* bledy = nullptr)
 class TestKalborDb : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initCreatesEmptyDatabase();
     void demoLoadsAsDescribed();
     void refusals();
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString plik(const char* nazwa) const { return m_dir.filePath(QString::fromLatin1(nazwa)); }
 };

@@ -20,7 +20,7 @@ struct Urzadzenie
     double progPrad;
     double progNapiecie;
     double progTgFi;
-    double moc;  // mean active power in kW, for the synthetic history
+    double moc; // mean active power in kW, for the synthetic history
     const char* opis;
 };
 
@@ -49,19 +49,32 @@ bool wstawUrzadzenia(QSqlDatabase db)
 {
     QSqlQuery q(db);
     // Display limits: energies per period, voltage, currents and frequency.
-    q.prepare(QStringLiteral(
-        "INSERT INTO Regulatory (Kod, Adres, Typ, aktywny, CzestOdczytu, awarCzest, NapieciePomiar, Przekladnia, "
-        "PrzekladniaNap, ProgNapiecie, ProgPrad, ProgTgFiMin, ProgTgFi, EnCzynnaMin, EnCzynnaMax, EnBiernaCalkMin, "
-        "EnBiernaCalkMax, EnBiernaPojMin, EnBiernaPojMax, NapiecieMin, NapiecieMax, PradCzynnyMin, PradCzynnyMax, "
-        "PradBiernyMin, PradBiernyMax, PradCalkMin, PradCalkMax, CzestotliwoscMin, CzestotliwoscMax, BKSt1, BKSt2, "
-        "BKSt3, BKSt4, BKSt5, BKSt6, BKSt7, BKSt8, BKSt9, CzestTrans, NrFabryczny, Opis) "
-        "VALUES (?, ?, ?, ?, 15, 1, ?, ?, ?, ?, ?, 0, ?, 0, 1000, 0, 500, 0, 50, 0, 7000, 0, 1500, 0, 800, 0, 1500, "
-        "49, 51, 10, 10, 20, 20, 40, 40, 60, 60, 80, 0, ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO Regulatory (Kod, Adres, Typ, aktywny, CzestOdczytu, awarCzest, "
+                       "NapieciePomiar, Przekladnia, "
+                       "PrzekladniaNap, ProgNapiecie, ProgPrad, ProgTgFiMin, ProgTgFi, EnCzynnaMin, "
+                       "EnCzynnaMax, EnBiernaCalkMin, "
+                       "EnBiernaCalkMax, EnBiernaPojMin, EnBiernaPojMax, NapiecieMin, NapiecieMax, "
+                       "PradCzynnyMin, PradCzynnyMax, "
+                       "PradBiernyMin, PradBiernyMax, PradCalkMin, PradCalkMax, CzestotliwoscMin, "
+                       "CzestotliwoscMax, BKSt1, BKSt2, "
+                       "BKSt3, BKSt4, BKSt5, BKSt6, BKSt7, BKSt8, BKSt9, CzestTrans, NrFabryczny, Opis) "
+                       "VALUES (?, ?, ?, ?, 15, 1, ?, ?, ?, ?, ?, 0, ?, 0, 1000, 0, 500, 0, 50, 0, 7000, 0, "
+                       "1500, 0, 800, 0, 1500, "
+                       "49, 51, 10, 10, 20, 20, 40, 40, 60, 60, 80, 0, ?, ?)"));
     for (const Urzadzenie& u : kUrzadzenia) {
-        const QVariantList v{QString::fromUtf8(u.kod), u.adres, QString::fromUtf8(u.typ),
-                             QString::fromUtf8(u.aktywny), u.napieciePomiar, u.przekladnia, u.przekladniaNap,
-                             u.progNapiecie, u.progPrad, u.progTgFi,
-                             QStringLiteral("KLB-%1").arg(2003000 + u.adres), QString::fromUtf8(u.opis)};
+        const QVariantList v{QString::fromUtf8(u.kod),
+                             u.adres,
+                             QString::fromUtf8(u.typ),
+                             QString::fromUtf8(u.aktywny),
+                             u.napieciePomiar,
+                             u.przekladnia,
+                             u.przekladniaNap,
+                             u.progNapiecie,
+                             u.progPrad,
+                             u.progTgFi,
+                             QStringLiteral("KLB-%1").arg(2003000 + u.adres),
+                             QString::fromUtf8(u.opis)};
         for (int i = 0; i < v.size(); ++i)
             q.bindValue(i, v[i]);
         if (!q.exec())
@@ -90,15 +103,18 @@ double profil(const QDateTime& t, int adres)
     const double godzina = t.time().hour() + t.time().minute() / 60.0;
     const double dzien = (godzina >= 7 && godzina < 17) ? 1.0 : 0.35;
     const double tydzien = t.date().dayOfWeek() >= 6 ? 0.5 : 1.0;
-    const double szum = 0.9 + 0.2 * std::fmod(std::sin(qint64(t.toSecsSinceEpoch() / 900) * 12.9898 + adres) * 43758.5453, 1.0);
+    const double szum =
+        0.9 +
+        0.2 * std::fmod(std::sin(qint64(t.toSecsSinceEpoch() / 900) * 12.9898 + adres) * 43758.5453, 1.0);
     return dzien * tydzien * std::abs(szum);
 }
 
 bool wstawPomiary(QSqlDatabase db, int dni, const QDate& koniec)
 {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk, EnBiernaPoj, Napiecie, "
-                             "PradBierny, PradCalk, Czestotliwosc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk, EnBiernaPoj, Napiecie, "
+                       "PradBierny, PradCalk, Czestotliwosc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QDateTime start(koniec.addDays(-dni), QTime(0, 0));
     for (const Urzadzenie& u : kUrzadzenia) {
         if (qstrcmp(u.typ, "regulator") != 0)
@@ -109,8 +125,10 @@ bool wstawPomiary(QSqlDatabase db, int dni, const QDate& koniec)
             const double czynna = p * 0.25;
             const double napiecie = u.napieciePomiar == 100 ? 6000.0 : 400.0;
             const double prad = p * 1000 / (std::sqrt(3.0) * napiecie);
-            const QVariantList v{u.adres, SqlDates::sqlDateTime(t), czynna, czynna * tg, czynna * 0.02,
-                                 napiecie * (0.98 + 0.04 * profil(t, 3)), prad * tg, prad * std::sqrt(1 + tg * tg),
+            const QVariantList v{u.adres,       SqlDates::sqlDateTime(t),
+                                 czynna,        czynna * tg,
+                                 czynna * 0.02, napiecie * (0.98 + 0.04 * profil(t, 3)),
+                                 prad * tg,     prad * std::sqrt(1 + tg * tg),
                                  50.0};
             for (int i = 0; i < v.size(); ++i)
                 q.bindValue(i, v[i]);
@@ -135,6 +153,7 @@ QString UtworzBazeDemo(const QString& plik, int dni, const QDate& koniec)
     TransakcjaBazy t(baza.db());
     if (!wstawUrzadzenia(baza.db()) || !wstawStrukture(baza.db()) || !wstawPomiary(baza.db(), dni, koniec) ||
         !t.Zatwierdz())
-        return QStringLiteral("Nie można zapisać danych demonstracyjnych: %1").arg(baza.db().lastError().text());
+        return QStringLiteral("Nie można zapisać danych demonstracyjnych: %1")
+            .arg(baza.db().lastError().text());
     return {};
 }
