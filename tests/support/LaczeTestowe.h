@@ -15,7 +15,7 @@
 struct LaczeTestowe
 {
     Srodowisko s;
-    FastClock zegar{20};
+    FastClock zegar{10};
     regsim::RegSimThread watek;
     PortQt port;
     clComm comm{s.uslugi};

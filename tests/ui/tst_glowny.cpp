@@ -114,7 +114,7 @@ void TestGlowny::startUpToATickRaisingAlarms()
     r1.measurements.totalCurrent = 160;
     m_sim->sim()->addRegulator(r1);
     AppSettings::write(AppSettings::Port, m_sim->sim()->slavePath());
-    FastClock zegar{20};
+    FastClock zegar{10};
     StartUp start;
     start.uslugi().zegar = &zegar;
     start.uslugi().komunikaty = &s.komunikaty;
