@@ -45,12 +45,10 @@ void clsWizual::menu(PozycjaMenu pozycja, const QString& podpis)
         m_cele.menu->UstawPodpis(pozycja, podpis);
 }
 
-void clsWizual::menuDostepne(bool dostepne)
+void clsWizual::menuDostepna(PozycjaMenu pozycja, bool dostepna)
 {
-    if (!m_cele.menu)
-        return;
-    for (PozycjaMenu p : {PozycjaMenu::RegulZablok, PozycjaMenu::RegulBatZal, PozycjaMenu::RegulBatTestuj})
-        m_cele.menu->UstawDostepna(p, dostepne);
+    if (m_cele.menu)
+        m_cele.menu->UstawDostepna(pozycja, dostepna);
 }
 
 void clsWizual::tekstPostepu(const QString& prefiks, int nr, bool trwa)
@@ -62,10 +60,12 @@ void clsWizual::eZmianaTrybuSterowania(bool AktTryb)
 {
     menu(PozycjaMenu::SterWlacz,
          AktTryb ? QStringLiteral("Wyłącz tryb sterowania") : QStringLiteral("Włącz tryb sterowania"));
-    menuDostepne(AktTryb);
+    menuDostepna(PozycjaMenu::RegulZablok, AktTryb);
     obrazPanelu(PanelStanu::TrybPracy,
                 AktTryb ? IkonyGlowne::ImageList2(IkonyGlowne::kTrybSterowania) : QPixmap());
     tekstPanelu(PanelStanu::TrybPracy, AktTryb ? QStringLiteral("sterowanie") : QStringLiteral("normalny"));
+    menuDostepna(PozycjaMenu::RegulBatZal, AktTryb);
+    menuDostepna(PozycjaMenu::RegulBatTestuj, AktTryb);
     if (m_cele.panel && m_uslugi.oApp->Loaded_Panel)
         m_cele.panel->UstawWidoczny(PrzyciskPanelu::Ustaw, AktTryb);
 }

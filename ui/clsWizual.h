@@ -42,7 +42,7 @@ class clsWizual final : public IWizual
     void tekstPanelu(PanelStanu panel, const QString& tekst);
     void obrazPanelu(PanelStanu panel, const QPixmap& obraz);
     void menu(PozycjaMenu pozycja, const QString& podpis);
-    void menuDostepne(bool dostepne);
+    void menuDostepna(PozycjaMenu pozycja, bool dostepna);
     void wezlyRegulatora(const clRegulator& r);
 
     Uslugi& m_uslugi;

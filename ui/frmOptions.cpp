@@ -49,8 +49,8 @@ QWidget* frmOptions::utworzStroneOgolna()
         nazwany<QCheckBox>(QStringLiteral("chkDzwieki"), QStringLiteral("sygnalizacja dźwiękowa"), strona);
 
     auto* uklad = new QFormLayout(strona);
-    uklad->addRow(new QLabel(QStringLiteral("Port szeregowy:")), m_port);
-    uklad->addRow(new QLabel(QStringLiteral("Hasło administartora")), m_haslo);
+    uklad->addRow(nazwany<QLabel>(QStringLiteral("Label1"), QStringLiteral("Port szeregowy:")), m_port);
+    uklad->addRow(nazwany<QLabel>(QStringLiteral("Label2"), QStringLiteral("Hasło administartora")), m_haslo);
     uklad->addRow(m_dzwieki);
     return strona;
 }

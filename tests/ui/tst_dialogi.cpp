@@ -124,6 +124,8 @@ void TestDialogi::opcje()
     QCOMPARE(cmbPort->currentText() + u'|' + element<QLineEdit>(opcje, "txtHaslo")->text(),
              port + u"|tajne"_qs);
     QCOMPARE(chkDzwieki->isChecked(), dzwieki != 0);
+    QCOMPARE(element<QLabel>(opcje, "Label1")->text() + element<QLabel>(opcje, "Label2")->text(),
+             u"Port szeregowy:Hasło administartora"_qs);
 
     cmbPort->setEditText(u"/dev/ttyUSB1"_qs);
     wpisz(opcje, "txtHaslo", u"drugie"_qs);

@@ -144,16 +144,16 @@ void TestWizual::zdarzenia_data()
 
     const QStringList wlaczony{"menu 0 = Wyłącz tryb sterowania",
                                "menu 1 dostępna 1",
-                               "menu 2 dostępna 1",
-                               "menu 3 dostępna 1",
                                "obraz 5 = Wykrzyknik",
-                               "tekst 5 = sterowanie"};
+                               "tekst 5 = sterowanie",
+                               "menu 2 dostępna 1",
+                               "menu 3 dostępna 1"};
     const QStringList wylaczony{"menu 0 = Włącz tryb sterowania",
                                 "menu 1 dostępna 0",
-                                "menu 2 dostępna 0",
-                                "menu 3 dostępna 0",
                                 "obraz 5 = brak",
-                                "tekst 5 = normalny"};
+                                "tekst 5 = normalny",
+                                "menu 2 dostępna 0",
+                                "menu 3 dostępna 0"};
     wiersz(
         "control on, panel open", [](auto& t) { t.w.eZmianaTrybuSterowania(true); },
         wlaczony + QStringList{"panel 1 widoczny 1"});
