@@ -1,7 +1,6 @@
 #include "PanelPictures.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ObrazSvg.h"
 
 // The resources of a static library are registered by its user, outside any namespace.
 static void registerControlPictures()
@@ -39,12 +38,8 @@ QSize panelPictureSize(PanelPicture which)
 Obrazek panelPicture(PanelPicture which, qreal devicePixelRatio)
 {
     registerControlPictures();
-    QPixmap pixmap(panelPictureSize(which) * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resourcePath(which));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    // A copy: the drawn picture is shared through the cache and keeps its own pixel ratio.
+    QPixmap pixmap = obrazSvg(resourcePath(which), panelPictureSize(which) * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

@@ -1,9 +1,9 @@
 #include "WykresOkno.h"
 
+#include "ObrazyRaportow.h"
 #include "Twipy.h"
 #include "Uslugi.h"
 #include "Wykres.h"
-#include "WykresObraz.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"

@@ -1,16 +1,7 @@
 #include "IkonyGlowne.h"
 
 #include "ObrazSvg.h"
-
-#include <QPainter>
-#include <QPixmapCache>
-
-// The pictures live in this static library's resources, which the linker keeps only when
-// registered explicitly.
-static void zarejestrujObrazy()
-{
-    Q_INIT_RESOURCE(main);
-}
+#include "ZasobyOkien.h"
 
 namespace IkonyGlowne {
 namespace {
@@ -44,8 +35,7 @@ constexpr Pozycja kObrazy[] = {
 
 QPixmap narysuj(const char* plik)
 {
-    static const bool zarejestrowane = (zarejestrujObrazy(), true);
-    Q_UNUSED(zarejestrowane);
+    zarejestrujZasobyOkien();
     return obrazSvg(QStringLiteral(":/glowny/%1.svg").arg(QLatin1String(plik)), QSize(kRozmiar, kRozmiar));
 }
 

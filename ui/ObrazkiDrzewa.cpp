@@ -1,23 +1,14 @@
 #include "ObrazkiDrzewa.h"
 
 #include "ObrazSvg.h"
-
-// The resources of a static library are registered by its user, outside any namespace.
-static void zarejestrujObrazkiDrzewa()
-{
-    static const bool zarejestrowane = [] {
-        Q_INIT_RESOURCE(drzewo);
-        return true;
-    }();
-    Q_UNUSED(zarejestrowane);
-}
+#include "ZasobyOkien.h"
 
 namespace ObrazkiDrzewa {
 namespace {
 
 QIcon narysuj(const char* plik)
 {
-    zarejestrujObrazkiDrzewa();
+    zarejestrujZasobyOkien();
     return QIcon(obrazSvg(QStringLiteral(":/drzewo/%1.svg").arg(QLatin1String(plik))));
 }
 

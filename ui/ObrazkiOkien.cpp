@@ -1,21 +1,12 @@
 #include "ObrazkiOkien.h"
 
 #include "ObrazSvg.h"
-
-// The resources of a static library are registered by its user, outside any namespace.
-static void zarejestrujObrazkiOkien()
-{
-    static const bool zarejestrowane = [] {
-        Q_INIT_RESOURCE(dialogs);
-        return true;
-    }();
-    Q_UNUSED(zarejestrowane);
-}
+#include "ZasobyOkien.h"
 
 namespace {
 QPixmap narysuj(const QString& plik, QSize rozmiar)
 {
-    zarejestrujObrazkiOkien();
+    zarejestrujZasobyOkien();
     return obrazSvg(plik, rozmiar);
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "ObrazkiDrzewa.h"
 #include "OknoPodrzedne.h"
 #include "Uslugi.h"
+#include "ZasobyOkien.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
@@ -14,16 +15,6 @@
 #include <QMenu>
 #include <QSqlQuery>
 #include <QTreeWidget>
-
-// The resources of a static library are registered by its user, outside any namespace.
-static void zarejestrujObrazkiStruktury()
-{
-    static const bool zarejestrowane = [] {
-        Q_INIT_RESOURCE(struktura);
-        return true;
-    }();
-    Q_UNUSED(zarejestrowane);
-}
 
 const QString fmStruktura::kZnacznikElementu = QStringLiteral("S");
 const QString fmStruktura::kZnacznikRegulatora = QStringLiteral("R");
@@ -52,7 +43,7 @@ QIcon ImageList1(int obraz)
     case kObrazRegulatora:
         return ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kRegulator);
     default:
-        zarejestrujObrazkiStruktury();
+        zarejestrujZasobyOkien();
         return QIcon(obrazSvg(QStringLiteral(":/struktura/element.svg")));
     }
 }
