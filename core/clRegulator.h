@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <optional>
 
 struct Uslugi;
 
@@ -93,6 +94,7 @@ class clRegulator
     bool SprawdzStanDiody(quint8 n) const;
 
   private:
+    bool OdpowiedzMozliwa();
     void DekodujPomiar();
     void SprawdzProgi();
     QDateTime ObliczNastepnyOdczyt(const QDateTime& Teraz) const;
@@ -109,4 +111,6 @@ class clRegulator
     double WspEnergii = 0;
     double WspPradu = 0;
     qint32 LicznikOkresu = 0;
+    // Raw apparent energy count of the last plausible reply of this run; none before the first.
+    std::optional<quint32> PoprzedniLicznikPozornej;
 };

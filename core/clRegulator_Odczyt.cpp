@@ -11,10 +11,24 @@
 
 namespace {
 constexpr int kAlarmKomunikacji = 100;
+// Band of mains frequencies, in hertz, wide around the 50 and 60 Hz grids the regulator
+// measures; a period count giving a frequency outside it is no measurement of a grid.
+constexpr double kCzestotliwoscSieciMin = 40.0;
+constexpr double kCzestotliwoscSieciMax = 70.0;
+// Period counts the regulator sends instead of a measurement: 00 00 when harmonics disturbed
+// it, FF FF when it has none (the frequency shown is then kept).
+constexpr qint16 kOkresZaklocony = 0;
+constexpr qint16 kOkresNiezmierzony = -1;
 // tg φ shown when no active energy flows.
 constexpr float kTgFiBezEnergii = 9.999f;
 // Period counts are taken against this reference to give the mains frequency in hertz.
 constexpr double kCzestotliwoscOdniesienia = 115200.0;
+
+// The signed 16-bit value of the block at bytes i and i + 1.
+qint16 slowo(const std::array<quint8, 32>& b, int i)
+{
+    return clsFunkcje::TworzInt(b[size_t(i)], b[size_t(i) + 1]);
+}
 } // namespace
 
 bool clRegulator::WczytajStanRegul(const QDateTime& /*Teraz: the reading's time is set by the caller*/)
@@ -25,13 +39,15 @@ bool clRegulator::WczytajStanRegul(const QDateTime& /*Teraz: the reading's time 
         DodajAlarm(m_uslugi.zegar->now(), kAlarmKomunikacji, QString());
         return false;
     };
-
-    if (!k.WykonajRozkaz(Id, QStringLiteral("Czytaj_Diody"), BuforDiod, 0)) {
+    const auto brakKomunikacjiWLogu = [&] {
         brakKomunikacji();
         m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Błąd komunikacji z regulatorem"), QStringLiteral("B"),
                                    QStringLiteral("K"), Kod);
         return false;
-    }
+    };
+
+    if (!k.WykonajRozkaz(Id, QStringLiteral("Czytaj_Diody"), BuforDiod, 0))
+        return brakKomunikacjiWLogu();
     Stan.StanDiod1 = BuforDiod[1];
     Stan.StanDiod2 = BuforDiod[2];
     Stan.StanDiod3 = BuforDiod[3];
@@ -41,6 +57,9 @@ bool clRegulator::WczytajStanRegul(const QDateTime& /*Teraz: the reading's time 
         return brakKomunikacji();
     if (!k.WykonajRozkaz(Id, QStringLiteral("czytaj32"), Bufor32, 0))
         return brakKomunikacji();
+    // Corrupted on the line: a failed poll, and nothing of it is shown, checked or stored.
+    if (!OdpowiedzMozliwa())
+        return brakKomunikacjiWLogu();
 
     SprawdzAlarm(kAlarmKomunikacji);
     DekodujPomiar();
@@ -49,10 +68,39 @@ bool clRegulator::WczytajStanRegul(const QDateTime& /*Teraz: the reading's time 
     return true;
 }
 
+// The reply carries no checksum, so a block corrupted on the line is recognised by values the
+// regulator cannot send:
+// - voltage and total current are magnitudes, so their counts are never negative (the reactive
+//   current is signed: capacitive current is negative);
+// - the period count gives a mains frequency inside the band of grid frequencies, or is one of
+//   the two counts that stand for no measurement;
+// - the apparent energy counter only grows. It is an unsigned 32-bit register that wraps, so
+//   it has run backwards when its 32-bit difference from the previous reply's is negative. The
+//   reactive counters are not checked: capacitive energy counts them down.
+// The previous reply is the last one that passed the other rules in this run: with none, any
+// count is taken, and after a refused count the next reply is compared with it, so a
+// regulator whose counters were reset, or one corrupted count, costs one reading, not all.
+bool clRegulator::OdpowiedzMozliwa()
+{
+    const auto& b = Bufor32;
+    const qint16 okres = slowo(b, 23);
+    if (slowo(b, 15) < 0 || slowo(b, 19) < 0)
+        return false;
+    if (okres != kOkresZaklocony && okres != kOkresNiezmierzony) {
+        const double czestotliwosc = kCzestotliwoscOdniesienia / (qint32(okres) + 1);
+        if (czestotliwosc < kCzestotliwoscSieciMin || czestotliwosc > kCzestotliwoscSieciMax)
+            return false;
+    }
+    const quint32 pozorna = clsFunkcje::TworzLongU(b[0], b[1], b[2], b[3]);
+    const bool wstecz = PoprzedniLicznikPozornej && qint32(pozorna - *PoprzedniLicznikPozornej) < 0;
+    PoprzedniLicznikPozornej = pozorna;
+    return !wstecz;
+}
+
 void clRegulator::DekodujPomiar()
 {
     const auto& b = Bufor32;
-    const auto int16 = [&b](int i) { return clsFunkcje::TworzInt(b[i], b[i + 1]); };
+    const auto int16 = [&b](int i) { return slowo(b, i); };
 
     Napiecie = float(int16(15)) * SkalaNapiecia * float(PrzekladniaNap);
     WspEnergii = std::sqrt(3.0) / 100 * double(Przekladnia) * double(SkalaNapiecia) * double(PrzekladniaNap) *

@@ -80,8 +80,8 @@ void TestAlarmy::thresholds_data()
     QTest::newRow("current above") << QVariantMap{{prad, 12.4}} << i25 << u"R1:201:( 12.5 A); 1; 1; 1/1"_qs;
     QTest::newRow("voltage equal") << QVariantMap{{nap, 400}} << u400 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("voltage above") << QVariantMap{{nap, 399.5}} << u400 << u"R1:202:( 400 V); 1; 1; 1/1"_qs;
-    QTest::newRow("negative voltage")
-        << QVariantMap{{nap, -10}} << blok(0, -3, 0) << u"R1:202:(-3 V); 1; 1; 1/1"_qs;
+    QTest::newRow("negative current")
+        << QVariantMap{{prad, -10}} << blok(-6, 400, 0) << u"R1:201:(-3 A); 1; 1; 1/1"_qs;
     QTest::newRow("tg equal to upper") << QVariantMap{{max, 1.0}} << tg1 << u"; 0; 0; 0/0"_qs;
     QTest::newRow("tg above upper") << QVariantMap{{max, 0.99}} << tg1 << u"R1:203:(1.0000000); 1; 1; 1/1"_qs;
     QTest::newRow("tg equal to lower") << QVariantMap{{min, 1.0}} << tg1 << u"; 0; 0; 0/0"_qs;
