@@ -16,6 +16,9 @@ namespace {
 constexpr int kUspienieMs = 5;
 constexpr int kPoczatekRamki = 0x02;
 constexpr size_t kDlugoscBloku = 32;
+// After a time-out the line is drained before the next frame for more than this many whole
+// seconds: a regulator that has not begun to answer by then is taken as not answering at all.
+constexpr qint64 kCzasUspokojeniaS = 1;
 } // namespace
 
 clComm::clComm(Uslugi& uslugi) : m_uslugi(uslugi), m_zdarzenia([] { QCoreApplication::processEvents(); }) {}
@@ -31,6 +34,8 @@ bool clComm::WykonajPolecenie(int NrRegul, QString& Rozkaz, std::span<quint8> Da
         if (adres < 0 || adres > 255)
             break;
         wynik = wykonajProbe(Rozkaz, quint8(adres), Dane, Wartosc);
+        if (wynik != Wynik::Sukces)
+            m_odpowiedzSpozniona = true;
     }
     Zajety = false;
     return wynik == Wynik::Sukces;
@@ -78,9 +83,31 @@ clComm::Wynik clComm::czytajDiody(const QList<QByteArray>& ramki, std::span<quin
     return Wynik::Sukces;
 }
 
+// A regulator answering after the wait would have its reply taken for the answer to the next
+// frame, so whatever arrives for a while after a time-out is thrown away. The drain ends once
+// the settle time has passed and the line was quiet since the last look, or at twice the
+// settle time on a line that never falls quiet; a clock set back ends it at once.
+void clComm::przeczekajSpoznionaOdpowiedz()
+{
+    m_odpowiedzSpozniona = false;
+    const Clock& zegar = *m_uslugi.zegar;
+    const QDateTime start = zegar.now();
+    for (;;) {
+        const qint64 minelo = WallClock::secondsBetween(start, zegar.now());
+        const bool cisza = m_port->InBufferCount() == 0;
+        m_port->WyczyscWejscie();
+        if (minelo < 0 || minelo > 2 * kCzasUspokojeniaS || (minelo > kCzasUspokojeniaS && cisza))
+            return;
+        m_zdarzenia();
+        m_port->CzekajNaDane(kUspienieMs);
+    }
+}
+
 bool clComm::WyslijStr(const QByteArray& s)
 {
     if (m_port) {
+        if (m_odpowiedzSpozniona)
+            przeczekajSpoznionaOdpowiedz();
         m_port->WyczyscWejscie();
         m_port->Output(s);
     }

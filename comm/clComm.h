@@ -48,8 +48,11 @@ class clComm
     };
     Wynik wykonajProbe(const QString& rozkaz, quint8 adres, std::span<quint8> Dane, quint8 Wartosc);
     Wynik czytajDiody(const QList<QByteArray>& ramki, std::span<quint8> Dane);
+    void przeczekajSpoznionaOdpowiedz();
 
     Uslugi& m_uslugi;
     PortSzeregowy* m_port = nullptr;
     std::function<void()> m_zdarzenia;
+    // A reply timed out since the last frame was written: its bytes may still be on their way.
+    bool m_odpowiedzSpozniona = false;
 };

@@ -25,6 +25,7 @@ class TestLacze : public QObject
     void czytaj32ShortReply();
     void fillerAfterEveryStartByte();
     void ustawBlokReadsAnswerToSecondFrame();
+    void lateReplyIsNotTheNextOnes();
     void unknownCommand();
     void addressOutOfRange();
     void executorNotifies();
@@ -169,6 +170,23 @@ void TestLacze::ustawBlokReadsAnswerToSecondFrame()
     QVERIFY(rozkaz(1, u"Ustaw_blok"_qs, s, 0x61));
     QCOMPARE(s[0], quint8(0x61));
     QVERIFY(m_l->stan(5).locked());
+}
+
+// Regulator 5 answers after the wait has given up; its byte, arriving while the next request
+// waits for the silent regulator 7, must not pass for 7's answer.
+void TestLacze::lateReplyIsNotTheNextOnes()
+{
+    // Half the usual speed: a wait of 0.4 to 0.6 s; the answer comes 0.1 to 0.3 s after it.
+    FastClock zegar(5);
+    m_l->s.uslugi.zegar = &zegar;
+    m_l->sim().setLineTiming({.turnaroundMs = 700});
+    m_l->zmien(5, [](auto& st) { st.stage1 = 0x5A; });
+    cichy(7);
+    std::array<quint8, 4> diody{};
+    QVERIFY(!rozkaz(1, u"Czytaj_Diody"_qs, diody));
+    std::array<quint8, 1> b{0x11};
+    QVERIFY(!rozkaz(2, u"Czytaj_blok"_qs, b));
+    QCOMPARE(b[0], quint8(0x11));
 }
 
 void TestLacze::unknownCommand()
