@@ -19,16 +19,123 @@ static void zarejestrujSchemat()
 }
 
 namespace {
-const QStringList kTabele{QStringLiteral("Regulatory"), QStringLiteral("Pomiary"),
-                          QStringLiteral("OstPomiar"),  QStringLiteral("Alarmy"),
-                          QStringLiteral("Log"),        QStringLiteral("Hierarchia")};
+// The statements that build every table of a new file.
+QStringList poleceniaSchematu()
+{
+    zarejestrujSchemat();
+    QFile schemat(QStringLiteral(":/db/schema.sql"));
+    if (!schemat.open(QIODevice::ReadOnly))
+        return {};
+    QString tekst = QString::fromUtf8(schemat.readAll());
+    tekst.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+    QStringList polecenia;
+    for (const QString& sql : tekst.split(u';', Qt::SkipEmptyParts)) {
+        if (!sql.trimmed().isEmpty())
+            polecenia << sql;
+    }
+    return polecenia;
+}
 
-QString polecenieJednowartosciowe(QSqlDatabase db, const QString& sql)
+// Empty when every table was built, else the database's reason.
+QString utworzTabele(QSqlDatabase db)
+{
+    const QStringList polecenia = poleceniaSchematu();
+    if (polecenia.isEmpty())
+        return QStringLiteral("Brak opisu tabel bazy danych.");
+    QSqlQuery q(db);
+    for (const QString& sql : polecenia) {
+        if (!q.exec(sql))
+            return OpisBledu(q.lastError());
+    }
+    return {};
+}
+
+// Empty for a sound file, else what SQLite found wrong with it.
+QString bladSpojnosci(QSqlDatabase db)
 {
     QSqlQuery q(db);
-    if (!q.exec(sql) || !q.next())
-        return {};
-    return q.value(0).toString();
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return OpisBledu(q.lastError());
+    QStringList wynik;
+    while (q.next())
+        wynik << q.value(0).toString();
+    if (q.lastError().isValid())
+        return OpisBledu(q.lastError());
+    return wynik == QStringList{QStringLiteral("ok")} ? QString() : wynik.join(QStringLiteral("; "));
+}
+
+QStringList kolumnaPierwsza(QSqlQuery& q)
+{
+    QStringList wynik;
+    while (q.next())
+        wynik << q.value(0).toString();
+    return wynik;
+}
+
+// The first column of a statement about one table or index.
+QStringList kolumnaPierwsza(QSqlDatabase db, const QString& sql, const QString& nazwa)
+{
+    QSqlQuery q(db);
+    q.prepare(sql);
+    q.addBindValue(nazwa);
+    q.exec();
+    return kolumnaPierwsza(q);
+}
+
+// One table as the program relies on it: its columns and the column sets that its unique keys
+// (primary key, unique indexes without a WHERE clause) cover. The upsert of the last counters
+// needs such a key on exactly the conflict column. The program matches names without regard
+// to case, so they are compared that way.
+struct OpisTabeli
+{
+    QStringList kolumny;
+    QStringList klucze; // each key's columns, sorted and joined with ","
+
+    bool maKolumne(const QString& kolumna) const { return kolumny.contains(kolumna, Qt::CaseInsensitive); }
+    bool maKlucz(const QString& klucz) const { return klucze.contains(klucz, Qt::CaseInsensitive); }
+
+    static OpisTabeli z(QSqlDatabase db, const QString& tabela)
+    {
+        OpisTabeli opis;
+        opis.kolumny = kolumnaPierwsza(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), tabela);
+        opis.dodajKlucz(kolumnaPierwsza(
+            db, QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), tabela));
+        const QStringList indeksy = kolumnaPierwsza(
+            db, QStringLiteral("SELECT name FROM pragma_index_list(?) WHERE \"unique\" AND NOT partial"),
+            tabela);
+        for (const QString& indeks : indeksy)
+            opis.dodajKlucz(
+                kolumnaPierwsza(db, QStringLiteral("SELECT name FROM pragma_index_info(?)"), indeks));
+        return opis;
+    }
+
+  private:
+    void dodajKlucz(QStringList kolumnyKlucza)
+    {
+        if (kolumnyKlucza.isEmpty())
+            return;
+        kolumnyKlucza.sort(Qt::CaseInsensitive);
+        klucze << kolumnyKlucza.join(u',');
+    }
+};
+
+// The program's tables, as a file built from its own schema holds them, in creation order.
+QList<std::pair<QString, OpisTabeli>> wzorcoweTabele(const QString& nazwaPolaczenia, QString& blad)
+{
+    QList<std::pair<QString, OpisTabeli>> tabele;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nazwaPolaczenia);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        blad = db.open() ? utworzTabele(db) : OpisBledu(db.lastError());
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                              "'sqlite%' ORDER BY rowid"));
+        for (const QString& tabela : kolumnaPierwsza(q))
+            tabele.append({tabela, OpisTabeli::z(db, tabela)});
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nazwaPolaczenia);
+    return tabele;
 }
 } // namespace
 
@@ -73,25 +180,42 @@ QString Baza::polacz(const QString& sciezka, const QString& plik)
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kCzasOczekiwaniaNaBlokadeMs));
     if (!db.open())
         return QStringLiteral("Nie można otworzyć pliku bazy danych '%1': %2")
-            .arg(plik, db.lastError().text());
+            .arg(plik, OpisBledu(db.lastError()));
     return sprawdzZawartosc(plik);
 }
 
 QString Baza::sprawdzZawartosc(const QString& plik)
 {
     QSqlDatabase baza = db();
-    const QString wynik = polecenieJednowartosciowe(baza, QStringLiteral("PRAGMA quick_check"));
-    if (wynik != QStringLiteral("ok"))
+    const QString uszkodzenie = bladSpojnosci(baza);
+    if (!uszkodzenie.isEmpty())
         return QStringLiteral("Plik '%1' nie jest poprawną bazą danych programu Kalbor (%2).")
-            .arg(plik, wynik.isEmpty() ? baza.lastError().text() : wynik);
-    QSqlQuery q(baza);
-    q.prepare(QStringLiteral(
-        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
-    for (const QString& tabela : kTabele) {
-        q.addBindValue(tabela);
-        if (!q.exec() || !q.next() || q.value(0).toInt() == 0)
-            return QStringLiteral("W pliku bazy danych '%1' brakuje tabeli %2.").arg(plik, tabela);
+            .arg(plik, uszkodzenie);
+    QString blad;
+    const auto wzorzec = wzorcoweTabele(m_nazwa + QStringLiteral("-wzorzec"), blad);
+    if (!blad.isEmpty())
+        return QStringLiteral("Nie można sprawdzić pliku bazy danych '%1': %2").arg(plik, blad);
+    const QString sqlTabeli =
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+    QStringList braki;
+    for (const auto& [tabela, wzor] : wzorzec) {
+        if (kolumnaPierwsza(baza, sqlTabeli, tabela).isEmpty()) {
+            braki << QStringLiteral("tabeli %1").arg(tabela);
+            continue;
+        }
+        const OpisTabeli opis = OpisTabeli::z(baza, tabela);
+        for (const QString& kolumna : wzor.kolumny) {
+            if (!opis.maKolumne(kolumna))
+                braki << QStringLiteral("kolumny %1.%2").arg(tabela, kolumna);
+        }
+        for (const QString& klucz : wzor.klucze) {
+            if (!opis.maKlucz(klucz))
+                braki << QStringLiteral("unikalnego indeksu %1(%2)").arg(tabela, klucz);
+        }
     }
+    if (!braki.isEmpty())
+        return QStringLiteral("W pliku bazy danych '%1' brakuje %2.")
+            .arg(plik, braki.join(QStringLiteral(", ")));
     return {};
 }
 
@@ -115,24 +239,12 @@ QString Baza::UtworzPlik(const QString& plik)
 {
     if (QFileInfo::exists(plik))
         return QStringLiteral("Plik '%1' już istnieje; nie zostanie nadpisany.").arg(plik);
-    zarejestrujSchemat();
-    QFile schemat(QStringLiteral(":/db/schema.sql"));
-    if (!schemat.open(QIODevice::ReadOnly))
-        return QStringLiteral("Brak opisu tabel bazy danych.");
     const QString nazwa = QStringLiteral("tworzenie-") + plik;
     QString blad;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nazwa);
         db.setDatabaseName(plik);
-        if (!db.open())
-            blad = db.lastError().text();
-        QSqlQuery q(db);
-        QString tekst = QString::fromUtf8(schemat.readAll());
-        tekst.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
-        for (const QString& sql : tekst.split(u';', Qt::SkipEmptyParts)) {
-            if (blad.isEmpty() && !sql.trimmed().isEmpty() && !q.exec(sql))
-                blad = q.lastError().text();
-        }
+        blad = db.open() ? utworzTabele(db) : OpisBledu(db.lastError());
         db.close();
     }
     QSqlDatabase::removeDatabase(nazwa);
@@ -155,11 +267,15 @@ bool TransakcjaBazy::Zatwierdz()
     return m_zatwierdzona;
 }
 
+QString OpisBledu(const QSqlError& blad)
+{
+    return blad.databaseText().isEmpty() ? blad.text() : blad.databaseText();
+}
+
 QString TekstBleduZapisu(const QSqlError& blad)
 {
     bool ok = false;
     const int numer = blad.nativeErrorCode().toInt(&ok);
-    const QString opis = blad.databaseText().isEmpty() ? blad.text() : blad.databaseText();
     return QStringLiteral("Błąd zapisu do bazy danych nr ") + TextFormat::plain(ok ? numer : -1) + u'\r' +
-           u'\'' + opis + u'\'';
+           u'\'' + OpisBledu(blad) + u'\'';
 }

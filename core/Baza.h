@@ -56,6 +56,9 @@ class TransakcjaBazy
     bool m_zatwierdzona = false;
 };
 
+// The database's own description of an error, else the driver's.
+QString OpisBledu(const QSqlError& blad);
+
 // "Błąd zapisu do bazy danych nr " with the error number, a carriage return and the
 // description between apostrophes.
 QString TekstBleduZapisu(const QSqlError& blad);

@@ -3,16 +3,30 @@
 #include "Baza.h"
 #include "SqlDates.h"
 
-MagazynPomiarow::MagazynPomiarow(QSqlDatabase db) : m_db(db), m_pomiary(db), m_ostPomiar(db)
+MagazynPomiarow::MagazynPomiarow(QSqlDatabase db) : m_db(db), m_pomiary(db), m_ostPomiar(db) {}
+
+// Prepared at the first write, and again after a failure, so that a write is refused with
+// the database's reason (a busy file, a missing key) and a passing cause does not last the run.
+bool MagazynPomiarow::przygotuj()
 {
-    m_pomiary.prepare(QStringLiteral(
-        "INSERT INTO Pomiary (Adres, EnCzynna, EnBiernaPoj, EnBiernaCalk, Napiecie, PradBierny, PradCalk, "
-        "Czestotliwosc, Data) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    m_ostPomiar.prepare(QStringLiteral(
-        "INSERT INTO OstPomiar (Adres, PopPradCzynny, PopPradBiernSr, PopPradBiernPojSr, PopTimerU, Czas) "
-        "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (Adres) DO UPDATE SET PopPradCzynny = excluded.PopPradCzynny, "
-        "PopPradBiernSr = excluded.PopPradBiernSr, PopPradBiernPojSr = excluded.PopPradBiernPojSr, "
-        "PopTimerU = excluded.PopTimerU, Czas = excluded.Czas"));
+    if (m_przygotowane)
+        return true;
+    if (!m_pomiary.prepare(QStringLiteral(
+            "INSERT INTO Pomiary (Adres, EnCzynna, EnBiernaPoj, EnBiernaCalk, Napiecie, PradBierny, "
+            "PradCalk, Czestotliwosc, Data) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        m_blad = m_pomiary.lastError();
+        return false;
+    }
+    if (!m_ostPomiar.prepare(QStringLiteral(
+            "INSERT INTO OstPomiar (Adres, PopPradCzynny, PopPradBiernSr, PopPradBiernPojSr, PopTimerU, "
+            "Czas) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (Adres) DO UPDATE SET PopPradCzynny = "
+            "excluded.PopPradCzynny, PopPradBiernSr = excluded.PopPradBiernSr, PopPradBiernPojSr = "
+            "excluded.PopPradBiernPojSr, PopTimerU = excluded.PopTimerU, Czas = excluded.Czas"))) {
+        m_blad = m_ostPomiar.lastError();
+        return false;
+    }
+    m_przygotowane = true;
+    return true;
 }
 
 bool MagazynPomiarow::Zapisz(const ZapisPomiaru& z)
@@ -24,6 +38,8 @@ bool MagazynPomiarow::Zapisz(const ZapisPomiaru& z)
     const QVariantList ost{z.Adres, z.PopPradCzynny, z.PopPradBiernSr, z.PopPradBiernPojSr, z.PopTimerU,
                            czas};
 
+    if (!przygotuj())
+        return false;
     TransakcjaBazy t(m_db);
     const auto wykonaj = [](QSqlQuery& q, const QVariantList& wartosci) {
         for (int i = 0; i < wartosci.size(); ++i)

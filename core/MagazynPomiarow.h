@@ -36,8 +36,11 @@ class MagazynPomiarow
     QSqlError blad() const { return m_blad; }
 
   private:
+    bool przygotuj();
+
     QSqlDatabase m_db;
     QSqlQuery m_pomiary;
     QSqlQuery m_ostPomiar;
     QSqlError m_blad;
+    bool m_przygotowane = false;
 };

@@ -9,73 +9,155 @@
 #include "clsoApp.h"
 #include "colRegulatory.h"
 
+#include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 namespace {
 
-// Reads the columns of one Regulatory row; a NULL where the program needs a value is noted
-// for the operator and read as zero.
+// The values a column may hold: those of the member it is loaded into. Anything else would
+// be cut to fit and, for an address, poll another regulator.
+struct Zakres
+{
+    double min;
+    double max;
+    bool calkowity;
+};
+constexpr Zakres kAdres{0, 255, true}; // one byte in every request frame
+constexpr Zakres kInt16{std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), true};
+constexpr Zakres kSingle{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max(), false};
+
+struct KolumnaCalkowita
+{
+    const char* kolumna;
+    qint16 clRegulator::*pole;
+};
+
+const KolumnaCalkowita kCalkowite[] = {
+    {"CzestOdczytu", &clRegulator::CzestOdczytu},
+    {"NapieciePomiar", &clRegulator::NapieciePomiar},
+    {"PrzekladniaNap", &clRegulator::PrzekladniaNap},
+    {"awarCzest", &clRegulator::awarCzest},
+};
+
+// A NULL in a column with `brak` takes that value silently; any other NULL is noted and read as 0.
+struct KolumnaRzeczywista
+{
+    const char* kolumna;
+    float clRegulator::*pole;
+    std::optional<float> brak;
+};
+
+const KolumnaRzeczywista kRzeczywiste[] = {
+    {"ProgNapiecie", &clRegulator::ProgNapiecie, clRegulator::kBrakProgu},
+    {"ProgPrad", &clRegulator::ProgPrad, clRegulator::kBrakProgu},
+    // No lower bound stored means no lower bound, not an alarm at every reading.
+    {"ProgTgFiMin", &clRegulator::ProgTgFiMin, -clRegulator::kBrakProgu},
+    {"ProgTgFi", &clRegulator::ProgTgFiMax, clRegulator::kBrakProgu},
+    {"Przekladnia", &clRegulator::Przekladnia, {}},
+    {"EnCzynnaMin", &clRegulator::EnCzynnaMin, {}},
+    {"EnCzynnaMax", &clRegulator::EnCzynnaMax, {}},
+    {"EnBiernaCalkMin", &clRegulator::EnBiernaCalkMin, {}},
+    {"EnBiernaCalkMax", &clRegulator::EnBiernaCalkMax, {}},
+    {"EnBiernaPojMin", &clRegulator::EnBiernaPojMin, {}},
+    {"EnBiernaPojMax", &clRegulator::EnBiernaPojMax, {}},
+    {"NapiecieMin", &clRegulator::NapiecieMin, {}},
+    {"NapiecieMax", &clRegulator::NapiecieMax, {}},
+    {"PradCzynnyMin", &clRegulator::PradCzynnyMin, {}},
+    {"PradCzynnyMax", &clRegulator::PradCzynnyMax, {}},
+    {"PradBiernyMin", &clRegulator::PradBiernyMin, {}},
+    {"PradBiernyMax", &clRegulator::PradBiernyMax, {}},
+    {"PradCalkMin", &clRegulator::PradCalkMin, {}},
+    {"PradCalkMax", &clRegulator::PradCalkMax, {}},
+    {"CzestotliwoscMin", &clRegulator::CzestotliwoscMin, {}},
+    {"CzestotliwoscMax", &clRegulator::CzestotliwoscMax, {}},
+};
+
+// Reads the columns of one Regulatory row and notes for the operator what is wrong with it.
 class Wiersz
 {
   public:
     Wiersz(const QSqlQuery& q, QStringList& uwagi) : m_q(q), m_uwagi(uwagi) {}
 
-    QString kod() const { return m_q.value(QStringLiteral("Kod")).toString().trimmed(); }
+    QString kod() const { return wartosc("Kod").toString().trimmed(); }
+    qint16 adres() const { return qint16(wartosc("Adres").toDouble()); }
 
-    qint16 int16(const char* kolumna)
+    // True when the row can become a regulator: it has a code and an address, and every
+    // number fits its member. Each fault is noted.
+    bool Poprawny()
     {
-        const QVariant v = wartosc(kolumna);
-        return v.isNull() ? 0 : qint16(v.toInt());
+        if (kod().isEmpty()) {
+            m_uwagi << nazwa() + QStringLiteral(": regulator pominięty");
+            return false;
+        }
+        bool poprawny = true;
+        if (wartosc("Adres").isNull()) {
+            m_uwagi << nazwa() + QStringLiteral(", kolumna Adres: brak wartości, regulator pominięty");
+            poprawny = false;
+        }
+        poprawny &= miesciSie("Adres", kAdres);
+        for (const auto& k : kCalkowite)
+            poprawny &= miesciSie(k.kolumna, kInt16);
+        for (const auto& k : kRzeczywiste)
+            poprawny &= miesciSie(k.kolumna, kSingle);
+        return poprawny;
     }
-    float single(const char* kolumna)
+
+    void wczytajPola(clRegulator& r)
     {
-        const QVariant v = wartosc(kolumna);
-        return v.isNull() ? 0.0f : v.toFloat();
-    }
-    float progLub(const char* kolumna, float brak) const
-    {
-        const QVariant v = m_q.value(QString::fromLatin1(kolumna));
-        return v.isNull() ? brak : v.toFloat();
+        for (const auto& [kolumna, pole] : kCalkowite)
+            r.*pole = qint16(liczba(kolumna, std::nullopt));
+        for (const auto& [kolumna, pole, brak] : kRzeczywiste)
+            r.*pole = float(liczba(kolumna, brak));
     }
 
   private:
-    QVariant wartosc(const char* kolumna)
+    QVariant wartosc(const char* kolumna) const { return m_q.value(QString::fromLatin1(kolumna)); }
+
+    // How the row is named in the message: by its code, or by its address when it has none.
+    QString nazwa() const
     {
-        const QVariant v = m_q.value(QString::fromLatin1(kolumna));
-        if (v.isNull())
-            m_uwagi << QStringLiteral("regulator '%1', kolumna %2: brak wartości, przyjęto 0")
-                           .arg(kod(), QString::fromLatin1(kolumna));
-        return v;
+        if (!kod().isEmpty())
+            return QStringLiteral("regulator '%1'").arg(kod());
+        const QVariant adres = wartosc("Adres");
+        return adres.isNull() ? QStringLiteral("wiersz bez kodu i adresu")
+                              : QStringLiteral("wiersz bez kodu (adres %1)").arg(adres.toString());
+    }
+
+    // A NULL fits; it is dealt with when the value is read.
+    bool miesciSie(const char* kolumna, const Zakres& z)
+    {
+        const QVariant v = wartosc(kolumna);
+        bool liczba = false;
+        const double x = v.toDouble(&liczba);
+        if (v.isNull() || (liczba && x >= z.min && x <= z.max && (!z.calkowity || x == std::trunc(x))))
+            return true;
+        const QString zakres = z.calkowity ? QStringLiteral("spoza zakresu liczb całkowitych %1..%2")
+                                                 .arg(qint64(z.min))
+                                                 .arg(qint64(z.max))
+                                           : QStringLiteral("nie jest liczbą z dozwolonego zakresu");
+        m_uwagi << nazwa() + QStringLiteral(", kolumna %1: wartość '%2' %3, regulator pominięty")
+                                 .arg(QString::fromLatin1(kolumna), v.toString(), zakres);
+        return false;
+    }
+
+    double liczba(const char* kolumna, std::optional<float> brak)
+    {
+        const QVariant v = wartosc(kolumna);
+        if (!v.isNull())
+            return v.toDouble();
+        if (brak)
+            return *brak;
+        m_uwagi << nazwa() + QStringLiteral(", kolumna %1: brak wartości, przyjęto 0")
+                                 .arg(QString::fromLatin1(kolumna));
+        return 0;
     }
 
     const QSqlQuery& m_q;
     QStringList& m_uwagi;
-};
-
-struct Limit
-{
-    const char* kolumna;
-    float clRegulator::*pole;
-};
-
-const Limit kLimity[] = {
-    {"EnCzynnaMin", &clRegulator::EnCzynnaMin},
-    {"EnCzynnaMax", &clRegulator::EnCzynnaMax},
-    {"EnBiernaCalkMin", &clRegulator::EnBiernaCalkMin},
-    {"EnBiernaCalkMax", &clRegulator::EnBiernaCalkMax},
-    {"EnBiernaPojMin", &clRegulator::EnBiernaPojMin},
-    {"EnBiernaPojMax", &clRegulator::EnBiernaPojMax},
-    {"NapiecieMin", &clRegulator::NapiecieMin},
-    {"NapiecieMax", &clRegulator::NapiecieMax},
-    {"PradCzynnyMin", &clRegulator::PradCzynnyMin},
-    {"PradCzynnyMax", &clRegulator::PradCzynnyMax},
-    {"PradBiernyMin", &clRegulator::PradBiernyMin},
-    {"PradBiernyMax", &clRegulator::PradBiernyMax},
-    {"PradCalkMin", &clRegulator::PradCalkMin},
-    {"PradCalkMax", &clRegulator::PradCalkMax},
-    {"CzestotliwoscMin", &clRegulator::CzestotliwoscMin},
-    {"CzestotliwoscMax", &clRegulator::CzestotliwoscMax},
 };
 
 float skalaNapiecia(qint16 napieciePomiar)
@@ -92,69 +174,87 @@ float skalaNapiecia(qint16 napieciePomiar)
     }
 }
 
-void wczytajOstatniPomiar(QSqlQuery& ost, clRegulator& r)
+// False when the look-up failed; a regulator without a row keeps zero counters.
+bool wczytajOstatniPomiar(QSqlQuery& ost, clRegulator& r)
 {
     ost.bindValue(0, r.adres);
     r.OstatniOdczyt = WallClock::dateOrigin();
-    if (!ost.exec() || !ost.next())
-        return;
+    if (!ost.exec())
+        return false;
+    if (!ost.next())
+        return !ost.lastError().isValid();
     r.PopPradBiernPojSr = ost.value(QStringLiteral("PopPradBiernPojSr")).toFloat();
     r.PopPradBiernSr = ost.value(QStringLiteral("PopPradBiernSr")).toFloat();
     r.PopPradCzynny = ost.value(QStringLiteral("PopPradCzynny")).toFloat();
     r.popTimerU = ost.value(QStringLiteral("PopTimerU")).toInt();
     r.OstatniOdczyt = SqlDates::fromSqlDateTime(ost.value(QStringLiteral("Czas")).toString());
+    return true;
 }
 
-void wczytajPola(Wiersz& w, clRegulator& r)
+QString bladOdczytu(const QString& tabela, const QSqlQuery& q)
 {
-    r.CzestOdczytu = w.int16("CzestOdczytu");
-    r.NapieciePomiar = w.int16("NapieciePomiar");
-    r.ProgNapiecie = w.progLub("ProgNapiecie", clRegulator::kBrakProgu);
-    r.ProgPrad = w.progLub("ProgPrad", clRegulator::kBrakProgu);
-    // No lower bound stored means no lower bound, not an alarm at every reading.
-    r.ProgTgFiMin = w.progLub("ProgTgFiMin", -clRegulator::kBrakProgu);
-    r.ProgTgFiMax = w.progLub("ProgTgFi", clRegulator::kBrakProgu);
-    r.Przekladnia = w.single("Przekladnia");
-    r.PrzekladniaNap = w.int16("PrzekladniaNap");
-    for (const auto& [kolumna, pole] : kLimity)
-        r.*pole = w.single(kolumna);
-    r.awarCzest = w.int16("awarCzest");
-    r.SkalaNapiecia = skalaNapiecia(r.NapieciePomiar);
+    return QStringLiteral("Nie można odczytać tabeli %1 z bazy danych: %2")
+        .arg(tabela, OpisBledu(q.lastError()));
 }
 
 } // namespace
 
-void WczytajRegulatory(Uslugi& uslugi)
+QString WczytajRegulatory(Uslugi& uslugi)
 {
     QSqlDatabase db = uslugi.cnBaza->db();
     QSqlQuery rs(db);
     rs.setForwardOnly(true);
-    rs.exec(QStringLiteral("SELECT * FROM Regulatory ORDER BY Kod COLLATE NOCASE"));
+    if (!rs.exec(QStringLiteral("SELECT * FROM Regulatory ORDER BY Kod COLLATE NOCASE")))
+        return bladOdczytu(QStringLiteral("Regulatory"), rs);
     QSqlQuery ost(db);
-    ost.prepare(QStringLiteral("SELECT * FROM OstPomiar WHERE Adres = ?"));
+    if (!ost.prepare(QStringLiteral("SELECT * FROM OstPomiar WHERE Adres = ?")))
+        return bladOdczytu(QStringLiteral("OstPomiar"), ost);
 
+    colRegulatory& regulatory = *uslugi.oRegulatory;
+    // Whatever was loaded before a failing read goes again: a start on half the regulators,
+    // or on counters that are not the stored ones, would store wrong energy.
+    const auto porzuc = [&](const QString& tabela, const QSqlQuery& q) {
+        while (regulatory.Count() > 0)
+            regulatory.Remove(regulatory.Count());
+        return bladOdczytu(tabela, q);
+    };
     QStringList uwagi;
-    int licznik = 0;
+    QHash<qint16, QString> adresy; // address -> code of the regulator loaded under it
     while (rs.next()) {
         if (rs.value(QStringLiteral("Typ")).toString() != QStringLiteral("regulator"))
             continue;
         Wiersz w(rs, uwagi);
+        if (!w.Poprawny())
+            continue;
         const QString kod = w.kod();
-        const qint16 adres = w.int16("Adres");
+        const qint16 adres = w.adres();
+        if (adresy.contains(adres)) {
+            uwagi << QStringLiteral("regulator '%1': adres %2 ma już regulator '%3', regulator pominięty")
+                         .arg(kod)
+                         .arg(adres)
+                         .arg(adresy.value(adres));
+            continue;
+        }
         clRegulator* r = nullptr;
         try {
-            r = &uslugi.oRegulatory->Add(adres, kod, kod);
+            r = &regulatory.Add(adres, kod, kod);
         } catch (const BladKolekcji&) {
             uwagi << QStringLiteral("regulator '%1': kod powtórzony, regulator pominięty").arg(kod);
             continue;
         }
-        r->Id = qint16(++licznik);
+        adresy.insert(adres, kod);
+        r->Id = qint16(regulatory.Count());
         r->typ = rs.value(QStringLiteral("Typ")).toString().trimmed();
-        wczytajOstatniPomiar(ost, *r);
-        wczytajPola(w, *r);
+        if (!wczytajOstatniPomiar(ost, *r))
+            return porzuc(QStringLiteral("OstPomiar"), ost);
+        w.wczytajPola(*r);
+        r->SkalaNapiecia = skalaNapiecia(r->NapieciePomiar);
         r->aktywny = rs.value(QStringLiteral("aktywny")).toString() == QStringLiteral("Tak");
     }
+    if (rs.lastError().isValid())
+        return porzuc(QStringLiteral("Regulatory"), rs);
 
+    const int licznik = regulatory.Count();
     uslugi.oApp->IloscRegulatorow = qint16(licznik);
     uslugi.oApp->NrAktRegulatora = licznik > 0 ? 1 : 0;
     if (licznik == 0)
@@ -163,4 +263,5 @@ void WczytajRegulatory(Uslugi& uslugi)
     if (!uwagi.isEmpty())
         uslugi.komunikaty->Pokaz(QStringLiteral("Problemy w danych regulatorów:\r") + uwagi.join(u'\r'),
                                  kTytulAplikacji, Komunikaty::Ikona::Informacja);
+    return {};
 }

@@ -87,13 +87,14 @@ int StartUp::Uruchom(const QString& plikBazy)
     m_splash->repaint();
     m_splash->UstawPostep(QStringLiteral("Otwieram bazę danych i wczytuje regulatory..."));
 
-    const QString blad = m_baza.Otworz(plikBazy);
+    QString blad = m_baza.Otworz(plikBazy);
+    if (blad.isEmpty())
+        blad = WczytajRegulatory(m_uslugi);
     if (!blad.isEmpty()) {
         m_splash.reset();
         m_uslugi.komunikaty->Pokaz(blad, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
         return kBladBazy;
     }
-    WczytajRegulatory(m_uslugi);
 
     otworzOkna();
     m_splash.reset();

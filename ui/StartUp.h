@@ -34,7 +34,8 @@ class StartUp
     StartUp& operator=(const StartUp&) = delete;
 
     // 0 with the main loop running; otherwise the exit status of a start that cannot go on
-    // (the database file could not be opened; the operator has been told why).
+    // (the database file could not be opened or its regulators read; the operator has been
+    // told why).
     int Uruchom(const QString& plikBazy = Baza::kPlikBazy);
 
     Uslugi& uslugi() { return m_uslugi; }

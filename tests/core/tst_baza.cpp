@@ -1,4 +1,5 @@
-// The database file: creation, refusal of missing or damaged files, and the writers.
+// The database file: creation, refusal of missing, damaged or incomplete files, and the writers.
+#include "MagazynPomiarow.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -15,6 +16,14 @@ QStringList kolumny(QSqlDatabase db, const QString& tabela)
     for (int i = 0; i < r.count(); ++i)
         wynik << r.fieldName(i);
     return wynik;
+}
+
+// The table again with its rows and columns but without its keys.
+QString bezKluczy(const QString& tabela)
+{
+    return QStringLiteral(
+               "CREATE TABLE kopia AS SELECT * FROM %1; DROP TABLE %1; ALTER TABLE kopia RENAME TO %1")
+        .arg(tabela);
 }
 
 QByteArray tresc(const QString& plik)
@@ -34,6 +43,8 @@ class TestBaza : public QObject
     void createRefusesExistingFile();
     void badFiles_data();
     void badFiles();
+    void incompleteFiles_data();
+    void incompleteFiles();
     void writers();
     void refusedWriteShowsMessage();
 };
@@ -94,10 +105,12 @@ void TestBaza::badFiles_data()
 {
     QTest::addColumn<QByteArray>("zawartosc");
     QTest::addColumn<bool>("utworz");
-    QTest::newRow("missing") << QByteArray() << false;
+    QTest::addColumn<QString>("powod");
+    QTest::newRow("missing") << QByteArray() << false << "Nie znaleziono";
     QTest::newRow("not a database")
-        << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100) << true;
-    QTest::newRow("empty file") << QByteArray() << true;
+        << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100) << true
+        << "(file is not a database)";
+    QTest::newRow("empty file") << QByteArray() << true << "brakuje tabeli Regulatory";
     // A database of some size cut in half.
     Srodowisko s;
     QSqlQuery q(s.baza->db());
@@ -108,7 +121,8 @@ void TestBaza::badFiles_data()
     QCOMPARE(s.liczWiersze(u"Log"_qs), 2000);
     s.baza->Zamknij();
     const QByteArray pelna = tresc(s.plik());
-    QTest::newRow("truncated") << pelna.left(pelna.size() / 2) << true;
+    QTest::newRow("truncated") << pelna.left(pelna.size() / 2) << true
+                               << "(database disk image is malformed)";
 }
 
 void TestBaza::badFiles()
@@ -123,8 +137,72 @@ void TestBaza::badFiles()
     Baza baza(u"zla"_qs);
     const QString blad = baza.Otworz(plik);
     QVERIFY2(blad.contains(plik), qPrintable(blad));
+    QFETCH(QString, powod);
+    QVERIFY2(blad.contains(powod), qPrintable(blad));
     QCOMPARE(QFile::exists(plik), utworz);
     QCOMPARE(tresc(plik), zawartosc);
+}
+
+// A file edited outside the program opens only with what storage relies on; the writer names
+// the database's reason when it is refused.
+void TestBaza::incompleteFiles_data()
+{
+    QTest::addColumn<QString>("zmiana");
+    QTest::addColumn<QStringList>("brakuje"); // in the message refusing the file; none: it opens
+    QTest::addColumn<QString>("zapis");       // in the writer's message; empty: the reading is stored
+    QTest::newRow("as created") << QString() << QStringList() << QString();
+    QTest::newRow("names in other letter case")
+        << u"DROP TABLE OstPomiar; CREATE TABLE OSTPOMIAR (ADRES INTEGER UNIQUE, popPradCzynny REAL, "
+           "POPPRADBIERNSR REAL, poppradbiernpojsr REAL, POPTIMERU INTEGER, czas TEXT)"_qs
+        << QStringList() << QString();
+    QTest::newRow("key as a separate index")
+        << bezKluczy(u"OstPomiar"_qs) + u"; CREATE UNIQUE INDEX OstPomiar_Adres ON OstPomiar (Adres)"_qs
+        << QStringList() << QString();
+    QTest::newRow("OstPomiar without its key")
+        << bezKluczy(u"OstPomiar"_qs) << QStringList{u"brakuje unikalnego indeksu OstPomiar(Adres)"_qs}
+        << u"ON CONFLICT"_qs;
+    QTest::newRow("key over more columns")
+        << bezKluczy(u"OstPomiar"_qs) + u"; CREATE UNIQUE INDEX OstPomiar_Adres ON OstPomiar (Czas, Adres)"_qs
+        << QStringList{u"unikalnego indeksu OstPomiar(Adres)"_qs} << u"ON CONFLICT"_qs;
+    QTest::newRow("partial key")
+        << bezKluczy(u"OstPomiar"_qs) +
+               u"; CREATE UNIQUE INDEX OstPomiar_Adres ON OstPomiar (Adres) WHERE Adres > 0"_qs
+        << QStringList{u"unikalnego indeksu OstPomiar(Adres)"_qs} << u"ON CONFLICT"_qs;
+    QTest::newRow("missing column") << u"ALTER TABLE Pomiary DROP COLUMN Czestotliwosc"_qs
+                                    << QStringList{u"kolumny Pomiary.Czestotliwosc"_qs}
+                                    << u"Czestotliwosc"_qs;
+    QTest::newRow("everything missing named")
+        << bezKluczy(u"Regulatory"_qs) + u";"_qs + bezKluczy(u"Alarmy"_qs) +
+               u"; DROP TABLE Hierarchia; ALTER TABLE Log DROP COLUMN Typ"_qs
+        << QStringList{u"unikalnego indeksu Regulatory(Kod)"_qs, u"unikalnego indeksu Alarmy(Id_alarmu)"_qs,
+                       u"tabeli Hierarchia"_qs, u"kolumny Log.Typ"_qs}
+        << QString();
+}
+
+void TestBaza::incompleteFiles()
+{
+    QFETCH(QString, zmiana);
+    QFETCH(QStringList, brakuje);
+    QFETCH(QString, zapis);
+    Srodowisko s;
+    for (const QString& sql : zmiana.split(u';', Qt::SkipEmptyParts)) {
+        QSqlQuery q(s.baza->db());
+        QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+    }
+    ZapisPomiaru pomiar;
+    pomiar.Adres = 1;
+    pomiar.Data = QDateTime(QDate(2003, 12, 17), QTime(10, 15));
+    MagazynPomiarow& magazyn = s.baza->Pomiary();
+    QCOMPARE(magazyn.Zapisz(pomiar), zapis.isEmpty());
+    const QString bladZapisu = zapis.isEmpty() ? QString() : TekstBleduZapisu(magazyn.blad());
+    QVERIFY2(bladZapisu.contains(zapis), qPrintable(bladZapisu));
+    s.baza->Zamknij();
+
+    Baza baza(u"sprawdzana"_qs);
+    const QString blad = baza.Otworz(s.plik());
+    QCOMPARE(blad.isEmpty(), brakuje.isEmpty());
+    for (const QString& fragment : brakuje + QStringList{s.plik()})
+        QVERIFY2(brakuje.isEmpty() || blad.contains(fragment), qPrintable(blad));
 }
 
 void TestBaza::writers()

@@ -7,7 +7,7 @@
 #include <QTest>
 
 namespace {
-QVariantMap reg(const QString& kod, int adres, QVariantMap kolumny = {})
+QVariantMap reg(const QVariant& kod, const QVariant& adres, QVariantMap kolumny = {})
 {
     kolumny.insert({{u"Kod"_qs, kod}, {u"Adres"_qs, adres}});
     return kolumny;
@@ -30,40 +30,95 @@ class TestWczytywanie : public QObject
 void TestWczytywanie::selection_data()
 {
     QTest::addColumn<QVariantList>("wiersze");
+    QTest::addColumn<QString>("zmiana");        // statements run on the file before loading
     QTest::addColumn<QString>("wczytane");      // code and Id in code order, '-' when inactive
-    QTest::addColumn<QStringList>("komunikat"); // all in the one message shown, if any
+    QTest::addColumn<bool>("bladStartu");       // start-up cannot go on; nothing loaded
+    QTest::addColumn<QStringList>("komunikat"); // all in the one message or the start-up error
     const QVariant brak;
     QTest::newRow("skipped types, trimmed codes, code order")
         << QVariantList{reg(u"C"_qs, 3), reg(u"B"_qs, 2, {{u"Typ"_qs, u"Regulator"_qs}}), reg(u"A"_qs, 1),
                         reg(u"D"_qs, 4, {{u"Typ"_qs, brak}}), reg(u"E  "_qs, 5, {{u"aktywny"_qs, u"Nie"_qs}})}
-        << "A1 C2 E3-" << QStringList();
+        << QString() << "A1 C2 E3-" << false << QStringList();
     QTest::newRow("NULL column reported, not fatal")
         << QVariantList{reg(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, brak}, {u"NapiecieMax"_qs, brak}}),
                         reg(u"R2"_qs, 2)}
-        << "R11 R22" << QStringList{u"'R1'"_qs, u"CzestOdczytu"_qs, u"NapiecieMax"_qs};
+        << QString() << "R11 R22" << false << QStringList{u"'R1'"_qs, u"CzestOdczytu"_qs, u"NapiecieMax"_qs};
     QTest::newRow("duplicate trimmed code")
-        << QVariantList{reg(u"R1"_qs, 1), reg(u" R1"_qs, 2), reg(u"R2"_qs, 3)} << "R11 R22"
-        << QStringList{u"R1"_qs};
-    QTest::newRow("empty table") << QVariantList() << "" << QStringList{u""_qs};
+        << QVariantList{reg(u"R1"_qs, 1), reg(u" R1"_qs, 2), reg(u"R2"_qs, 3)} << QString() << "R11 R22"
+        << false << QStringList{u"R1"_qs};
+    QTest::newRow("empty table") << QVariantList() << QString() << "" << false << QStringList{u""_qs};
+    QTest::newRow("empty, blank and NULL codes named by address")
+        << QVariantList{reg(u""_qs, 7), reg(u"   "_qs, 8), reg(brak, 9), reg(brak, brak), reg(u"R1"_qs, 1)}
+        << QString() << "R11" << false
+        << QStringList{u"(adres 7)"_qs, u"(adres 8)"_qs, u"(adres 9)"_qs, u"bez kodu i adresu"_qs};
+    QTest::newRow("values beyond their columns")
+        << QVariantList{reg(u"R1"_qs, 65541),
+                        reg(u"R2"_qs, 2, {{u"CzestOdczytu"_qs, 65551}}),
+                        reg(u"R3"_qs, 256),
+                        reg(u"R4"_qs, -1),
+                        reg(u"R5"_qs, 5, {{u"awarCzest"_qs, u"pięć"_qs}}),
+                        reg(u"R6"_qs, 6, {{u"Przekladnia"_qs, 1e39}}),
+                        reg(u"R7"_qs, 7, {{u"NapieciePomiar"_qs, 380.5}}),
+                        reg(u"R8"_qs, 255, {{u"CzestOdczytu"_qs, -32768}, {u"PrzekladniaNap"_qs, 32767}}),
+                        reg(u"R9"_qs, 0, {{u"CzestOdczytu"_qs, u"15"_qs}})}
+        << QString() << "R81 R92" << false
+        << QStringList{u"'R1', kolumna Adres: wartość '65541'"_qs,
+                       u"'R2', kolumna CzestOdczytu: wartość '65551'"_qs,
+                       u"'R3', kolumna Adres"_qs,
+                       u"'R4', kolumna Adres"_qs,
+                       u"'R5', kolumna awarCzest"_qs,
+                       u"'R6', kolumna Przekladnia"_qs,
+                       u"'R7', kolumna NapieciePomiar"_qs};
+    QTest::newRow("empty address") << QVariantList{reg(u"R1"_qs, brak), reg(u"R2"_qs, 2)} << QString()
+                                   << "R21" << false << QStringList{u"'R1', kolumna Adres: brak wartości"_qs};
+    QTest::newRow("duplicate address, the later row skipped")
+        << QVariantList{reg(u"B"_qs, 5), reg(u"A"_qs, 5), reg(u"C"_qs, 6)} << QString() << "A1 C2" << false
+        << QStringList{u"'B': adres 5 ma już regulator 'A'"_qs};
+    QTest::newRow("Regulatory cannot be read")
+        << QVariantList{reg(u"R1"_qs, 1)} << u"ALTER TABLE Regulatory RENAME TO Stare"_qs << "" << true
+        << QStringList{u"tabeli Regulatory"_qs, u"no such table"_qs};
+    QTest::newRow("OstPomiar cannot be read")
+        << QVariantList{reg(u"R1"_qs, 1)} << u"DROP TABLE OstPomiar"_qs << "" << true
+        << QStringList{u"tabeli OstPomiar"_qs, u"no such table"_qs};
+    QTest::newRow("Regulatory fails after a row")
+        << QVariantList{reg(u"R1"_qs, 1), reg(u"R2"_qs, 2)}
+        << u"ALTER TABLE Regulatory RENAME TO R0; CREATE INDEX R0_Kod ON R0 (Kod COLLATE NOCASE); "
+           "CREATE VIEW Regulatory AS SELECT *, CASE WHEN Kod = 'R2' THEN abs(-9223372036854775807 - 1) END "
+           "AS x "
+           "FROM R0"_qs
+        << "" << true << QStringList{u"tabeli Regulatory"_qs, u"overflow"_qs};
+    // Fails at the look-up itself, after a regulator has been added.
+    QTest::newRow("OstPomiar look-up fails")
+        << QVariantList{reg(u"R1"_qs, 1), reg(u"R2"_qs, 2)}
+        << u"DROP TABLE OstPomiar; CREATE VIEW OstPomiar AS SELECT abs(-9223372036854775807 - 1) AS Adres"_qs
+        << "" << true << QStringList{u"tabeli OstPomiar"_qs, u"overflow"_qs};
 }
 
 void TestWczytywanie::selection()
 {
     QFETCH(QVariantList, wiersze);
+    QFETCH(QString, zmiana);
+    QFETCH(bool, bladStartu);
     QFETCH(QStringList, komunikat);
     Srodowisko s;
     for (const QVariant& w : wiersze)
-        s.dodajRegulator(w.toMap()[u"Kod"_qs].toString(), w.toMap()[u"Adres"_qs].toInt(), w.toMap());
-    s.wczytaj();
+        s.dodajRegulator({}, 0, w.toMap());
+    for (const QString& sql : zmiana.split(u';', Qt::SkipEmptyParts))
+        QVERIFY(QSqlQuery(s.baza->db()).exec(sql));
+    const QString blad = s.wczytaj();
     QStringList kody;
     for (const clRegulator& r : *s.regulatory)
         kody << r.Kod + QString::number(r.Id) + (r.aktywny ? u""_qs : u"-"_qs);
     QTEST(kody.join(u' '), "wczytane");
+    QCOMPARE(!blad.isEmpty(), bladStartu);
+    const QStringList teksty = s.komunikaty.teksty + (bladStartu ? QStringList{blad} : QStringList());
+    QCOMPARE(teksty.size(), komunikat.isEmpty() ? 0 : 1);
+    for (const QString& fragment : komunikat)
+        QVERIFY2(teksty.value(0).contains(fragment), qPrintable(teksty.value(0)));
+    if (bladStartu)
+        return;
     QCOMPARE(s.app->IloscRegulatorow, kody.size());
     QCOMPARE(s.app->NrAktRegulatora, kody.isEmpty() ? 0 : 1);
-    QCOMPARE(s.komunikaty.teksty.size(), komunikat.isEmpty() ? 0 : 1);
-    for (const QString& fragment : komunikat)
-        QVERIFY2(s.komunikaty.teksty.value(0).contains(fragment), qPrintable(s.komunikaty.teksty.value(0)));
 }
 
 void TestWczytywanie::columnsAndDefaults()

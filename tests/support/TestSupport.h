@@ -155,7 +155,8 @@ class Srodowisko
 
     // Adds a regulator row to Regulatory (columns not named stay NULL or get sensible values).
     void dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny = {});
-    void wczytaj() { WczytajRegulatory(uslugi); } // loads the regulators as start-up does
+    // Loads the regulators as start-up does; the start-up error, if any.
+    QString wczytaj() { return WczytajRegulatory(uslugi); }
     QString plik() const { return m_plik; }
     int liczWiersze(const QString& tabela) const
     {
