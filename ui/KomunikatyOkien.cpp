@@ -35,19 +35,21 @@ void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ik
 
 void KomunikatyOkien::PokazBladZapisu(const QString& tekst)
 {
-    const QString tresc = wiersze(tekst);
-    if (m_bladZapisu && m_bladZapisu->text() == tresc) {
-        m_bladZapisu->setInformativeText(QStringLiteral("Liczba wystąpień: %1").arg(++m_wystapienia));
-        return;
-    }
     if (!m_bladZapisu) {
         m_bladZapisu = new QMessageBox(QMessageBox::NoIcon, kTytulAplikacji, {}, QMessageBox::Ok, m_rodzic);
         m_bladZapisu->setObjectName(QStringLiteral("BladZapisu"));
         m_bladZapisu->setWindowModality(Qt::NonModal);
         m_bladZapisu->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_wystapienia = 1;
-    m_bladZapisu->setText(tresc);
-    m_bladZapisu->setInformativeText({});
+    const QString tresc = wiersze(tekst);
+    if (m_bladZapisu->text() == tresc) {
+        m_bladZapisu->setInformativeText(QStringLiteral("Liczba wystąpień: %1").arg(++m_wystapienia));
+    } else {
+        m_wystapienia = 1;
+        m_bladZapisu->setText(tresc);
+        m_bladZapisu->setInformativeText({});
+    }
     m_bladZapisu->show();
+    // Over the main window even when the first error came before the main window was shown.
+    m_bladZapisu->raise();
 }
