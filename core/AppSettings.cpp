@@ -19,7 +19,11 @@ std::unique_ptr<QSettings> store()
 
 QString read(const SettingKey& setting)
 {
-    return store()->value(path(setting), QString::fromLatin1(setting.defaultValue)).toString();
+    const QVariant v = store()->value(path(setting), QString::fromLatin1(setting.defaultValue));
+    // The store writes a text with commas in quotes; a value written by hand without them
+    // reads as a list of the parts between the commas, which rejoined give the text back
+    // (only blanks next to a comma are lost).
+    return v.typeId() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
 }
 
 void write(const SettingKey& setting, const QString& value)

@@ -16,7 +16,8 @@ class IKomunikator
                                quint8 Wartosc) = 0;
 };
 
-// Operator messages (modal, OK button only).
+// Operator messages: modal ones with an OK button only, and the database write errors, which
+// stop nothing.
 class Komunikaty
 {
   public:
@@ -29,6 +30,9 @@ class Komunikaty
     };
     virtual ~Komunikaty() = default;
     virtual void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
+    // Returns at once, so that supervision goes on while the operator is away: one message
+    // stays on the screen, and a text it already shows is counted rather than shown again.
+    virtual void PokazBladZapisu(const QString& tekst) = 0;
 };
 
 // The administrator's login window, shown modally; it leaves its verdict in oApp.ParametrGlob.

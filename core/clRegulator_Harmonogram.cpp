@@ -6,7 +6,16 @@
 #include "WallClock.h"
 #include "clRegulator.h"
 
-#include <cmath>
+#include <algorithm>
+
+namespace {
+// An interval below one minute has no grid and would retry a dead regulator at every tick;
+// such an interval counts as one minute.
+qint64 minutyOdstepu(qint16 minuty)
+{
+    return std::max<qint64>(minuty, 1);
+}
+} // namespace
 
 void clRegulator::OkresowyOdczyt(const QDateTime& Teraz)
 {
@@ -15,7 +24,7 @@ void clRegulator::OkresowyOdczyt(const QDateTime& Teraz)
         OstatniOdczyt = Teraz;
         m_uslugi.oWizual->eOkresowyOdczyt(Id, true);
         if (!WczytajStanRegul(Teraz)) {
-            NastepnyOdczyt = WallClock::addMinutes(m_uslugi.zegar->now(), awarCzest);
+            NastepnyOdczyt = WallClock::addMinutes(m_uslugi.zegar->now(), minutyOdstepu(awarCzest));
             m_uslugi.oWizual->eOkresowyOdczyt(Id, false);
             return;
         }
@@ -34,18 +43,11 @@ void clRegulator::OkresowyOdczyt(const QDateTime& Teraz)
     }
 }
 
+// The first grid point after Teraz. A reading that lands exactly on a grid point stands for
+// that point, so the next one is a whole interval later and no point is read twice.
 QDateTime clRegulator::ObliczNastepnyOdczyt(const QDateTime& Teraz) const
 {
-    // An interval below one minute has no grid; such a regulator is read every minute.
-    const qint64 czest = std::max<qint64>(CzestOdczytu, 1);
+    const qint64 czest = minutyOdstepu(CzestOdczytu);
     const qint64 s = WallClock::secondsBetween(NastepnyOdczyt, Teraz);
-    const double z = double(s) / 60.0 / double(czest);
-    qint64 k;
-    if (z == 0.0)
-        k = 1;
-    else if (z != std::floor(z))
-        k = qint64(std::floor(z)) + 1;
-    else
-        k = qint64(z);
-    return WallClock::addMinutes(NastepnyOdczyt, czest * k);
+    return WallClock::addMinutes(NastepnyOdczyt, czest * (s / (60 * czest) + 1));
 }

@@ -1,10 +1,10 @@
 // Storage of a periodic reading.
 #include "Baza.h"
 #include "IWizual.h"
-#include "Interfaces.h"
 #include "MagazynPomiarow.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
+#include "clsBD.h"
 
 namespace {
 // Energy of the period: a previous counter of 0 means there was no previous reading.
@@ -37,8 +37,7 @@ void clRegulator::ZapiszDaneDB()
         // Nothing was stored: the previous counters stay, so the next stored reading covers
         // this period too and no energy is lost.
         m_uslugi.oWizual->eZapisDB(true);
-        m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(magazyn.blad()), kTytulAplikacji,
-                                   Komunikaty::Ikona::Brak);
+        m_uslugi.oBD->ZglosBladZapisu(magazyn.blad(), Kod);
         return;
     }
     PopPradCzynny = PradCzynny;

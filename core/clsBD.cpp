@@ -19,12 +19,20 @@ QVariant dataLubNull(const std::optional<QDateTime>& d)
 }
 } // namespace
 
-bool clsBD::wykonaj(QSqlQuery& q)
+bool clsBD::wykonaj(QSqlQuery& q, const QString& Kod_regulatora)
 {
     if (q.exec())
         return true;
-    m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(q.lastError()), kTytulAplikacji, Komunikaty::Ikona::Brak);
+    ZglosBladZapisu(q.lastError(), Kod_regulatora);
     return false;
+}
+
+void clsBD::ZglosBladZapisu(const QSqlError& blad, const QString& Kod_regulatora)
+{
+    const QString tekst = TekstBleduZapisu(blad);
+    m_uslugi.komunikaty->PokazBladZapisu(tekst);
+    ZapiszDoLoga(QString(tekst).replace(u'\r', u' '), QStringLiteral("B"), QStringLiteral("D"),
+                 Kod_regulatora);
 }
 
 qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,
@@ -38,7 +46,7 @@ qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QStri
     q.addBindValue(Tresc);
     q.addBindValue(tekstLubNull(Kod_regulatora));
     q.addBindValue(tekstLubNull(Operator));
-    return wykonaj(q) ? q.lastInsertId().toInt() : 0;
+    return wykonaj(q, Kod_regulatora) ? q.lastInsertId().toInt() : 0;
 }
 
 void clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
@@ -52,7 +60,7 @@ void clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& dat
     q.addBindValue(dataLubNull(data_dezakt));
     q.addBindValue(tekstLubNull(Operator));
     q.addBindValue(Id_alarmu);
-    wykonaj(q);
+    wykonaj(q, {});
 }
 
 void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
@@ -64,5 +72,7 @@ void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const Q
     q.addBindValue(Status);
     q.addBindValue(typ);
     q.addBindValue(tekstLubNull(Kod_regulatora));
-    wykonaj(q);
+    // A refused log row has nowhere further to be recorded.
+    if (!q.exec())
+        m_uslugi.komunikaty->PokazBladZapisu(TekstBleduZapisu(q.lastError()));
 }

@@ -5,10 +5,11 @@
 #include <optional>
 
 struct Uslugi;
+class QSqlError;
 class QSqlQuery;
 
-// Writer of the alarm table and the event log. A refused write shows the database error to
-// the operator and the program goes on.
+// Writer of the alarm table and the event log. A refused write is shown to the operator
+// without waiting for an answer, and the program goes on.
 class clsBD
 {
   public:
@@ -24,9 +25,12 @@ class clsBD
     // Appends an event-log row; an empty regulator code is stored as NULL.
     void ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
                       const QString& Kod_regulatora);
+    // A write the database refused: shown, and recorded in the event log (Status "B", Typ "D")
+    // while the log itself can still be written.
+    void ZglosBladZapisu(const QSqlError& blad, const QString& Kod_regulatora);
 
   private:
-    bool wykonaj(QSqlQuery& q);
+    bool wykonaj(QSqlQuery& q, const QString& Kod_regulatora);
 
     Uslugi& m_uslugi;
 };

@@ -32,11 +32,13 @@ void PetlaOdczytow::Takt()
     emit taktZakonczony();
 }
 
+// Each reading gets the time at which it is taken: a tick can run long (silent regulators, a
+// window opened during it), and a reading stored with the tick's start would misdate it.
 void PetlaOdczytow::odczytyOkresowe()
 {
     for (clRegulator& r : *m_uslugi.oRegulatory) {
         if (r.aktywny)
-            krok(QStringLiteral("odczyt okresowy"), r.Kod, [&] { r.OkresowyOdczyt(m_teraz); });
+            krok(QStringLiteral("odczyt okresowy"), r.Kod, [&] { r.OkresowyOdczyt(m_uslugi.zegar->now()); });
     }
 }
 

@@ -43,6 +43,6 @@ class PetlaOdczytow : public QObject
 
     Uslugi& m_uslugi;
     QTimer m_timer;
-    QDateTime m_teraz; // one time for every reading of a tick
+    QDateTime m_teraz; // the tick's start, given to the monitoring readings
     bool m_trwaTakt = false;
 };

@@ -10,6 +10,7 @@
 #include "PortQt.h"
 #include "PrzelaczanieOkien.h"
 #include "RejestrAlarmow.h"
+#include "SygnalyZakonczenia.h"
 #include "WczytajRegulatory.h"
 #include "clComm.h"
 #include "clsBD.h"
@@ -98,6 +99,9 @@ int StartUp::Uruchom(const QString& plikBazy)
 
     otworzOkna();
     m_splash.reset();
+    m_sygnaly = std::make_unique<SygnalyZakonczenia>();
+    QObject::connect(m_sygnaly.get(), &SygnalyZakonczenia::zakonczenie, m_glowny.get(),
+                     &fmGlowny::ZakonczBezPytania);
     m_glowny->Timer1().Wlacz();
     return 0;
 }

@@ -11,6 +11,7 @@ class Dzwieki;
 class KomunikatyOkien;
 class PortQt;
 class RejestrAlarmow;
+class SygnalyZakonczenia;
 class clComm;
 class clsBD;
 class clsFunkcje;
@@ -33,9 +34,9 @@ class StartUp
     StartUp(const StartUp&) = delete;
     StartUp& operator=(const StartUp&) = delete;
 
-    // 0 with the main loop running; otherwise the exit status of a start that cannot go on
-    // (the database file could not be opened or its regulators read; the operator has been
-    // told why).
+    // 0 with the main loop running and the system's requests to stop leading to the normal
+    // shutdown; otherwise the exit status of a start that cannot go on (the database file could
+    // not be opened or its regulators read; the operator has been told why).
     int Uruchom(const QString& plikBazy = Baza::kPlikBazy);
 
     Uslugi& uslugi() { return m_uslugi; }
@@ -66,6 +67,7 @@ class StartUp
     std::unique_ptr<Dzwieki> m_dzwieki;
     std::unique_ptr<KomunikatyOkien> m_komunikaty;
     std::unique_ptr<Logowanie> m_logowanie;
+    std::unique_ptr<SygnalyZakonczenia> m_sygnaly;
     // Windows last, so that they go before the services they show.
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<fmGlowny> m_glowny;

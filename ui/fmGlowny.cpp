@@ -168,6 +168,12 @@ bool fmGlowny::pytajOZakonczenie()
     return pytanie.exec() == QMessageBox::Ok;
 }
 
+void fmGlowny::ZakonczBezPytania()
+{
+    m_zamkniecieZatwierdzone = true;
+    close();
+}
+
 void fmGlowny::closeEvent(QCloseEvent* event)
 {
     if (!m_zamkniecieZatwierdzone && !pytajOZakonczenie()) {

@@ -32,6 +32,10 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     // again, so a port saved there is tried at once.
     std::function<void()> WybierzPort;
 
+    // Ends the program as a confirmed close, without the exit question (the system's request
+    // to stop); during a tick it is carried out when the tick has ended.
+    void ZakonczBezPytania();
+
     QMdiArea* Obszar() const { return m_obszar; }
     MenuGlowne& Menu() const { return *m_menu; }
     PetlaOdczytow& Timer1() const { return *m_petla; }

@@ -25,10 +25,10 @@ class TestHarmonogram : public QObject
 
     void nextReading_data();
     void nextReading();
-    void exactMultipleReadsTwice();
     void notDueDoesNothing();
     void failureReanchorsGrid();
-    void zeroRetryIntervalTriesAtNextTick();
+    void retryInterval_data();
+    void retryInterval();
     void lockStateReadAtFirstReading_data();
     void lockStateReadAtFirstReading();
     void wholeClockTimesAcrossDst_data();
@@ -75,8 +75,8 @@ void TestHarmonogram::nextReading_data()
         << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:30:00");
     QTest::newRow("blocked 10:14 to 10:52")
         << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:52:10") << czas("2003-12-17 11:00:00");
-    QTest::newRow("two whole intervals late")
-        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 10:45:00");
+    QTest::newRow("two whole intervals late: the next point, not this one again")
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 11:00:00");
     QTest::newRow("grid from the date origin, not midnight")
         << 7 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:10:00");
     QTest::newRow("over midnight") << 60 << czas("2003-12-17 23:00:00") << czas("2003-12-17 23:59:59")
@@ -101,16 +101,6 @@ void TestHarmonogram::nextReading()
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
     QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(),
              teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
-}
-
-void TestHarmonogram::exactMultipleReadsTwice()
-{
-    regulator();
-    r().NastepnyOdczyt = czas("2003-12-17 10:15:00");
-    for (const char* t : {"2003-12-17 10:45:00", "2003-12-17 10:45:01", "2003-12-17 10:45:02"})
-        r().OkresowyOdczyt(czas(t));
-    QCOMPARE(zapisane(), u"10:45:00 10:45:01"_qs);
-    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:00:00"));
 }
 
 void TestHarmonogram::notDueDoesNothing()
@@ -153,16 +143,26 @@ void TestHarmonogram::failureReanchorsGrid()
     QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:05:06"));
 }
 
-void TestHarmonogram::zeroRetryIntervalTriesAtNextTick()
+void TestHarmonogram::retryInterval_data()
 {
-    regulator({{u"awarCzest"_qs, 0}});
+    QTest::addColumn<int>("awarCzest");
+    QTest::addColumn<int>("minuty"); // until the retry
+    QTest::newRow("two minutes") << 2 << 2;
+    QTest::newRow("0 counts as one minute") << 0 << 1;
+    QTest::newRow("negative counts as one minute") << -3 << 1;
+}
+
+void TestHarmonogram::retryInterval()
+{
+    QFETCH(int, awarCzest);
+    QFETCH(int, minuty);
+    regulator({{u"awarCzest"_qs, awarCzest}});
     m_s->komunikator.zawiedz(u"Czytaj_Diody"_qs);
-    r().OkresowyOdczyt(m_s->zegar.czas);
-    QCOMPARE(r().NastepnyOdczyt, m_s->zegar.czas);
-    m_s->komunikator.wywolania.clear();
-    m_s->zegar.advance(1);
-    r().OkresowyOdczyt(m_s->zegar.czas);
-    QCOMPARE(m_s->komunikator.wywolania, QStringList{u"CZYTAJ_DIODY:1:0"_qs});
+    const QDateTime start = m_s->zegar.czas;
+    for (; m_s->zegar.czas <= start.addSecs(minuty * 60); m_s->zegar.advance(1))
+        r().OkresowyOdczyt(m_s->zegar.czas);
+    QCOMPARE(m_s->komunikator.wywolania, QStringList(2, u"CZYTAJ_DIODY:1:0"_qs));
+    QCOMPARE(r().NastepnyOdczyt, start.addSecs(2 * minuty * 60));
 }
 
 void TestHarmonogram::lockStateReadAtFirstReading_data()

@@ -35,6 +35,8 @@ class TestUstawienia : public QObject
     void storedValues();
     void portDevice_data();
     void portDevice();
+    void portPathWithComma_data();
+    void portPathWithComma();
     void controlMode();
 
   private:
@@ -110,6 +112,32 @@ void TestUstawienia::portDevice()
     Srodowisko s;
     s.app->UstawPort(ustawienie);
     QTEST(s.app->UrzadzeniePortu(), "urzadzenie");
+}
+
+void TestUstawienia::portPathWithComma_data()
+{
+    QTest::addColumn<QByteArray>("plik"); // the settings file as written by hand; empty: by the program
+    QTest::addColumn<QString>("sciezka");
+    QTest::newRow("written by the program")
+        << QByteArray() << "/dev/serial/by-path/pci-0000:00:14.0-usb-0:1,2:1.0-port0";
+    QTest::newRow("written by hand without quotes")
+        << QByteArray("[port]\nnr_portu=/dev/serial/by-path/usb-0:1,2:1.0-port0\n")
+        << "/dev/serial/by-path/usb-0:1,2:1.0-port0";
+}
+
+void TestUstawienia::portPathWithComma()
+{
+    QFETCH(QByteArray, plik);
+    QFETCH(QString, sciezka);
+    if (plik.isEmpty()) {
+        AppSettings::write(AppSettings::Port, sciezka);
+    } else {
+        QFile f(UstawieniaTestowe::Plik());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(plik) == plik.size());
+    }
+    Srodowisko s;
+    s.app->WczytajOpcje();
+    QCOMPARE(s.app->UrzadzeniePortu(), sciezka);
 }
 
 void TestUstawienia::controlMode()

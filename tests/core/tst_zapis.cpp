@@ -161,22 +161,31 @@ void TestZapis::refusedWrite_data()
     QTest::addColumn<bool>("blokada");  // another connection holds the write lock
     QTest::addColumn<QString>("wylacz");
     QTest::addColumn<QString>("komunikat");
+    QTest::addColumn<int>("wierszeLogu"); // of the three refusals
     QTest::newRow("read-only database")
         << "PRAGMA query_only = ON" << false << "PRAGMA query_only = OFF"
-        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'";
+        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'" << 0;
     QTest::newRow("locked beyond the busy time-out")
         << "PRAGMA busy_timeout = 50" << true << "SELECT 1"
-        << "Błąd zapisu do bazy danych nr  5\r'database is locked'";
+        << "Błąd zapisu do bazy danych nr  5\r'database is locked'" << 0;
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
-                               << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'";
+                               << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << 3;
+    QTest::newRow("readings refused, log taken")
+        << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON Pomiary BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
+        << false << "DROP TRIGGER odmowa"
+        << "Błąd zapisu do bazy danych nr  1811\r'odmowa'" << 3;
 }
 
+// The poll goes on: every refused reading stores nothing and is shown without waiting for the
+// operator, and logged where the log still takes rows.
 void TestZapis::refusedWrite()
 {
     QFETCH(QString, wlacz);
     QFETCH(bool, blokada);
     QFETCH(QString, wylacz);
+    QFETCH(QString, komunikat);
+    QFETCH(int, wierszeLogu);
     const bool pelny = QTest::currentDataTag() == QByteArray("full disk");
     m_s->dodajRegulator(u"R1"_qs, 1);
     m_s->wczytaj();
@@ -192,8 +201,7 @@ void TestZapis::refusedWrite()
         QVERIFY(b.open() && QSqlQuery(b).exec(u"BEGIN IMMEDIATE"_qs));
     }
 
-    // The poll goes on; every refused reading is reported once and stores nothing. A full disk
-    // refuses only once the last page is full.
+    // A full disk refuses only once the last page is full.
     const int wiersze = m_s->liczWiersze(u"Pomiary"_qs);
     const float zapisany = r().PopPradCzynny;
     int odmowy = 0;
@@ -201,15 +209,20 @@ void TestZapis::refusedWrite()
         const QDateTime nastepny = r().NastepnyOdczyt;
         odczyt(licznik += 20000);
         QVERIFY(r().NastepnyOdczyt > nastepny);
-        odmowy = int(m_s->komunikaty.teksty.size());
+        odmowy = int(m_s->wizual.filtr(u"eZapisDB"_qs).size());
         QVERIFY(pelny || odmowy == i + 1);
-        QCOMPARE(m_s->wizual.filtr(u"eZapisDB"_qs).size(), odmowy);
-        if (odmowy > 0) {
-            QTEST(m_s->komunikaty.teksty.last(), "komunikat");
-            QCOMPARE(m_s->komunikaty.tytuly.last(), u"Kalbor"_qs);
-        }
     }
     QCOMPARE(odmowy, 3);
+    QVERIFY(m_s->komunikaty.teksty.isEmpty());
+    const QStringList& bledy = m_s->komunikaty.bledyZapisu;
+    // Each refusal is shown, and so is each log row refused after it.
+    QCOMPARE(bledy.size(), 2 * odmowy - wierszeLogu);
+    QCOMPARE(bledy.first(), komunikat);
+    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Log WHERE Status || Typ || Kod_Regul = 'BDR1'"_qs).toInt(),
+             wierszeLogu);
+    if (wierszeLogu > 0)
+        QCOMPARE(m_s->wartosc(u"SELECT Operacja FROM Log"_qs).toString(),
+                 QString(komunikat).replace(u'\r', u' '));
     const int poOdmowach = m_s->liczWiersze(u"Pomiary"_qs);
     QVERIFY(pelny || (poOdmowach == wiersze && r().PopPradCzynny == zapisany));
     QCOMPARE(m_s->wartosc(u"SELECT PopPradCzynny FROM OstPomiar"_qs).toFloat(), r().PopPradCzynny);
@@ -220,7 +233,7 @@ void TestZapis::refusedWrite()
         QSqlDatabase::removeDatabase(inne);
     }
     odczyt(licznik += 20000);
-    QCOMPARE(m_s->komunikaty.teksty.size(), 3);
+    QCOMPARE(bledy.size(), 2 * odmowy - wierszeLogu);
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + 1);
     // The row after the outage carries the energy of the whole outage.
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();

@@ -79,11 +79,13 @@ class FakeKomunikaty final : public Komunikaty
   public:
     QStringList teksty;
     QStringList tytuly;
+    QStringList bledyZapisu; // the messages that do not stop the caller
     void Pokaz(const QString& tekst, const QString& tytul, Ikona) override
     {
         teksty << tekst;
         tytuly << tytul;
     }
+    void PokazBladZapisu(const QString& tekst) override { bledyZapisu << tekst; }
 };
 
 class FakeDrzewo final : public DrzewoRegulatorow

@@ -18,6 +18,8 @@ class UstawieniaTestowe
     }
 
     static void Wyczysc() { magazyn().clear(); }
+    // The settings file, for a test that writes it as an operator would by hand.
+    static QString Plik() { return magazyn().fileName(); }
 
   private:
     static QSettings magazyn()

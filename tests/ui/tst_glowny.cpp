@@ -1,7 +1,9 @@
 // The main window and the start of the program: start-up to a running main loop raising alarms,
-// the port loop, the alarm timers, a failing tick and the exit question.
+// the port loop, the alarm timers, a failing tick, unattended running (write errors, long
+// ticks, the system's stop) and the exit question.
 #include "AppSettings.h"
 #include "IkonyGlowne.h"
+#include "KomunikatyOkien.h"
 #include "ModelAlarmow.h"
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
@@ -19,6 +21,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTreeView>
+#include <csignal>
 #include <stdexcept>
 
 namespace {
@@ -52,6 +55,27 @@ QString nazwaObrazu(const QPixmap& obraz)
     return obraz.toImage() == IkonyGlowne::obraz(u"blysk"_qs).toImage() ? u"blysk"_qs : u"?"_qs;
 }
 
+// Counts the modal windows opened while it lives and closes each at once, so that a window
+// that would wait for an operator fails a test instead of holding it.
+class StrazModalnych
+{
+  public:
+    StrazModalnych()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++otwarte;
+                okno->reject();
+            }
+        });
+        m_timer.start(0);
+    }
+    int otwarte = 0;
+
+  private:
+    QTimer m_timer;
+};
+
 // The main window as the program runs it: notifications through the real object, sounds on.
 struct Stanowisko : StanowiskoGlowne
 {
@@ -81,6 +105,10 @@ class TestGlowny : public QObject
     void alarmCountersDriveTimersAndIcon_data();
     void alarmCountersDriveTimersAndIcon();
     void failingStepIsLoggedAndLoopRearmed();
+    void writeErrorsStopNothing();
+    void readingsDatedWhenTaken();
+    void stopSignalIsANormalShutdown_data();
+    void stopSignalIsANormalShutdown();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -275,6 +303,84 @@ void TestGlowny::failingStepIsLoggedAndLoopRearmed()
                           "Błąd pętli odczytów (polecenie operatora): awaria sterownika|BK|"}));
     QCOMPARE(st.kolejka.Count(), 0);
     QCOMPARE(st.okno.Panel(PanelStanu::Czas).tekst(), st.s.zegar.czas.toString(u"hh:mm:ss"_qs));
+}
+
+// A database that refuses every write: the ticks go on polling, and one box that waits for
+// nobody counts the repeated message.
+void TestGlowny::writeErrorsStopNothing()
+{
+    Stanowisko st;
+    KomunikatyOkien komunikaty;
+    komunikaty.UstawRodzica(&st.okno);
+    st.s.uslugi.komunikaty = &komunikaty;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.wczytaj();
+    st.okno.show();
+    QVERIFY(QSqlQuery(st.s.baza->db()).exec(u"PRAGMA query_only = ON"_qs));
+    StrazModalnych straz;
+    for (int i = 0; i < 3; ++i) {
+        st.okno.Timer1().Takt();
+        st.s.zegar.advance(900);
+    }
+
+    QCOMPARE(straz.otwarte, 0);
+    QCOMPARE(st.s.komunikator.wywolania.count(u"CZYTAJ32:1:0"_qs), 3);
+    const QList<QMessageBox*> okna = st.okno.findChildren<QMessageBox*>(u"BladZapisu"_qs);
+    QCOMPARE(okna.size(), 1);
+    QVERIFY(okna[0]->isVisible() && !okna[0]->isModal());
+    QCOMPARE(okna[0]->text(), u"Błąd zapisu do bazy danych nr  8\n'attempt to write a readonly database'"_qs);
+    // Each reading refused, and the log row telling of it refused too.
+    QCOMPARE(okna[0]->informativeText(), u"Liczba wystąpień: 6"_qs);
+}
+
+// A tick held up by a slow first regulator dates the second regulator's reading by its own poll.
+void TestGlowny::readingsDatedWhenTaken()
+{
+    Stanowisko st;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.dodajRegulator(u"R2"_qs, 2);
+    st.s.wczytaj();
+    bool pierwszy = true;
+    st.s.komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [&](std::span<quint8>, quint8) {
+        if (std::exchange(pierwszy, false))
+            st.s.zegar.advance(200);
+        return true;
+    };
+    st.okno.Timer1().Takt();
+    QCOMPARE(
+        kolumna(st.s.baza->db(), u"SELECT Adres || ' ' || substr(Data, 12) FROM Pomiary ORDER BY rowid"_qs),
+        QStringList({"1 10:00:00", "2 10:03:20"}));
+}
+
+void TestGlowny::stopSignalIsANormalShutdown_data()
+{
+    QTest::addColumn<int>("sygnal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+// The system's request to stop ends the program as a confirmed close does: no question, the
+// port closed, the stop logged, the database closed.
+void TestGlowny::stopSignalIsANormalShutdown()
+{
+    QFETCH(int, sygnal);
+    Srodowisko s;
+    s.baza->Zamknij();
+    AppSettings::write(AppSettings::Port, m_sim->sim()->slavePath());
+    StartUp start;
+    start.uslugi().komunikaty = &s.komunikaty;
+    QCOMPARE(start.Uruchom(s.plik()), 0);
+    QVERIFY(start.Port().Otwarty());
+    StrazModalnych straz;
+    std::raise(sygnal);
+
+    QTRY_VERIFY(!start.OknoGlowne()->isVisible());
+    QCOMPARE(straz.otwarte, 0);
+    QVERIFY(!start.Port().Otwarty());
+    QVERIFY(!start.uslugi().cnBaza->db().isOpen());
+    QCOMPARE(s.baza->Otworz(s.plik()), QString());
+    QCOMPARE(kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs),
+             QStringList({"Start aplikacji", "Zatrzymanie aplikacji"}));
 }
 
 void TestGlowny::exitQuestion_data()
