@@ -5,7 +5,6 @@
 #include "PortSzeregowy.h"
 #include "RamkiRozkazow.h"
 #include "Uslugi.h"
-#include "WallClock.h"
 #include "clRegulator.h"
 #include "colRegulatory.h"
 
@@ -90,14 +89,16 @@ bool clComm::WyslijStr(const QByteArray& s)
 bool clComm::JestWBuforze()
 {
     const Clock& zegar = *m_uslugi.zegar;
-    QDateTime start = zegar.now();
+    // Whole seconds of the steady clock: a step of the wall clock neither stretches nor cuts a wait.
+    const auto sekundy = [&zegar] { return zegar.monotonicMs() / 1000; };
+    qint64 start = sekundy();
     for (;;) {
-        if (WallClock::secondsBetween(start, zegar.now()) > kCzasOczekiwaniaS)
+        if (sekundy() - start > kCzasOczekiwaniaS)
             return false;
-        const QDateTime t = zegar.now();
+        const qint64 t = sekundy();
         m_zdarzenia();
         // Time spent on window events does not count against the reply.
-        start = start.addSecs(WallClock::secondsBetween(t, zegar.now()));
+        start += sekundy() - t;
         if (m_port && m_port->InBufferCount() >= 1)
             return true;
         if (m_port)

@@ -1,5 +1,7 @@
 #include "KomunikatyOkien.h"
 
+#include "PoTakcie.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -24,7 +26,9 @@ void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ik
     // The messages break their lines with a carriage return alone.
     QString wiersze = tekst;
     wiersze.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, wiersze, QMessageBox::Ok,
-                     m_rodzic);
-    okno.exec();
+    m_poTakcie.Wykonaj([this, wiersze, tytul, ikona] {
+        QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, wiersze,
+                         QMessageBox::Ok, m_rodzic);
+        okno.exec();
+    });
 }

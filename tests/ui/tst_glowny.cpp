@@ -8,12 +8,15 @@
 #include "PoleStanu.h"
 #include "StartUp.h"
 #include "UstawieniaTestowe.h"
+#include "clRegulator.h"
 #include "fmAlarmyN.h"
+#include "fmLogin.h"
 #include "fmRegulatory.h"
 #include "regsim/RegSim.h"
 #include "regsim/RegSimThread.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -64,6 +67,22 @@ struct Stanowisko : StanowiskoGlowne
     QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
 };
 
+// The administrator's login as the program shows it: a modal window over the main window.
+class Logowanie final : public OknoLogowania
+{
+  public:
+    Logowanie(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic) {}
+    void PokazModalnie() override
+    {
+        fmLogin okno(m_uslugi, m_rodzic);
+        okno.PokazModalnie();
+    }
+
+  private:
+    Uslugi& m_uslugi;
+    QWidget* m_rodzic;
+};
+
 } // namespace
 
 class TestGlowny : public QObject
@@ -81,6 +100,10 @@ class TestGlowny : public QObject
     void alarmCountersDriveTimersAndIcon_data();
     void alarmCountersDriveTimersAndIcon();
     void failingStepIsLoggedAndLoopRearmed();
+    void tickReads_data();
+    void tickReads();
+    void ticksNeverOverlap();
+    void loginDuringAWaitLeavesTicksRunning();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -275,6 +298,118 @@ void TestGlowny::failingStepIsLoggedAndLoopRearmed()
                           "Błąd pętli odczytów (polecenie operatora): awaria sterownika|BK|"}));
     QCOMPARE(st.kolejka.Count(), 0);
     QCOMPARE(st.okno.Panel(PanelStanu::Czas).tekst(), st.s.zegar.czas.toString(u"hh:mm:ss"_qs));
+}
+
+// Which regulators a tick reads: the active ones when their reading is due, the monitored ones
+// on every tick, active or not, each monitored reading framed by the monitoring indicator.
+void TestGlowny::tickReads_data()
+{
+    QTest::addColumn<bool>("aktywny");
+    QTest::addColumn<bool>("monitorowany");
+    QTest::addColumn<bool>("nalezny"); // its periodic reading is due
+    QTest::addColumn<int>("odczyty");
+    QTest::addColumn<QStringList>("wskaznik");
+    const QStringList ramka{"eMonitoring(1,T)", "eMonitoring(1,F)"};
+    QTest::newRow("inactive, due") << false << false << true << 0 << QStringList{};
+    QTest::newRow("active, not due") << true << false << false << 0 << QStringList{};
+    QTest::newRow("active, due") << true << false << true << 1 << QStringList{};
+    QTest::newRow("inactive, monitored") << false << true << true << 1 << ramka;
+    QTest::newRow("active, due and monitored") << true << true << true << 2 << ramka;
+}
+
+void TestGlowny::tickReads()
+{
+    QFETCH(bool, aktywny);
+    QFETCH(bool, monitorowany);
+    QFETCH(bool, nalezny);
+    StanowiskoGlowne st;
+    st.s.dodajRegulator(u"R1"_qs, 1, {{u"aktywny"_qs, aktywny ? u"Tak"_qs : u"Nie"_qs}});
+    st.s.wczytaj();
+    clRegulator& r = st.s.regulatory->Item(1);
+    r.Monitoring = monitorowany;
+    if (!nalezny)
+        r.NastepnyOdczyt = st.s.zegar.czas.addSecs(60);
+    st.okno.Timer1().Takt();
+    QTEST(int(st.s.komunikator.wywolania.count(u"CZYTAJ_DIODY:1:0"_qs)), "odczyty");
+    QTEST(st.s.wizual.filtr(u"eMonitoring"_qs), "wskaznik");
+}
+
+// Timer1 is off while a tick runs: a reply wait longer than the period starts no second tick.
+void TestGlowny::ticksNeverOverlap()
+{
+    StanowiskoGlowne st;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.wczytaj();
+    st.s.regulatory->Item(1).Monitoring = true;
+    int takty = 0, wToku = 0, najwiecej = 0;
+    bool wlaczonyWTakcie = false;
+    st.s.komunikator.odpowiedzi[u"CZYTAJ_DIODY"_qs] = [&](std::span<quint8>, quint8) {
+        ++takty;
+        najwiecej = std::max(najwiecej, ++wToku);
+        wlaczonyWTakcie |= st.okno.Timer1().Wlaczona();
+        QTest::qWait(3 * PetlaOdczytow::kOkresMs);
+        --wToku;
+        return false;
+    };
+    st.okno.Timer1().Wlacz();
+    QTRY_VERIFY(takty >= 3);
+    st.okno.Timer1().Wylacz();
+    QCOMPARE(najwiecej, 1);
+    QVERIFY(!wlaczonyWTakcie);
+}
+
+// A silent monitored regulator makes every tick wait for its reply. The login asked for during
+// such a wait opens when the tick has ended, and the ticks go on while it is open: the readings of
+// the answering regulator are stored and the clock moves (a minute a tick here).
+void TestGlowny::loginDuringAWaitLeavesTicksRunning()
+{
+    Stanowisko st;
+    st.s.dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 1}});
+    st.s.dodajRegulator(u"R2"_qs, 2);
+    st.s.wczytaj();
+    st.s.regulatory->Item(2).Monitoring = true;
+    Logowanie logowanie(st.s.uslugi, &st.okno);
+    st.s.uslugi.logowanie = &logowanie;
+    bool poproszono = false;
+    st.s.komunikator.odpowiedzi[u"CZYTAJ_DIODY"_qs] = [&](std::span<quint8>, quint8) {
+        if (st.s.komunikator.nr != 2)
+            return true;
+        st.s.zegar.advance(60);
+        QCoreApplication::processEvents(); // the wait lets window events run
+        if (!std::exchange(poproszono, true))
+            st.akcja("mnuSterWlacz")->trigger();
+        return false;
+    };
+    // Looks at the program while the login is open, then cancels it.
+    const auto stan = [&] {
+        return QStringList{QString::number(st.s.liczWiersze(u"Pomiary"_qs)),
+                           st.okno.Panel(PanelStanu::Czas).tekst()};
+    };
+    QStringList przyOtwarciu, poChwili;
+    QElapsedTimer otwarte;
+    QTimer obserwator;
+    obserwator.setInterval(20);
+    QObject::connect(&obserwator, &QTimer::timeout, [&] {
+        auto* login = qobject_cast<fmLogin*>(QApplication::activeModalWidget());
+        if (!login)
+            return;
+        if (przyOtwarciu.isEmpty()) {
+            przyOtwarciu = stan();
+            otwarte.start();
+        } else if (otwarte.elapsed() > 1000) {
+            poChwili = stan();
+            obserwator.stop();
+            login->reject();
+        }
+    });
+    obserwator.start();
+    st.okno.Timer1().Wlacz();
+    QTRY_VERIFY_WITH_TIMEOUT(!poChwili.isEmpty(), 10000);
+    st.okno.Timer1().Wylacz();
+    QVERIFY2(poChwili[0].toInt() >= przyOtwarciu[0].toInt() + 2,
+             qPrintable(przyOtwarciu.join(u' ') + u" -> "_qs + poChwili.join(u' ')));
+    QVERIFY(poChwili[1] != przyOtwarciu[1]);
+    QVERIFY(!st.s.app->TrybSterowania);
 }
 
 void TestGlowny::exitQuestion_data()
