@@ -347,7 +347,8 @@ void TestGlowny::ticksNeverOverlap()
         ++takty;
         najwiecej = std::max(najwiecej, ++wToku);
         wlaczonyWTakcie |= st.okno.Timer1().Wlaczona();
-        QTest::qWait(3 * PetlaOdczytow::kOkresMs);
+        if (wToku == 1) // a tick started inside the wait does not wait again, so both end
+            QTest::qWait(3 * PetlaOdczytow::kOkresMs);
         --wToku;
         return false;
     };
