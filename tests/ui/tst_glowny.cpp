@@ -2,10 +2,12 @@
 // the port loop, the alarm timers, a failing tick and the exit question.
 #include "AppSettings.h"
 #include "IkonyGlowne.h"
+#include "KomunikatyOkien.h"
 #include "ModelAlarmow.h"
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
 #include "PoleStanu.h"
+#include "PoleceniaRegulatora.h"
 #include "StartUp.h"
 #include "UstawieniaTestowe.h"
 #include "clRegulator.h"
@@ -83,7 +85,11 @@ class Logowanie final : public OknoLogowania
     QWidget* m_rodzic;
 };
 
+using Akcja = std::function<void(Stanowisko&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Akcja)
 
 class TestGlowny : public QObject
 {
@@ -103,7 +109,8 @@ class TestGlowny : public QObject
     void tickReads_data();
     void tickReads();
     void ticksNeverOverlap();
-    void loginDuringAWaitLeavesTicksRunning();
+    void modalWindowDuringAWaitLeavesTicksRunning_data();
+    void modalWindowDuringAWaitLeavesTicksRunning();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -359,11 +366,24 @@ void TestGlowny::ticksNeverOverlap()
     QVERIFY(!wlaczonyWTakcie);
 }
 
-// A silent monitored regulator makes every tick wait for its reply. The login asked for during
-// such a wait opens when the tick has ended, and the ticks go on while it is open: the readings of
-// the answering regulator are stored and the clock moves (a minute a tick here).
-void TestGlowny::loginDuringAWaitLeavesTicksRunning()
+// A silent monitored regulator makes every tick wait for its reply. An action that opens a modal
+// window, asked for during such a wait, is carried out when the tick has ended, and the ticks go
+// on while its window is open: the readings of the answering regulator are stored and the clock
+// moves (a minute a tick here).
+void TestGlowny::modalWindowDuringAWaitLeavesTicksRunning_data()
 {
+    QTest::addColumn<Akcja>("akcja");
+    QTest::newRow("login") << Akcja([](Stanowisko& st) { st.akcja("mnuSterWlacz")->trigger(); });
+    QTest::newRow("exit question") << Akcja([](Stanowisko& st) { st.okno.close(); });
+    QTest::newRow("delete question") << Akcja([](Stanowisko& st) { st.akcja("mnuRegulUsun")->trigger(); });
+    QTest::newRow("message") << Akcja(
+        [](Stanowisko& st) { st.okno.Menu().Polecenia().mnuRegulBatZal_Click(); });
+    QTest::newRow("report preview") << Akcja([](Stanowisko& st) { st.akcja("mnuRegRapDob")->trigger(); });
+}
+
+void TestGlowny::modalWindowDuringAWaitLeavesTicksRunning()
+{
+    QFETCH(Akcja, akcja);
     Stanowisko st;
     st.s.dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 1}});
     st.s.dodajRegulator(u"R2"_qs, 2);
@@ -371,6 +391,9 @@ void TestGlowny::loginDuringAWaitLeavesTicksRunning()
     st.s.regulatory->Item(2).Monitoring = true;
     Logowanie logowanie(st.s.uslugi, &st.okno);
     st.s.uslugi.logowanie = &logowanie;
+    KomunikatyOkien komunikaty(st.s.poTakcie);
+    komunikaty.UstawRodzica(&st.okno);
+    st.s.uslugi.komunikaty = &komunikaty;
     bool poproszono = false;
     st.s.komunikator.odpowiedzi[u"CZYTAJ_DIODY"_qs] = [&](std::span<quint8>, quint8) {
         if (st.s.komunikator.nr != 2)
@@ -378,10 +401,10 @@ void TestGlowny::loginDuringAWaitLeavesTicksRunning()
         st.s.zegar.advance(60);
         QCoreApplication::processEvents(); // the wait lets window events run
         if (!std::exchange(poproszono, true))
-            st.akcja("mnuSterWlacz")->trigger();
+            akcja(st);
         return false;
     };
-    // Looks at the program while the login is open, then cancels it.
+    // Looks at the program while the window is open, then cancels it.
     const auto stan = [&] {
         return QStringList{QString::number(st.s.liczWiersze(u"Pomiary"_qs)),
                            st.okno.Panel(PanelStanu::Czas).tekst()};
@@ -391,8 +414,8 @@ void TestGlowny::loginDuringAWaitLeavesTicksRunning()
     QTimer obserwator;
     obserwator.setInterval(20);
     QObject::connect(&obserwator, &QTimer::timeout, [&] {
-        auto* login = qobject_cast<fmLogin*>(QApplication::activeModalWidget());
-        if (!login)
+        auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!okno)
             return;
         if (przyOtwarciu.isEmpty()) {
             przyOtwarciu = stan();
@@ -400,7 +423,7 @@ void TestGlowny::loginDuringAWaitLeavesTicksRunning()
         } else if (otwarte.elapsed() > 1000) {
             poChwili = stan();
             obserwator.stop();
-            login->reject();
+            okno->reject();
         }
     });
     obserwator.start();
@@ -410,7 +433,9 @@ void TestGlowny::loginDuringAWaitLeavesTicksRunning()
     QVERIFY2(poChwili[0].toInt() >= przyOtwarciu[0].toInt() + 2,
              qPrintable(przyOtwarciu.join(u' ') + u" -> "_qs + poChwili.join(u' ')));
     QVERIFY(poChwili[1] != przyOtwarciu[1]);
-    QVERIFY(!st.s.app->TrybSterowania);
+    // Cancelled: nothing was switched on, closed or deleted.
+    QVERIFY(!st.s.app->TrybSterowania && st.s.baza->db().isOpen());
+    QCOMPARE(st.s.liczWiersze(u"Regulatory"_qs), 2);
 }
 
 void TestGlowny::exitQuestion_data()
