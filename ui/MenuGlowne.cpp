@@ -96,6 +96,8 @@ void MenuGlowne::createMenus()
     pozycja(wykresy, "mnuWykresMies", QStringLiteral("Wykres &okresowy"),
             [this] { otworzWykres<fmWykresy2>(m_obszar, m_uslugi); });
     QMenu* ster = menu("mnuSter", QStringLiteral("&Sterowanie"));
+    // Switching on asks for the login, a modal window. Both ways wait for a running tick's end,
+    // so that two clicks keep their order.
     m_pozycje[size_t(PozycjaMenu::SterWlacz)] =
         pozycja(ster, "mnuSterWlacz", QStringLiteral("Włącz tryb &sterowania"),
                 [this] { m_uslugi.poTakcie->Wykonaj([this] { m_uslugi.oApp->PrzelaczTrybSterowania(); }); });

@@ -444,11 +444,11 @@ void TestGlowny::exitQuestion_data()
     QTest::addColumn<bool>("wTakcie"); // asked while a reading waits for its reply
     QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false;
     QTest::newRow("OK unloads") << QMessageBox::Ok << false;
-    QTest::newRow("OK during a tick waits for its end") << QMessageBox::Ok << true;
+    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true;
 }
 
-// A close confirmed during a tick is carried out when the tick has ended, so the reading in
-// progress still finds its port, database and regulator.
+// A close asked for during a tick is asked and carried out when the tick has ended, so the
+// reading in progress still finds its port, database and regulator.
 void TestGlowny::exitQuestion()
 {
     QFETCH(QMessageBox::StandardButton, przycisk);
