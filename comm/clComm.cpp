@@ -5,7 +5,6 @@
 #include "PortSzeregowy.h"
 #include "RamkiRozkazow.h"
 #include "Uslugi.h"
-#include "WallClock.h"
 #include "clRegulator.h"
 #include "colRegulatory.h"
 
@@ -86,17 +85,17 @@ clComm::Wynik clComm::czytajDiody(const QList<QByteArray>& ramki, std::span<quin
 // A regulator answering after the wait would have its reply taken for the answer to the next
 // frame, so whatever arrives for a while after a time-out is thrown away. The drain ends once
 // the settle time has passed and the line was quiet since the last look, or at twice the
-// settle time on a line that never falls quiet; a clock set back ends it at once.
+// settle time on a line that never falls quiet; both on the steady clock, like the reply wait.
 void clComm::przeczekajSpoznionaOdpowiedz()
 {
     m_odpowiedzSpozniona = false;
     const Clock& zegar = *m_uslugi.zegar;
-    const QDateTime start = zegar.now();
+    const qint64 start = zegar.monotonicMs() / 1000;
     for (;;) {
-        const qint64 minelo = WallClock::secondsBetween(start, zegar.now());
+        const qint64 minelo = zegar.monotonicMs() / 1000 - start;
         const bool cisza = m_port->InBufferCount() == 0;
         m_port->WyczyscWejscie();
-        if (minelo < 0 || minelo > 2 * kCzasUspokojeniaS || (minelo > kCzasUspokojeniaS && cisza))
+        if (minelo > 2 * kCzasUspokojeniaS || (minelo > kCzasUspokojeniaS && cisza))
             return;
         m_zdarzenia();
         m_port->CzekajNaDane(kUspienieMs);
@@ -117,14 +116,16 @@ bool clComm::WyslijStr(const QByteArray& s)
 bool clComm::JestWBuforze()
 {
     const Clock& zegar = *m_uslugi.zegar;
-    QDateTime start = zegar.now();
+    // Whole seconds of the steady clock: a step of the wall clock neither stretches nor cuts a wait.
+    const auto sekundy = [&zegar] { return zegar.monotonicMs() / 1000; };
+    qint64 start = sekundy();
     for (;;) {
-        if (WallClock::secondsBetween(start, zegar.now()) > kCzasOczekiwaniaS)
+        if (sekundy() - start > kCzasOczekiwaniaS)
             return false;
-        const QDateTime t = zegar.now();
+        const qint64 t = sekundy();
         m_zdarzenia();
         // Time spent on window events does not count against the reply.
-        start = start.addSecs(WallClock::secondsBetween(t, zegar.now()));
+        start += sekundy() - t;
         if (m_port && m_port->InBufferCount() >= 1)
             return true;
         if (m_port)

@@ -35,7 +35,8 @@ class clComm
     bool CzytajDane32(std::span<quint8> Dane);
 
     static constexpr int kProbyPolecenia = 2;
-    // A wait ends at the third whole-second tick of the clock counted outside event processing.
+    // A wait ends at the third whole-second tick of the steady clock counted outside event
+    // processing.
     static constexpr qint64 kCzasOczekiwaniaS = 2;
 
   private:

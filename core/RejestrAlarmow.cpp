@@ -11,13 +11,36 @@
 #include "colRegulatory.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QString kAktywny = QStringLiteral("A");
 const QString kNieaktywny = QStringLiteral("N");
 const QString kNiepotwierdzony = QStringLiteral("N");
 const QString kPotwierdzony = QStringLiteral("T");
+constexpr qint16 kLimitLicznika = std::numeric_limits<qint16>::max();
+
+// The counters are 16-bit. At the limit they stay there rather than wrap to a negative count,
+// which would stop the blinking and the sound while alarms are still there.
+void zwieksz(qint16& licznik)
+{
+    if (licznik < kLimitLicznika)
+        ++licznik;
+}
 } // namespace
+
+// Below the limit the counter is exact; once it has stood at the limit, the rows themselves tell
+// how many are left (`liczony` tells a row that still counts).
+void RejestrAlarmow::zmniejsz(qint16& licznik, const std::function<bool(const WierszAlarmu&)>& liczony) const
+{
+    if (licznik < kLimitLicznika) {
+        if (licznik > 0)
+            --licznik;
+        return;
+    }
+    const auto ile = std::count_if(m_wiersze.begin(), m_wiersze.end(), liczony);
+    licznik = qint16(std::min<qint64>(ile, kLimitLicznika));
+}
 
 RejestrAlarmow::RejestrAlarmow(Uslugi& uslugi, QObject* parent) : QObject(parent), m_uslugi(uslugi) {}
 
@@ -74,8 +97,8 @@ void RejestrAlarmow::NowyAlarm(const QDateTime& Data, int NrRegul, int Kod, cons
 
     if (m_uslugi.drzewo)
         m_uslugi.drzewo->UstawAlarmWezla(kodRegulatora, true);
-    ++m_uslugi.oApp->IloscAktywnychAlarmow;
-    ++m_uslugi.oApp->IloscNiePotwAlarmow;
+    zwieksz(m_uslugi.oApp->IloscAktywnychAlarmow);
+    zwieksz(m_uslugi.oApp->IloscNiePotwAlarmow);
     m_uslugi.oWizual->eZmianaAlarmow();
 }
 
@@ -84,8 +107,9 @@ void RejestrAlarmow::DezaktywujAlarm(int pozycja)
     WierszAlarmu& w = m_wiersze.at(size_t(pozycja - 1));
     if (w.Aktywny != kAktywny)
         return;
-    --m_uslugi.oApp->IloscAktywnychAlarmow;
     w.Aktywny = kNieaktywny;
+    zmniejsz(m_uslugi.oApp->IloscAktywnychAlarmow,
+             [](const WierszAlarmu& r) { return r.Aktywny == kAktywny; });
     emit wierszZmieniony(pozycja);
     m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), std::nullopt, m_uslugi.zegar->now(), {});
     if (m_uslugi.oApp->IloscAktywnychAlarmow == 0)
@@ -102,8 +126,9 @@ void RejestrAlarmow::Potwierdz(int pozycja)
     WierszAlarmu& w = m_wiersze[size_t(pozycja - 1)];
     if (w.Potwierdzony != kNiepotwierdzony)
         return;
-    --m_uslugi.oApp->IloscNiePotwAlarmow;
     w.Potwierdzony = kPotwierdzony;
+    zmniejsz(m_uslugi.oApp->IloscNiePotwAlarmow,
+             [](const WierszAlarmu& r) { return r.Potwierdzony == kNiepotwierdzony; });
     emit wierszZmieniony(pozycja);
     m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), m_uslugi.zegar->now(), std::nullopt, {});
     m_uslugi.oWizual->eZmianaAlarmow();

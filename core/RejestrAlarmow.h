@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -54,6 +55,7 @@ class RejestrAlarmow : public QObject
     // An active row of the regulator; of the given alarm code only when one is given.
     bool maAktywny(int nrRegul, std::optional<int> kod = std::nullopt) const;
     qint32 idAlarmu(int pozycja) const;
+    void zmniejsz(qint16& licznik, const std::function<bool(const WierszAlarmu&)>& liczony) const;
 
     Uslugi& m_uslugi;
     std::vector<WierszAlarmu> m_wiersze;

@@ -19,6 +19,7 @@ class OknoLogowania;
 class DrzewoRegulatorow;
 class PrzelacznikiPanelu;
 class Clock;
+class PoTakcie;
 
 struct Uslugi
 {
@@ -38,4 +39,5 @@ struct Uslugi
     DrzewoRegulatorow* drzewo = nullptr; // regulator tree, null until its window exists
     PrzelacznikiPanelu* panel = nullptr; // front panel switches, null while the panel is closed
     Clock* zegar = nullptr;              // current local time
+    PoTakcie* poTakcie = nullptr;        // actions that open a modal window, kept while a tick runs
 };

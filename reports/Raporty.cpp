@@ -3,6 +3,7 @@
 #include "Baza.h"
 #include "Clock.h"
 #include "Interfaces.h"
+#include "PoTakcie.h"
 #include "RaportUklady.h"
 #include "RaportWydruk.h"
 #include "TextFormat.h"
@@ -12,6 +13,7 @@
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <memory>
 
 Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic)
 {
@@ -108,8 +110,9 @@ void Raporty::pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QS
     uklad.UstawEtykiete(QStringLiteral("Tytul"), tytul);
     uklad.UstawEtykiete(QStringLiteral("Podtytul"), podtytul);
     const QDateTime teraz = m_uslugi.zegar ? m_uslugi.zegar->now() : QDateTime::currentDateTime();
-    RaportWydruk raport(std::move(uklad), std::move(wiersze), teraz);
-    Pokaz(raport);
+    // The preview is modal: asked for during a tick, it opens when the tick has ended.
+    auto raport = std::make_shared<RaportWydruk>(std::move(uklad), std::move(wiersze), teraz);
+    m_uslugi.poTakcie->Wykonaj([this, raport] { Pokaz(*raport); });
 }
 
 void Raporty::podglad(RaportWydruk& raport)

@@ -31,7 +31,7 @@ class OknoGlowneWizual
     virtual void UstawPowtarzanieAlarmu(bool wlacz) = 0; // the repeated alarm sound
 };
 
-// The main window's menu items that follow the model, and the toolbar button "Monit".
+// The main window's menu items that follow the model, and the monitoring toggle ("Monit").
 enum class PozycjaMenu
 {
     SterWlacz,
@@ -46,8 +46,11 @@ class MenuWizual
     virtual ~MenuWizual() = default;
     virtual void UstawPodpis(PozycjaMenu pozycja, const QString& podpis) = 0;
     virtual void UstawDostepna(PozycjaMenu pozycja, bool dostepna) = 0;
-    // Changes the button's look only; no action follows.
+    // The toolbar button and the menu item's check mark; no action follows.
     virtual void UstawMonitoring(bool wcisniety) = 0;
+    // Control mode now in force, for the windows the menus opened: the options dialog lets the
+    // password be changed only in control mode.
+    virtual void UstawTrybSterowania(bool tryb) = 0;
 };
 
 // The regulator tree: node pictures and text colours by node key.

@@ -1,5 +1,7 @@
 #include "KomunikatyOkien.h"
 
+#include "PoTakcie.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -28,9 +30,11 @@ QString wiersze(const QString& tekst)
 
 void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ikona)
 {
-    QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, wiersze(tekst),
-                     QMessageBox::Ok, m_rodzic);
-    okno.exec();
+    m_poTakcie.Wykonaj([this, tresc = wiersze(tekst), tytul, ikona] {
+        QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, tresc, QMessageBox::Ok,
+                         m_rodzic);
+        okno.exec();
+    });
 }
 
 void KomunikatyOkien::PokazBladZapisu(const QString& tekst)

@@ -5,13 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
+class PoTakcie;
 class QMessageBox;
 
-// Operator messages as message boxes with an OK button, over the given window: modal ones, and
-// one box for the database write errors that stays open without holding anything up.
+// Operator messages as message boxes with an OK button, over the given window: modal ones, shown
+// when the tick of the main loop that raised them has ended, and one box for the database write
+// errors that stays open without holding anything up.
 class KomunikatyOkien final : public Komunikaty
 {
   public:
+    explicit KomunikatyOkien(PoTakcie& poTakcie) : m_poTakcie(poTakcie) {}
     void UstawRodzica(QWidget* rodzic) { m_rodzic = rodzic; }
     // An empty title shows the program's name.
     void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) override;
@@ -19,6 +22,7 @@ class KomunikatyOkien final : public Komunikaty
     void PokazBladZapisu(const QString& tekst) override;
 
   private:
+    PoTakcie& m_poTakcie;
     QPointer<QWidget> m_rodzic;
     QPointer<QMessageBox> m_bladZapisu; // deleted when the operator closes it
     int m_wystapienia = 0;

@@ -5,6 +5,7 @@
 #include "ObrazkiDrzewa.h"
 #include "ObrazyRaportow.h"
 #include "OknoPodrzedne.h"
+#include "PoTakcie.h"
 #include "PoleceniaRegulatora.h"
 #include "PrzelaczanieOkien.h"
 #include "Raporty.h"
@@ -95,9 +96,11 @@ void MenuGlowne::createMenus()
     pozycja(wykresy, "mnuWykresMies", QStringLiteral("Wykres &okresowy"),
             [this] { otworzWykres<fmWykresy2>(m_obszar, m_uslugi); });
     QMenu* ster = menu("mnuSter", QStringLiteral("&Sterowanie"));
+    // Switching on asks for the login, a modal window. Both ways wait for a running tick's end,
+    // so that two clicks keep their order.
     m_pozycje[size_t(PozycjaMenu::SterWlacz)] =
         pozycja(ster, "mnuSterWlacz", QStringLiteral("Włącz tryb &sterowania"),
-                [this] { m_uslugi.oApp->PrzelaczTrybSterowania(); });
+                [this] { m_uslugi.poTakcie->Wykonaj([this] { m_uslugi.oApp->PrzelaczTrybSterowania(); }); });
     QMenu* narzedzia = menu("mnuNarzedzia", QStringLiteral("&Narzędzia"));
     pozycja(narzedzia, "mnuNarzOpcje", QStringLiteral("&Opcje"), [this] { otworzOpcje(); });
     pozycja(narzedzia, "mnuNarzAlarmy", QStringLiteral("Archiwum &alarmów"),
@@ -273,4 +276,11 @@ void MenuGlowne::UstawDostepna(PozycjaMenu pozycja, bool dostepna)
 void MenuGlowne::UstawMonitoring(bool wcisniety)
 {
     m_przyciskMonit->setChecked(wcisniety);
+    m_regulMonit->setChecked(wcisniety);
+}
+
+void MenuGlowne::UstawTrybSterowania(bool tryb)
+{
+    if (m_opcje)
+        m_opcje->UstawTrybSterowania(tryb);
 }

@@ -49,6 +49,7 @@ class MenuGlowne final : public QObject, public MenuWizual
     void UstawPodpis(PozycjaMenu pozycja, const QString& podpis) override;
     void UstawDostepna(PozycjaMenu pozycja, bool dostepna) override;
     void UstawMonitoring(bool wcisniety) override;
+    void UstawTrybSterowania(bool tryb) override;
 
   private:
     template <typename Akcja>

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "IWizual.h"
+#include "PoTakcie.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsBD.h"
@@ -21,15 +22,14 @@ PetlaOdczytow::PetlaOdczytow(Uslugi& uslugi, QObject* parent) : QObject(parent),
 void PetlaOdczytow::Takt()
 {
     m_timer.stop();
-    m_trwaTakt = true;
+    m_uslugi.poTakcie->PoczatekTaktu();
     m_teraz = m_uslugi.zegar->now();
     emit czas(m_uslugi.zegar->now().toString(QStringLiteral("hh:mm:ss")));
     odczytyOkresowe();
     krok(QStringLiteral("polecenie operatora"), {}, [this] { m_uslugi.oKolejka->Wykonaj(); });
     monitoring();
     m_timer.start();
-    m_trwaTakt = false;
-    emit taktZakonczony();
+    m_uslugi.poTakcie->KoniecTaktu();
 }
 
 // Each reading gets the time at which it is taken: a tick can run long (silent regulators, a

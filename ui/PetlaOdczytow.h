@@ -11,7 +11,8 @@ struct Uslugi;
 // The main loop (the main window's Timer1): each tick writes the clock, runs the due periodic
 // readings, one queued operator command and the monitoring readings. The timer is off while a
 // tick runs and re-armed at its end, so ticks never overlap even though serial waits inside a
-// tick let other window events run; a tick starts 100 ms after the previous one ended.
+// tick let other window events run; a tick starts 100 ms after the previous one ended. Actions
+// that open a modal window and came during a tick are carried out at its end (PoTakcie).
 class PetlaOdczytow : public QObject
 {
     Q_OBJECT
@@ -24,7 +25,6 @@ class PetlaOdczytow : public QObject
     void Wlacz() { m_timer.start(); }
     void Wylacz() { m_timer.stop(); }
     bool Wlaczona() const { return m_timer.isActive(); }
-    bool TrwaTakt() const { return m_trwaTakt; }
 
     // Timer1_Timer. A step that fails in a way its own operation does not handle is written
     // to the event log; the tick goes on and the timer is re-armed all the same.
@@ -33,8 +33,6 @@ class PetlaOdczytow : public QObject
   signals:
     // The clock text "hh:mm:ss" of this tick.
     void czas(const QString& tekst);
-    // After the timer has been re-armed; the window may now do what it put off during the tick.
-    void taktZakonczony();
 
   private:
     void odczytyOkresowe();
@@ -44,5 +42,4 @@ class PetlaOdczytow : public QObject
     Uslugi& m_uslugi;
     QTimer m_timer;
     QDateTime m_teraz; // the tick's start, given to the monitoring readings
-    bool m_trwaTakt = false;
 };

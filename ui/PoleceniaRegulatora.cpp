@@ -2,6 +2,7 @@
 
 #include "Baza.h"
 #include "Interfaces.h"
+#include "PoTakcie.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsKolejka.h"
@@ -59,10 +60,14 @@ void PoleceniaRegulatora::mnuRegulZablok_Click()
 void PoleceniaRegulatora::mnuRegulUsun_Click()
 {
     const clRegulator* r = regulatorAktualny(m_uslugi);
-    if (!r || !Pytaj(QStringLiteral("UWAGA"),
-                     QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
+    if (!r)
         return;
-    usunWiersz(r->adres);
+    // The regulator chosen when the operator asked, should the question wait for a tick's end.
+    m_uslugi.poTakcie->Wykonaj([this, adres = r->adres] {
+        if (Pytaj(QStringLiteral("UWAGA"),
+                  QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
+            usunWiersz(adres);
+    });
 }
 
 void PoleceniaRegulatora::usunWiersz(int adres)

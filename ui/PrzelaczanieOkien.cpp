@@ -77,10 +77,11 @@ void PrzelaczanieOkien::zamknij(Okno& o)
     }
 }
 
+// With no current regulator there is nothing to monitor: the toggle stays released.
 void PrzelaczanieOkien::UstawMonitoring(bool Wlacz)
 {
-    zaznacz(m_monitoring, Wlacz);
     clRegulator* r = regulatorAktualny(m_uslugi);
+    zaznacz(m_monitoring, r && Wlacz);
     if (!r)
         return;
     r->Monitoring = Wlacz;

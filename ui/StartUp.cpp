@@ -7,6 +7,7 @@
 #include "KomunikatyOkien.h"
 #include "MenuGlowne.h"
 #include "PetlaOdczytow.h"
+#include "PoTakcie.h"
 #include "PortQt.h"
 #include "PrzelaczanieOkien.h"
 #include "RejestrAlarmow.h"
@@ -53,8 +54,9 @@ StartUp::StartUp()
     m_bd = std::make_unique<clsBD>(m_uslugi);
     m_rejestr = std::make_unique<RejestrAlarmow>(m_uslugi);
     m_zegar = std::make_unique<SystemClock>();
+    m_poTakcie = std::make_unique<PoTakcie>();
     m_port = std::make_unique<PortQt>();
-    m_komunikaty = std::make_unique<KomunikatyOkien>();
+    m_komunikaty = std::make_unique<KomunikatyOkien>(*m_poTakcie);
     m_logowanie = std::make_unique<Logowanie>(*this);
 
     m_uslugi.oApp = m_app.get();
@@ -70,6 +72,7 @@ StartUp::StartUp()
     m_uslugi.komunikaty = m_komunikaty.get();
     m_uslugi.logowanie = m_logowanie.get();
     m_uslugi.zegar = m_zegar.get();
+    m_uslugi.poTakcie = m_poTakcie.get();
     m_comm->UstawPort(m_port.get());
 }
 

@@ -9,6 +9,7 @@
 class Clock;
 class Dzwieki;
 class KomunikatyOkien;
+class PoTakcie;
 class PortQt;
 class RejestrAlarmow;
 class SygnalyZakonczenia;
@@ -63,6 +64,7 @@ class StartUp
     Baza m_baza;
     std::unique_ptr<RejestrAlarmow> m_rejestr;
     std::unique_ptr<Clock> m_zegar;
+    std::unique_ptr<PoTakcie> m_poTakcie;
     std::unique_ptr<PortQt> m_port;
     std::unique_ptr<Dzwieki> m_dzwieki;
     std::unique_ptr<KomunikatyOkien> m_komunikaty;

@@ -66,6 +66,8 @@ void clsWizual::eZmianaTrybuSterowania(bool AktTryb)
     tekstPanelu(PanelStanu::TrybPracy, AktTryb ? QStringLiteral("sterowanie") : QStringLiteral("normalny"));
     menuDostepna(PozycjaMenu::RegulBatZal, AktTryb);
     menuDostepna(PozycjaMenu::RegulBatTestuj, AktTryb);
+    if (m_cele.menu)
+        m_cele.menu->UstawTrybSterowania(AktTryb);
     if (m_cele.panel && m_uslugi.oApp->Loaded_Panel)
         m_cele.panel->UstawWidoczny(PrzyciskPanelu::Ustaw, AktTryb);
 }
@@ -122,6 +124,8 @@ void clsWizual::eNoweDane(int NrRegulatora, const QString& TypDanych)
 {
     if (TypDanych != QStringLiteral("O"))
         return;
+    if (m_uslugi.oApp->NrAktRegulatora == NrRegulatora)
+        menuStopnia(regulator(NrRegulatora));
     if (panelPokazuje(NrRegulatora))
         m_cele.panel->OdswiezPanel();
     // The data window always shows the current regulator: new data of any regulator refresh it.
@@ -156,6 +160,20 @@ void clsWizual::eZmianaBaterii(int NrRegulatora, int NrBaterii)
          wl ? QStringLiteral("&Wyłącz stopień") : QStringLiteral("&Załącz stopień"));
 }
 
+// The stage item offers the opposite of the selected stage's state; with no stage selected it
+// has nothing to describe.
+void clsWizual::menuStopnia(const clRegulator& r)
+{
+    if (r.NrAktBaterii >= 1 && r.NrAktBaterii <= kStopnie)
+        eZmianaBaterii(r.Id, r.NrAktBaterii);
+}
+
+void clsWizual::menuBlokady(bool zablokowany)
+{
+    menu(PozycjaMenu::RegulZablok,
+         zablokowany ? QStringLiteral("&Odblokuj regulator") : QStringLiteral("&Zablokuj regulator"));
+}
+
 void clsWizual::eZmianaAlarmow()
 {
     const clsoApp& app = *m_uslugi.oApp;
@@ -168,11 +186,15 @@ void clsWizual::eZmianaAlarmow()
     obrazPanelu(PanelStanu::Alarmy, alarmy ? IkonyGlowne::obraz(QStringLiteral("blysk")) : QPixmap());
 }
 
+// The items that act on the current regulator describe the new one before they can be chosen.
 void clsWizual::eZmianaRegulatora(int NrRegulatora)
 {
-    const bool monitoring = regulator(NrRegulatora).Monitoring;
+    const clRegulator& r = regulator(NrRegulatora);
+    const bool monitoring = r.Monitoring;
     if (m_cele.menu)
         m_cele.menu->UstawMonitoring(monitoring);
+    menuBlokady(r.Zablokowany);
+    menuStopnia(r);
     if (m_cele.panel && m_uslugi.oApp->Loaded_Panel)
         m_cele.panel->OdswiezPanel();
     if (m_cele.dane && m_uslugi.oApp->Loaded_Dane) {
@@ -188,8 +210,9 @@ void clsWizual::eBlokadaRegul(int NrRegulatora, bool Zablokowany, bool OdtworzDz
         m_cele.drzewo->UstawObrazWezla(r.Kod, Zablokowany ? kObrazZablokowanego : kObrazRegulatora);
     if (OdtworzDzwiek)
         GrajDzwiek(Zablokowany ? QStringLiteral("zablokregul.wav") : QStringLiteral("odblokregul.wav"));
-    menu(PozycjaMenu::RegulZablok,
-         Zablokowany ? QStringLiteral("&Odblokuj regulator") : QStringLiteral("&Zablokuj regulator"));
+    // The lock item acts on the current regulator: another one's state is not its caption.
+    if (m_uslugi.oApp->NrAktRegulatora == NrRegulatora)
+        menuBlokady(Zablokowany);
     if (!panelPokazuje(NrRegulatora))
         return;
     if (Zablokowany) {

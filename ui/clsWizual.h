@@ -43,6 +43,8 @@ class clsWizual final : public IWizual
     void obrazPanelu(PanelStanu panel, const QPixmap& obraz);
     void menu(PozycjaMenu pozycja, const QString& podpis);
     void menuDostepna(PozycjaMenu pozycja, bool dostepna);
+    void menuBlokady(bool zablokowany);
+    void menuStopnia(const clRegulator& r);
     void wezlyRegulatora(const clRegulator& r);
 
     Uslugi& m_uslugi;

@@ -6,6 +6,7 @@
 #include "Interfaces.h"
 #include "MenuGlowne.h"
 #include "PetlaOdczytow.h"
+#include "PoTakcie.h"
 #include "PoleStanu.h"
 #include "PortQt.h"
 #include "Twipy.h"
@@ -50,10 +51,6 @@ fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
     createStatusBar();
     createTimers();
     connect(m_petla, &PetlaOdczytow::czas, this, &fmGlowny::pokazCzas);
-    connect(m_petla, &PetlaOdczytow::taktZakonczony, this, [this] {
-        if (m_zamkniecieZatwierdzone)
-            close();
-    });
 }
 
 fmGlowny::~fmGlowny() = default;
@@ -174,15 +171,18 @@ void fmGlowny::ZakonczBezPytania()
     close();
 }
 
+// A close asked for during a tick is put off to the tick's end. Asked between ticks, the
+// question's own event loop keeps the main loop running, and the answer comes back here only after
+// any tick running inside it has ended, so Unload never takes the port or the database from
+// under a reading.
 void fmGlowny::closeEvent(QCloseEvent* event)
 {
-    if (!m_zamkniecieZatwierdzone && !pytajOZakonczenie()) {
+    if (m_uslugi.poTakcie->TrwaTakt()) {
         event->ignore();
+        m_uslugi.poTakcie->Wykonaj([this] { close(); });
         return;
     }
-    m_zamkniecieZatwierdzone = true;
-    // The running tick still uses the port, the database and the regulators.
-    if (m_petla->TrwaTakt()) {
+    if (!m_zamkniecieZatwierdzone && !pytajOZakonczenie()) {
         event->ignore();
         return;
     }

@@ -52,8 +52,8 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     void Timer3_Timer();
 
   protected:
-    // Asks before closing, whatever starts it; a close accepted during a tick of the main loop
-    // is carried out when the tick has ended.
+    // Asks before closing, whatever starts it; never inside a tick of the main loop, which still
+    // uses the port, the database and the regulators.
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -72,5 +72,5 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     PetlaOdczytow* m_petla;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;
-    bool m_zamkniecieZatwierdzone = false;
+    bool m_zamkniecieZatwierdzone = false; // a stop asked for by the system: no question
 };

@@ -157,8 +157,12 @@ void fmRegulatory::kliknietoStopien(QTreeWidgetItem* wezel)
 {
     clRegulator& r = m_uslugi.oRegulatory->Item(wezel->parent()->data(0, kRolaKlucza).toString());
     const QString klucz = wezel->data(0, kRolaKlucza).toString();
+    const bool innyRegulator = m_uslugi.oApp->NrAktRegulatora != r.Id;
     m_uslugi.oApp->NrAktRegulatora = r.Id;
     r.NrAktBaterii = quint8(klucz.back().digitValue());
+    // The open panel and data window show the regulator their buttons now act on.
+    if (innyRegulator)
+        m_uslugi.oWizual->eZmianaRegulatora(r.Id);
     m_uslugi.oWizual->eZmianaBaterii(r.Id, r.NrAktBaterii);
     if (PrawyPrzycisk)
         pokazMenu(MenuPodreczne::Stopien);

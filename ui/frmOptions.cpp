@@ -80,10 +80,18 @@ void frmOptions::wczytaj()
 {
     const clsoApp& app = *m_uslugi.oApp;
     m_port->setCurrentText(app.TekstPortu());
-    // The password can be changed only after the administrator has logged in.
-    m_haslo->setEnabled(app.TrybSterowania);
     m_haslo->setText(app.AdmHaslo);
+    UstawTrybSterowania(app.TrybSterowania);
     m_dzwieki->setChecked(app.Dzwieki != 0);
+}
+
+// The password can be changed only by the administrator logged in: leaving control mode drops
+// what was typed and not yet applied, so applying keeps the password in force.
+void frmOptions::UstawTrybSterowania(bool tryb)
+{
+    if (!tryb)
+        m_haslo->setText(m_uslugi.oApp->AdmHaslo);
+    m_haslo->setEnabled(tryb);
 }
 
 void frmOptions::zastosuj()

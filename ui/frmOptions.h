@@ -17,6 +17,9 @@ class frmOptions : public QDialog
   public:
     explicit frmOptions(Uslugi& uslugi, QWidget* parent = nullptr);
 
+    // The password box follows control mode while the dialog is open.
+    void UstawTrybSterowania(bool tryb);
+
   private:
     QWidget* utworzStroneOgolna();
     QLayout* utworzPrzyciski();

@@ -1,6 +1,7 @@
 // The serial link end to end: frames, replies, retries and time-outs against simulated
 // regulators on a pseudo-terminal, through the real port layer.
 #include "LaczeTestowe.h"
+#include "PortSzeregowy.h"
 #include "clRegulator.h"
 
 namespace {
@@ -8,6 +9,30 @@ QByteArray hex(const char* h)
 {
     return QByteArray::fromHex(h);
 }
+
+// A line that never answers, on a clock that moves only while the link sleeps on the port: one
+// second a sleep, the wall clock stepped by `krok` seconds at the first. After 20 sleeps a byte
+// arrives, so a wait that does not end on its own still ends.
+class CichaLinia final : public PortSzeregowy
+{
+  public:
+    CichaLinia(FakeClock& zegar, qint64 krok) : m_zegar(zegar), m_krok(krok) {}
+    int uspienia = 0;
+    int InBufferCount() override { return uspienia >= 20 ? 1 : 0; }
+    void WyczyscWejscie() override {}
+    int Input() override { return 0; }
+    void Output(const QByteArray&) override {}
+    void CzekajNaDane(int) override
+    {
+        if (++uspienia == 1)
+            m_zegar.przestaw(m_krok);
+        m_zegar.advance(1);
+    }
+
+  private:
+    FakeClock& m_zegar;
+    qint64 m_krok;
+};
 } // namespace
 
 class TestLacze : public QObject
@@ -29,6 +54,8 @@ class TestLacze : public QObject
     void unknownCommand();
     void addressOutOfRange();
     void executorNotifies();
+    void replyWaitOnTheSteadyClock_data();
+    void replyWaitOnTheSteadyClock();
 
   private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
@@ -214,6 +241,33 @@ void TestLacze::executorNotifies()
     QVERIFY(!m_l->komunikator.WykonajRozkaz(2, u"Czytaj_blok"_qs, b, 0));
     QCOMPARE(m_l->s.wizual.zdarzenia,
              QStringList({"eKomunikacja(1)", "eKomunikacja(0)", "eKomunikacja(1)", "eKomunikacja(2)"}));
+}
+
+void TestLacze::replyWaitOnTheSteadyClock_data()
+{
+    QTest::addColumn<qint64>("krok");
+    QTest::addColumn<qint64>("sekundyZdarzen"); // spent on window events in each pass
+    QTest::newRow("steady") << qint64(0) << qint64(0);
+    QTest::newRow("wall clock back an hour") << qint64(-3600) << qint64(0);
+    QTest::newRow("wall clock forward an hour") << qint64(3600) << qint64(0);
+    QTest::newRow("window events not counted") << qint64(0) << qint64(5);
+}
+
+// A silent line gives up at the third whole second counted outside window events, whatever is
+// done to the wall clock meanwhile.
+void TestLacze::replyWaitOnTheSteadyClock()
+{
+    QFETCH(qint64, krok);
+    QFETCH(qint64, sekundyZdarzen);
+    FakeClock zegar;
+    CichaLinia linia(zegar, krok);
+    Uslugi uslugi = m_l->s.uslugi;
+    uslugi.zegar = &zegar;
+    clComm comm(uslugi);
+    comm.UstawPort(&linia);
+    comm.UstawPrzetwarzanieZdarzen([&] { zegar.advance(sekundyZdarzen); });
+    QVERIFY(!comm.JestWBuforze());
+    QCOMPARE(linia.uspienia, 3);
 }
 
 QTEST_GUILESS_MAIN(TestLacze)

@@ -30,6 +30,8 @@ class TestAlarmy : public QObject
     void deactivation();
     void acknowledgement_data();
     void acknowledgement();
+    void countersStopAtTheirLimit_data();
+    void countersStopAtTheirLimit();
 
   private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
@@ -269,6 +271,32 @@ void TestAlarmy::acknowledgement()
     QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
     QTEST(m_s->wartosc(u"SELECT Data_potw || '/' || ifnull(data_dezakt, '-') FROM Alarmy"_qs).toString(),
           "daty");
+}
+
+// A counter at its 16-bit limit stays there when one more alarm comes, so the blinking and the
+// sound go on; when one goes, the rows tell how many are left.
+void TestAlarmy::countersStopAtTheirLimit_data()
+{
+    QTest::addColumn<bool>("aktywne"); // the counter at its limit: active, or unacknowledged
+    QTest::addColumn<QString>("poDodaniu");
+    QTest::addColumn<QString>("poUsunieciu"); // after deactivating, or acknowledging, the new row
+    QTest::newRow("active") << true << u"32767/1"_qs << u"0/1"_qs;
+    QTest::newRow("unacknowledged") << false << u"1/32767"_qs << u"1/0"_qs;
+}
+
+void TestAlarmy::countersStopAtTheirLimit()
+{
+    QFETCH(bool, aktywne);
+    ustaw(1, {});
+    clsoApp& a = *m_s->app;
+    (aktywne ? a.IloscAktywnychAlarmow : a.IloscNiePotwAlarmow) = 32767;
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, {});
+    QTEST(stan().section(u"; "_qs, 3), "poDodaniu");
+    if (aktywne)
+        m_s->rejestr->DezaktywujAlarm(1);
+    else
+        m_s->rejestr->Potwierdz(1);
+    QTEST(stan().section(u"; "_qs, 3), "poUsunieciu");
 }
 
 QTEST_GUILESS_MAIN(TestAlarmy)

@@ -37,6 +37,7 @@ bool FakeKomunikator::WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::spa
 {
     const QString nazwa = Rozkaz.toUpper();
     wywolania << QStringLiteral("%1:%2:%3").arg(nazwa).arg(NrRegul).arg(Wartosc);
+    nr = NrRegul;
     const auto it = odpowiedzi.find(nazwa);
     return it == odpowiedzi.end() ? true : it->second(Dane, Wartosc);
 }
@@ -79,7 +80,8 @@ Srodowisko::Srodowisko(const QString& istniejacy)
                     .rejestr = rejestr.get(),
                     .komunikaty = &komunikaty,
                     .drzewo = &drzewo,
-                    .zegar = &zegar};
+                    .zegar = &zegar,
+                    .poTakcie = &poTakcie};
     app->Znakdaty = QStringLiteral("#");
     const QString blad = istniejacy.isEmpty() ? Baza::UtworzPlik(m_plik) : QString();
     QVERIFY2(blad.isEmpty(), qPrintable(blad));

@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
+#include "PoTakcie.h"
 #include "RejestrAlarmow.h"
 #include "Uslugi.h"
 #include "WczytajRegulatory.h"
@@ -25,12 +26,21 @@
 #include <memory>
 #include <span>
 
+// Time passes only when a test says so: advance moves both sides, przestaw steps the wall
+// clock alone as a change of season or a time server would.
 class FakeClock final : public Clock
 {
   public:
     QDateTime czas = QDateTime(QDate(2003, 12, 17), QTime(10, 0));
+    qint64 ms = 0;
     QDateTime now() const override { return czas; }
-    void advance(qint64 sekundy) { czas = czas.addSecs(sekundy); }
+    qint64 monotonicMs() const override { return ms; }
+    void advance(qint64 sekundy)
+    {
+        czas = czas.addSecs(sekundy);
+        ms += sekundy * 1000;
+    }
+    void przestaw(qint64 sekundy) { czas = czas.addSecs(sekundy); }
 };
 
 // A clock running `krotnosc` times faster than real time, so that waits measured in whole
@@ -39,7 +49,8 @@ class FastClock final : public Clock
 {
   public:
     explicit FastClock(int krotnosc) : m_krotnosc(krotnosc) { m_start.start(); }
-    QDateTime now() const override { return m_baza.addSecs(m_start.elapsed() * m_krotnosc / 1000); }
+    QDateTime now() const override { return m_baza.addSecs(monotonicMs() / 1000); }
+    qint64 monotonicMs() const override { return m_start.elapsed() * m_krotnosc; }
 
   private:
     int m_krotnosc;
@@ -112,6 +123,7 @@ class FakeKomunikator final : public IKomunikator
     using Odpowiedz = std::function<bool(std::span<quint8> dane, quint8 wartosc)>;
     std::map<QString, Odpowiedz> odpowiedzi;
     QStringList wywolania;
+    int nr = 0; // the regulator of the command being answered
 
     // Puts `bajty` at the start of the reply, or from `od` on (the lamp bytes of "Czytaj_Diody"
     // start at 1).
@@ -170,6 +182,7 @@ class Srodowisko
 
     Uslugi uslugi;
     FakeClock zegar;
+    PoTakcie poTakcie;
     FakeWizual wizual;
     FakeKomunikaty komunikaty;
     FakeDrzewo drzewo;

@@ -1,5 +1,6 @@
 // The options dialog, the administrator login with control mode, the splash and about boxes.
 #include "AppSettings.h"
+#include "OknaTestowe.h"
 #include "TestSupport.h"
 #include "UstawieniaTestowe.h"
 #include "fmLogin.h"
@@ -83,6 +84,8 @@ class TestDialogi : public QObject
 
     void opcje_data();
     void opcje();
+    void hasloZaTrybemSterowania_data();
+    void hasloZaTrybemSterowania();
     void logowanie_data();
     void logowanie();
     void splashPokazujePostep();
@@ -143,6 +146,41 @@ void TestDialogi::opcje()
     QCOMPARE(s.app->AdmHaslo, zapisaneHaslo);
     QCOMPARE(s.app->Dzwieki, 1 - dzwieki);
     QCOMPARE(s.app->TekstPortu(), port);
+}
+
+void TestDialogi::hasloZaTrybemSterowania_data()
+{
+    QTest::addColumn<bool>("przed"); // control mode when the dialog opens
+    QTest::addColumn<bool>("po");    // and after it changes with the dialog open
+    QTest::addColumn<bool>("wpisaneWczesniej");
+    QTest::addColumn<QString>("zapisane");
+    QTest::newRow("left, then typed") << true << false << false << u"tajne"_qs;
+    QTest::newRow("typed, then left") << true << false << true << u"tajne"_qs;
+    QTest::newRow("entered, then typed") << false << true << false << u"nowe"_qs;
+}
+
+// The options dialog stays open beside the main window; its password box follows control mode.
+void TestDialogi::hasloZaTrybemSterowania()
+{
+    QFETCH(bool, przed);
+    QFETCH(bool, po);
+    QFETCH(bool, wpisaneWczesniej);
+    StanowiskoGlowne st;
+    st.s.app->AdmHaslo = u"tajne"_qs;
+    st.s.app->TrybSterowania = przed;
+    st.akcja("mnuNarzOpcje")->trigger();
+    auto* opcje = st.okno.findChild<frmOptions*>();
+    QVERIFY(opcje && opcje->isVisible());
+    if (wpisaneWczesniej)
+        wpisz(*opcje, "txtHaslo", u"nowe"_qs);
+    st.s.app->TrybSterowania = po;
+    st.wizual.eZmianaTrybuSterowania(po);
+    QCOMPARE(element<QLineEdit>(*opcje, "txtHaslo")->isEnabled(), po);
+    if (!wpisaneWczesniej)
+        wpisz(*opcje, "txtHaslo", u"nowe"_qs);
+    kliknij(*opcje, "cmdApply");
+    QTEST(AppSettings::read(AppSettings::AdmHaslo), "zapisane");
+    QTEST(st.s.app->AdmHaslo, "zapisane");
 }
 
 void TestDialogi::logowanie_data()

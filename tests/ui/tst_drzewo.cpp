@@ -116,10 +116,15 @@ void TestDrzewo::klikniecie_data()
                                << QList<int>{};
     QTest::newRow("regulator, right")
         << "KB-02" << Qt::RightButton << "2||R|0" << QStringList{"eZmianaRegulatora(2)"} << QList<int>{R};
+    // A stage of another regulator makes it current: the open windows show it first.
     QTest::newRow("stage 3 of another regulator")
-        << "KB-02_b 3" << Qt::LeftButton << "2|E1|S|3" << QStringList{"eZmianaBaterii(2,3)"} << QList<int>{};
+        << "KB-02_b 3" << Qt::LeftButton << "2|E1|S|3"
+        << QStringList{"eZmianaRegulatora(2)", "eZmianaBaterii(2,3)"} << QList<int>{};
     QTest::newRow("stage 9, right") << "KB-02_b 9" << Qt::RightButton << "2|E1|S|9"
-                                    << QStringList{"eZmianaBaterii(2,9)"} << QList<int>{S};
+                                    << QStringList{"eZmianaRegulatora(2)", "eZmianaBaterii(2,9)"}
+                                    << QList<int>{S};
+    QTest::newRow("stage 2 of the current regulator")
+        << "KB-01_b 2" << Qt::LeftButton << "1|E1|S|0" << QStringList{"eZmianaBaterii(1,2)"} << QList<int>{};
     QTest::newRow("group") << "Reg" << Qt::LeftButton << "1|E1|S|0" << QStringList{} << QList<int>{};
     QTest::newRow("group, right") << "Reg" << Qt::RightButton << "1|E1|S|0" << QStringList{} << QList<int>{B};
     QTest::newRow("root, right") << "Korzen" << Qt::RightButton << "1|E1|S|0" << QStringList{}

@@ -8,14 +8,18 @@
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
 #include "PoleStanu.h"
+#include "PoleceniaRegulatora.h"
 #include "StartUp.h"
 #include "UstawieniaTestowe.h"
+#include "clRegulator.h"
 #include "fmAlarmyN.h"
+#include "fmLogin.h"
 #include "fmRegulatory.h"
 #include "regsim/RegSim.h"
 #include "regsim/RegSimThread.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -88,7 +92,27 @@ struct Stanowisko : StanowiskoGlowne
     QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
 };
 
+// The administrator's login as the program shows it: a modal window over the main window.
+class Logowanie final : public OknoLogowania
+{
+  public:
+    Logowanie(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic) {}
+    void PokazModalnie() override
+    {
+        fmLogin okno(m_uslugi, m_rodzic);
+        okno.PokazModalnie();
+    }
+
+  private:
+    Uslugi& m_uslugi;
+    QWidget* m_rodzic;
+};
+
+using Akcja = std::function<void(Stanowisko&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Akcja)
 
 class TestGlowny : public QObject
 {
@@ -109,6 +133,11 @@ class TestGlowny : public QObject
     void readingsDatedWhenTaken();
     void stopSignalIsANormalShutdown_data();
     void stopSignalIsANormalShutdown();
+    void tickReads_data();
+    void tickReads();
+    void ticksNeverOverlap();
+    void modalWindowDuringAWaitLeavesTicksRunning_data();
+    void modalWindowDuringAWaitLeavesTicksRunning();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -310,7 +339,7 @@ void TestGlowny::failingStepIsLoggedAndLoopRearmed()
 void TestGlowny::writeErrorsStopNothing()
 {
     Stanowisko st;
-    KomunikatyOkien komunikaty;
+    KomunikatyOkien komunikaty(st.s.poTakcie);
     komunikaty.UstawRodzica(&st.okno);
     st.s.uslugi.komunikaty = &komunikaty;
     st.s.dodajRegulator(u"R1"_qs, 1);
@@ -383,17 +412,148 @@ void TestGlowny::stopSignalIsANormalShutdown()
              QStringList({"Start aplikacji", "Zatrzymanie aplikacji"}));
 }
 
+// Which regulators a tick reads: the active ones when their reading is due, the monitored ones
+// on every tick, active or not, each monitored reading framed by the monitoring indicator.
+void TestGlowny::tickReads_data()
+{
+    QTest::addColumn<bool>("aktywny");
+    QTest::addColumn<bool>("monitorowany");
+    QTest::addColumn<bool>("nalezny"); // its periodic reading is due
+    QTest::addColumn<int>("odczyty");
+    QTest::addColumn<QStringList>("wskaznik");
+    const QStringList ramka{"eMonitoring(1,T)", "eMonitoring(1,F)"};
+    QTest::newRow("inactive, due") << false << false << true << 0 << QStringList{};
+    QTest::newRow("active, not due") << true << false << false << 0 << QStringList{};
+    QTest::newRow("active, due") << true << false << true << 1 << QStringList{};
+    QTest::newRow("inactive, monitored") << false << true << true << 1 << ramka;
+    QTest::newRow("active, due and monitored") << true << true << true << 2 << ramka;
+}
+
+void TestGlowny::tickReads()
+{
+    QFETCH(bool, aktywny);
+    QFETCH(bool, monitorowany);
+    QFETCH(bool, nalezny);
+    StanowiskoGlowne st;
+    st.s.dodajRegulator(u"R1"_qs, 1, {{u"aktywny"_qs, aktywny ? u"Tak"_qs : u"Nie"_qs}});
+    st.s.wczytaj();
+    clRegulator& r = st.s.regulatory->Item(1);
+    r.Monitoring = monitorowany;
+    if (!nalezny)
+        r.NastepnyOdczyt = st.s.zegar.czas.addSecs(60);
+    st.okno.Timer1().Takt();
+    QTEST(int(st.s.komunikator.wywolania.count(u"CZYTAJ_DIODY:1:0"_qs)), "odczyty");
+    QTEST(st.s.wizual.filtr(u"eMonitoring"_qs), "wskaznik");
+}
+
+// Timer1 is off while a tick runs: a reply wait longer than the period starts no second tick.
+void TestGlowny::ticksNeverOverlap()
+{
+    StanowiskoGlowne st;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.wczytaj();
+    st.s.regulatory->Item(1).Monitoring = true;
+    int takty = 0, wToku = 0, najwiecej = 0;
+    bool wlaczonyWTakcie = false;
+    st.s.komunikator.odpowiedzi[u"CZYTAJ_DIODY"_qs] = [&](std::span<quint8>, quint8) {
+        ++takty;
+        najwiecej = std::max(najwiecej, ++wToku);
+        wlaczonyWTakcie |= st.okno.Timer1().Wlaczona();
+        if (wToku == 1) // a tick started inside the wait does not wait again, so both end
+            QTest::qWait(3 * PetlaOdczytow::kOkresMs);
+        --wToku;
+        return false;
+    };
+    st.okno.Timer1().Wlacz();
+    QTRY_VERIFY(takty >= 3);
+    st.okno.Timer1().Wylacz();
+    QCOMPARE(najwiecej, 1);
+    QVERIFY(!wlaczonyWTakcie);
+}
+
+// A silent monitored regulator makes every tick wait for its reply. An action that opens a modal
+// window, asked for during such a wait, is carried out when the tick has ended, and the ticks go
+// on while its window is open: the readings of the answering regulator are stored and the clock
+// moves (a minute a tick here).
+void TestGlowny::modalWindowDuringAWaitLeavesTicksRunning_data()
+{
+    QTest::addColumn<Akcja>("akcja");
+    QTest::newRow("login") << Akcja([](Stanowisko& st) { st.akcja("mnuSterWlacz")->trigger(); });
+    QTest::newRow("exit question") << Akcja([](Stanowisko& st) { st.okno.close(); });
+    QTest::newRow("delete question") << Akcja([](Stanowisko& st) { st.akcja("mnuRegulUsun")->trigger(); });
+    QTest::newRow("message") << Akcja(
+        [](Stanowisko& st) { st.okno.Menu().Polecenia().mnuRegulBatZal_Click(); });
+    QTest::newRow("report preview") << Akcja([](Stanowisko& st) { st.akcja("mnuRegRapDob")->trigger(); });
+}
+
+void TestGlowny::modalWindowDuringAWaitLeavesTicksRunning()
+{
+    QFETCH(Akcja, akcja);
+    Stanowisko st;
+    st.s.dodajRegulator(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 1}});
+    st.s.dodajRegulator(u"R2"_qs, 2);
+    st.s.wczytaj();
+    st.s.regulatory->Item(2).Monitoring = true;
+    Logowanie logowanie(st.s.uslugi, &st.okno);
+    st.s.uslugi.logowanie = &logowanie;
+    KomunikatyOkien komunikaty(st.s.poTakcie);
+    komunikaty.UstawRodzica(&st.okno);
+    st.s.uslugi.komunikaty = &komunikaty;
+    bool poproszono = false;
+    st.s.komunikator.odpowiedzi[u"CZYTAJ_DIODY"_qs] = [&](std::span<quint8>, quint8) {
+        if (st.s.komunikator.nr != 2)
+            return true;
+        st.s.zegar.advance(60);
+        QCoreApplication::processEvents(); // the wait lets window events run
+        if (!std::exchange(poproszono, true))
+            akcja(st);
+        return false;
+    };
+    // Looks at the program while the window is open, then cancels it.
+    const auto stan = [&] {
+        return QStringList{QString::number(st.s.liczWiersze(u"Pomiary"_qs)),
+                           st.okno.Panel(PanelStanu::Czas).tekst()};
+    };
+    QStringList przyOtwarciu, poChwili;
+    QElapsedTimer otwarte;
+    QTimer obserwator;
+    obserwator.setInterval(20);
+    QObject::connect(&obserwator, &QTimer::timeout, [&] {
+        auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!okno)
+            return;
+        if (przyOtwarciu.isEmpty()) {
+            przyOtwarciu = stan();
+            otwarte.start();
+        } else if (otwarte.elapsed() > 1000) {
+            poChwili = stan();
+            obserwator.stop();
+            okno->reject();
+        }
+    });
+    obserwator.start();
+    st.okno.Timer1().Wlacz();
+    QTRY_VERIFY_WITH_TIMEOUT(!poChwili.isEmpty(), 10000);
+    st.okno.Timer1().Wylacz();
+    QVERIFY2(poChwili[0].toInt() >= przyOtwarciu[0].toInt() + 2,
+             qPrintable(przyOtwarciu.join(u' ') + u" -> "_qs + poChwili.join(u' ')));
+    QVERIFY(poChwili[1] != przyOtwarciu[1]);
+    // Cancelled: nothing was switched on, closed or deleted.
+    QVERIFY(!st.s.app->TrybSterowania && st.s.baza->db().isOpen());
+    QCOMPARE(st.s.liczWiersze(u"Regulatory"_qs), 2);
+}
+
 void TestGlowny::exitQuestion_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("przycisk");
     QTest::addColumn<bool>("wTakcie"); // asked while a reading waits for its reply
     QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false;
     QTest::newRow("OK unloads") << QMessageBox::Ok << false;
-    QTest::newRow("OK during a tick waits for its end") << QMessageBox::Ok << true;
+    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true;
 }
 
-// A close confirmed during a tick is carried out when the tick has ended, so the reading in
-// progress still finds its port, database and regulator.
+// A close asked for during a tick is asked and carried out when the tick has ended, so the
+// reading in progress still finds its port, database and regulator.
 void TestGlowny::exitQuestion()
 {
     QFETCH(QMessageBox::StandardButton, przycisk);

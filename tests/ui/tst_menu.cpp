@@ -26,9 +26,19 @@ struct Menu : StanowiskoGlowne
     }
     PrzelaczanieOkien& okna() { return okno.Menu().Okna(); }
     clRegulator& r() { return s.regulatory->Item(2); }
+    // The current regulator becomes `nr`, as a click in a tree makes it.
+    void wybierz(int nr)
+    {
+        s.app->NrAktRegulatora = qint16(nr);
+        wizual.eZmianaRegulatora(nr);
+    }
 };
 
+using Krok = std::function<void(Menu&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Krok)
 
 class TestMenu : public QObject
 {
@@ -38,6 +48,8 @@ class TestMenu : public QObject
     void polecenia_data();
     void polecenia();
     void monitoringZawszeWLogu();
+    void monitoringFollowsCurrentRegulator_data();
+    void monitoringFollowsCurrentRegulator();
     void przelacznikOkna_data();
     void przelacznikOkna();
     void toolbarAction_data();
@@ -113,6 +125,34 @@ void TestMenu::monitoringZawszeWLogu()
     m.wizual.eZmianaRegulatora(1); // follows the new current regulator, no action
     QVERIFY(m.akcja("Monit")->isChecked());
     QCOMPARE(m.s.liczWiersze(u"Log"_qs), 3);
+}
+
+void TestMenu::monitoringFollowsCurrentRegulator_data()
+{
+    QTest::addColumn<Krok>("wybor");
+    QTest::addColumn<QString>("pozycja");
+    QTest::addColumn<QString>("stan"); // button and check mark after the click
+    QTest::addColumn<QString>("log");
+    QTest::newRow("monitored regulator chosen, the item switches it off")
+        << Krok([](Menu& m) { m.s.regulatory->Item(1).Monitoring = true, m.wybierz(1); })
+        << u"mnuregulmonit"_qs << u"00"_qs << u"Wyłączono monitoring|KB-01"_qs;
+    QTest::newRow("chosen after a monitored one, the button switches it on")
+        << Krok([](Menu& m) { m.r().Monitoring = true, m.wybierz(2), m.wybierz(1); }) << u"Monit"_qs
+        << u"11"_qs << u"Włączono monitoring|KB-01"_qs;
+    QTest::newRow("no current regulator, the button stays released")
+        << Krok([](Menu& m) { m.s.app->NrAktRegulatora = 0; }) << u"Monit"_qs << u"00"_qs << QString();
+}
+
+void TestMenu::monitoringFollowsCurrentRegulator()
+{
+    QFETCH(Krok, wybor);
+    QFETCH(QString, pozycja);
+    Menu m;
+    wybor(m);
+    m.akcja(qPrintable(pozycja))->trigger();
+    QTEST(u"%1%2"_qs.arg(m.akcja("Monit")->isChecked()).arg(m.akcja("mnuregulmonit")->isChecked()), "stan");
+    QTEST(m.s.wartosc(u"SELECT group_concat(Operacja || '|' || Kod_Regul, ';') FROM Log"_qs).toString(),
+          "log");
 }
 
 void TestMenu::przelacznikOkna_data()

@@ -48,6 +48,7 @@ class Ekran final : public OknoGlowneWizual,
     void UstawPodpis(PozycjaMenu p, const QString& t) override { zapisz("menu %1 = %2", int(p), t); }
     void UstawDostepna(PozycjaMenu p, bool d) override { zapisz("menu %1 dostępna %2", int(p), d); }
     void UstawMonitoring(bool w) override { zapisz("Monit %1", w); }
+    void UstawTrybSterowania(bool t) override { zapisz("opcje tryb %1", t); }
     int ObrazWezla(const QString& k) const override { return obrazy.contains(k) ? obrazy.at(k) : 0; }
     void UstawObrazWezla(const QString& k, int o) override
     {
@@ -147,13 +148,15 @@ void TestWizual::zdarzenia_data()
                                "obraz 5 = Wykrzyknik",
                                "tekst 5 = sterowanie",
                                "menu 2 dostępna 1",
-                               "menu 3 dostępna 1"};
+                               "menu 3 dostępna 1",
+                               "opcje tryb 1"};
     const QStringList wylaczony{"menu 0 = Włącz tryb sterowania",
                                 "menu 1 dostępna 0",
                                 "obraz 5 = brak",
                                 "tekst 5 = normalny",
                                 "menu 2 dostępna 0",
-                                "menu 3 dostępna 0"};
+                                "menu 3 dostępna 0",
+                                "opcje tryb 0"};
     wiersz(
         "control on, panel open", [](auto& t) { t.w.eZmianaTrybuSterowania(true); },
         wlaczony + QStringList{"panel 1 widoczny 1"});
@@ -169,26 +172,44 @@ void TestWizual::zdarzenia_data()
     wiersz("new data of the current regulator",
            [](auto& t) { t.w.Cele().drzewo = nullptr, t.w.eNoweDane(1, u"O"_qs); },
            {"OdswiezPanel", "Dane.Odswiez"});
-    // The data window always shows the current regulator, the panel only its own.
+    // The stage item follows its stage (3, on: active-low) as the data come.
+    wiersz("new data of the current regulator, a stage selected",
+           [](auto& t) {
+               t.s.regulatory->Item(1).NrAktBaterii = 3, t.s.regulatory->Item(1).Stan.StanDiod1 = 0xFB;
+               t.w.Cele().drzewo = nullptr, t.w.eNoweDane(1, u"O"_qs);
+           },
+           {"menu 2 = &Wyłącz stopień", "OdswiezPanel", "Dane.Odswiez"});
+    // The data window always shows the current regulator, the panel and the menu only its own.
     wiersz("new data of another regulator",
-           [](auto& t) { t.w.Cele().drzewo = nullptr, t.w.eNoweDane(2, u"O"_qs); }, {"Dane.Odswiez"});
+           [](auto& t) {
+               t.s.regulatory->Item(2).NrAktBaterii = 3;
+               t.w.Cele().drzewo = nullptr, t.w.eNoweDane(2, u"O"_qs);
+           },
+           {"Dane.Odswiez"});
 
     wiersz("lock current with sound", [](auto& t) { t.w.eBlokadaRegul(1, true, true); },
            {"węzeł 'R1' obraz 4", "dźwięk zablokregul.wav", "menu 1 = &Odblokuj regulator",
             "panel 0 = Odblokuj", "panel 1 dostępny 1", "panel 2 dostępny 1"});
     wiersz("first read of current, no sound", [](auto& t) { t.w.eBlokadaRegul(1, false, false); },
            {"węzeł 'R1' obraz 2", "menu 1 = &Zablokuj regulator", "OdswiezPanel"});
-    wiersz("unlock other", [](auto& t) { t.w.eBlokadaRegul(2, false, true); },
-           {"węzeł 'R2' obraz 2", "dźwięk odblokregul.wav", "menu 1 = &Zablokuj regulator"});
+    // The lock item describes the current regulator only.
+    wiersz("lock other", [](auto& t) { t.w.eBlokadaRegul(2, true, true); },
+           {"węzeł 'R2' obraz 4", "dźwięk zablokregul.wav"});
 
-    wiersz("monitored regulator chosen",
-           [](auto& t) { t.s.regulatory->Item(2).Monitoring = true, t.w.eZmianaRegulatora(2); },
-           {"Monit 1", "OdswiezPanel", "Dane.Odswiez", "Dane.cmdOdswiez 0"});
+    // The items that act on the current regulator describe the new one.
+    wiersz("monitored, locked regulator chosen, its stage 3 on",
+           [](auto& t) {
+               clRegulator& r = t.s.regulatory->Item(2);
+               r.Monitoring = true, r.Zablokowany = true, r.NrAktBaterii = 3, r.Stan.StanDiod1 = 0xFB;
+               t.w.eZmianaRegulatora(2);
+           },
+           {"Monit 1", "menu 1 = &Odblokuj regulator", "menu 2 = &Wyłącz stopień", "OdswiezPanel",
+            "Dane.Odswiez", "Dane.cmdOdswiez 0"});
     wiersz("regulator chosen, windows closed",
            [](auto& t) {
                t.s.app->Loaded_Panel = false, t.s.app->Loaded_Dane = false, t.w.eZmianaRegulatora(1);
            },
-           {"Monit 0"});
+           {"Monit 0", "menu 1 = &Zablokuj regulator"});
     // Stage 3 on (active-low), stage 2 off.
     wiersz("stage changed",
            [](auto& t) {
