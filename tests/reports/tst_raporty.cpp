@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -226,6 +227,23 @@ void zapiszHistorie(Srodowisko& s)
             q.bindValue(i, v[i]);
         QVERIFY(q.exec());
     }
+}
+
+// The printed lines of a report of R1 over the known history, made for a user whose locale
+// writes a decimal point.
+QStringList wydrukowanyRaport(const std::function<void(Raporty&)>& raport)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    s.wczytaj();
+    zapiszHistorie(s);
+    Raporty raporty(s.uslugi, nullptr);
+    QStringList wiersze;
+    raporty.Pokaz = [&](RaportWydruk& r) { wiersze = wydrukowaneWiersze(r); };
+    raport(raporty);
+    QLocale::setDefault(QLocale::c());
+    return wiersze;
 }
 
 struct Statystyka
@@ -555,16 +573,8 @@ void TestRaporty::ukladDobowy_data()
 void TestRaporty::ukladDobowy()
 {
     QFETCH(int, wiersz);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1);
-    s.wczytaj();
-    zapiszHistorie(s);
-    Raporty raporty(s.uslugi, nullptr);
-    QStringList wiersze;
-    raporty.Pokaz = [&](RaportWydruk& r) { wiersze = wydrukowaneWiersze(r); };
-    raporty.RaportDobowyRegul(QDate(2003, 12, 1), 1);
-    QLocale::setDefault(QLocale::c());
+    const QStringList wiersze =
+        wydrukowanyRaport([](Raporty& r) { r.RaportDobowyRegul(QDate(2003, 12, 1), 1); });
     QCOMPARE(wiersze.size(), 8);
     QTEST(wiersze.value(wiersz), "tekst");
 }
@@ -609,16 +619,8 @@ void TestRaporty::ukladOkresowy_data()
 void TestRaporty::ukladOkresowy()
 {
     QFETCH(int, wiersz);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1);
-    s.wczytaj();
-    zapiszHistorie(s);
-    Raporty raporty(s.uslugi, nullptr);
-    QStringList wiersze;
-    raporty.Pokaz = [&](RaportWydruk& r) { wiersze = wydrukowaneWiersze(r); };
-    raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 2), 1);
-    QLocale::setDefault(QLocale::c());
+    const QStringList wiersze = wydrukowanyRaport(
+        [](Raporty& r) { r.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 2), 1); });
     QCOMPARE(wiersze.size(), 14);
     QTEST(wiersze.value(wiersz), "tekst");
 }
