@@ -49,17 +49,19 @@ QString pattern(double v, QStringView pattern, const QLocale& locale)
     const int minIntegerDigits = int(integerPart.count(u'0'));
 
     QLocale plainLocale = locale;
-    plainLocale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (locale.numberOptions() != QLocale::OmitGroupSeparator)
+        plainLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text = plainLocale.toString(v, 'f', decimals);
 
-    const bool negative = text.startsWith(plainLocale.negativeSign());
+    const QString minus = plainLocale.negativeSign();
+    const bool negative = text.startsWith(minus);
     if (negative)
-        text.remove(0, plainLocale.negativeSign().size());
+        text.remove(0, minus.size());
     const qsizetype sep = decimals > 0 ? text.indexOf(plainLocale.decimalPoint()) : text.size();
     const int integerDigits = int(sep < 0 ? text.size() : sep);
     if (integerDigits < minIntegerDigits)
         text.prepend(QString(minIntegerDigits - integerDigits, plainLocale.zeroDigit().at(0)));
-    return negative ? plainLocale.negativeSign() + text : text;
+    return negative ? minus + text : text;
 }
 
 QString date(const QDateTime& t, QStringView pattern, const QLocale& locale)

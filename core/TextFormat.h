@@ -9,7 +9,8 @@
 //    significant digits for single precision, one leading blank before a number that is not
 //    negative). Texts written by one part of the program and compared by another (alarm
 //    register positions, tree keys, log rows) use it on both sides.
-//  - pattern()/date(): user-facing formatting with a pattern, following the user's locale.
+//  - pattern()/date(): user-facing formatting with a pattern, following the user's locale
+//    unless the caller names another (the printed reports keep Polish numbers).
 namespace TextFormat {
 
 QString plain(int v);

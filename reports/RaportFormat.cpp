@@ -3,25 +3,46 @@
 #include "SqlDates.h"
 #include "TextFormat.h"
 
-#include <QRegularExpression>
-
 namespace RaportFormat {
 namespace {
 
-QString liczba(double v, const QString& format, const QLocale& liczby)
+// Without digit grouping, as the pattern formatter prints; set once, so that no number
+// detaches a locale of its own.
+const QLocale& liczbyRaportu()
 {
-    const QStringList sekcje = format.split(u';');
-    QString wzor = sekcje.first();
-    if (v < 0 && sekcje.size() > 1) {
-        wzor = sekcje.at(1);
-        v = -v;
+    static const QLocale polski = [] {
+        QLocale l(QLocale::Polish, QLocale::Poland);
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        return l;
+    }();
+    return polski;
+}
+
+bool cyfra(QChar c)
+{
+    return c == u'0' || c == u'#';
+}
+
+QString liczba(double v, QStringView format)
+{
+    QStringView wzor = format;
+    if (const qsizetype srednik = format.indexOf(u';'); srednik >= 0) {
+        wzor = format.first(srednik);
+        if (v < 0) {
+            wzor = format.sliced(srednik + 1);
+            v = -v;
+        }
     }
     // Text around the digits of a section ("(" and ")") is copied as it stands.
-    const qsizetype pierwsza = wzor.indexOf(QRegularExpression(QStringLiteral("[0#]")));
-    const qsizetype ostatnia = wzor.lastIndexOf(QRegularExpression(QStringLiteral("[0#]")));
-    return wzor.left(pierwsza) +
-           TextFormat::pattern(v, QStringView(wzor).sliced(pierwsza, ostatnia - pierwsza + 1), liczby) +
-           wzor.mid(ostatnia + 1);
+    qsizetype pierwsza = 0, koniec = wzor.size();
+    while (pierwsza < koniec && !cyfra(wzor[pierwsza]))
+        ++pierwsza;
+    while (koniec > pierwsza && !cyfra(wzor[koniec - 1]))
+        --koniec;
+    QString tekst = TextFormat::pattern(v, wzor.sliced(pierwsza, koniec - pierwsza), liczbyRaportu());
+    if (pierwsza > 0 || koniec < wzor.size())
+        tekst = wzor.first(pierwsza).toString() + tekst + wzor.sliced(koniec).toString();
+    return tekst;
 }
 
 QDateTime data(const QVariant& v)
@@ -35,12 +56,12 @@ QDateTime data(const QVariant& v)
 
 } // namespace
 
-QString Wartosc(const QVariant& v, const QString& format, const QLocale& liczby)
+QString Wartosc(const QVariant& v, const QString& format)
 {
     if (v.isNull() || !v.isValid())
         return {};
     if (format.contains(u'0'))
-        return liczba(v.toDouble(), format, liczby);
+        return liczba(v.toDouble(), format);
     return TextFormat::date(data(v), format);
 }
 

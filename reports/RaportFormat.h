@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QVariant>
 
@@ -10,8 +9,9 @@
 // nothing.
 namespace RaportFormat {
 
-// A field's text: numbers by the layout's pattern and dates by its date pattern, both in the
+// A field's text: numbers by the layout's pattern with the Polish decimal comma, whatever the
+// user's locale, as the printed reports have always shown them; dates by their pattern in the
 // user's locale.
-QString Wartosc(const QVariant& v, const QString& format, const QLocale& liczby = QLocale());
+QString Wartosc(const QVariant& v, const QString& format);
 
 } // namespace RaportFormat

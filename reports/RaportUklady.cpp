@@ -103,6 +103,8 @@ Sekcja naglowekStrony(const QString& pierwsza)
         QRect r = kolumna(k, dwieLinie ? 113 : 227);
         r.setHeight(dwieLinie ? 450 : kWiersz);
         Element e = etykieta(r, tytuly[size_t(k - 1)], kPogrubiona, Qt::AlignHCenter);
+        // A two-line box whose heading fits on one line shows it on the middle of the box.
+        e.wyrownanie = Qt::AlignCenter;
         e.zawijanie = true;
         s.elementy.push_back(e);
     }

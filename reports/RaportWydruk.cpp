@@ -11,6 +11,7 @@
 namespace {
 
 constexpr double kTwipyNaCal = 1440.0;
+constexpr double kMarginesMm = 15.0;
 constexpr int kGruboscLinii = 15; // about one pixel on the screen
 
 QFont czcionka(const Czcionka& c)
@@ -27,10 +28,31 @@ QFont czcionka(const Czcionka& c)
 RaportWydruk::RaportWydruk(RaportUklad uklad, std::vector<QSqlRecord> wiersze, QDateTime wydrukowano)
     : m_uklad(std::move(uklad)), m_wiersze(std::move(wiersze)), m_wydrukowano(std::move(wydrukowano))
 {
+    for (const Sekcja* s : {&m_uklad.RaportNagl, &m_uklad.StronaNagl, &m_uklad.Szczegoly,
+                            &m_uklad.StronaStopka, &m_uklad.RaportStopka})
+        przygotuj(*s);
+}
+
+// Every row comes from one statement, so a column sits at the same position in all of them.
+void RaportWydruk::przygotuj(const Sekcja& s)
+{
+    for (const Element& e : s.elementy) {
+        if (e.rodzaj == Element::Rodzaj::Linia || e.rodzaj == Element::Rodzaj::Tlo)
+            continue;
+        Przygotowanie& p = m_przygotowanie[&e];
+        p.czcionka = czcionka(e.czcionka);
+        if (e.rodzaj == Element::Rodzaj::Pole && !m_wiersze.empty())
+            p.kolumna = m_wiersze.front().indexOf(e.tekst);
+        if (e.rodzaj == Element::Rodzaj::Agregat)
+            p.agregat = RaportFormat::Wartosc(Agregat(e.funkcja, e.tekst), e.format);
+    }
 }
 
 void RaportWydruk::Rozloz(QSizeF strona)
 {
+    if (strona == m_strona && !m_strony.empty())
+        return;
+    m_strona = strona;
     const int wysokosc = int(strona.height());
     const int stopka = wysokosc - m_uklad.StronaStopka.wysokosc;
     m_strony.clear();
@@ -62,6 +84,8 @@ void RaportWydruk::Rozloz(QSizeF strona)
 
 void RaportWydruk::MalujStrone(QPainter& p, int nr) const
 {
+    // Lines and texts share one black pen; texts take only its colour.
+    p.setPen(QPen(Qt::black, kGruboscLinii));
     for (const Miejsce& m : m_strony.at(size_t(nr - 1)))
         malujSekcje(p, m, nr);
 }
@@ -79,15 +103,13 @@ void RaportWydruk::malujElement(QPainter& p, const Element& e, int nr, int wiers
 {
     switch (e.rodzaj) {
     case Element::Rodzaj::Linia:
-        p.setPen(QPen(Qt::black, kGruboscLinii));
         p.drawLine(e.obszar.topLeft(), e.obszar.bottomRight());
         return;
     case Element::Rodzaj::Tlo:
         p.fillRect(e.obszar, e.kolor);
         return;
     default:
-        p.setPen(Qt::black);
-        p.setFont(czcionka(e.czcionka));
+        p.setFont(m_przygotowanie.at(&e).czcionka);
         const int flagi = int(e.wyrownanie) | Qt::TextIncludeTrailingSpaces | Qt::TextDontClip |
                           (e.zawijanie ? Qt::TextWordWrap : 0);
         p.drawText(e.obszar, flagi, Tekst(e, nr, wiersz));
@@ -99,9 +121,10 @@ QString RaportWydruk::Tekst(const Element& e, int nr, int wiersz) const
     switch (e.rodzaj) {
     case Element::Rodzaj::Pole:
         return wiersz < 0 ? QString()
-                          : RaportFormat::Wartosc(m_wiersze[size_t(wiersz)].value(e.tekst), e.format);
+                          : RaportFormat::Wartosc(
+                                m_wiersze[size_t(wiersz)].value(m_przygotowanie.at(&e).kolumna), e.format);
     case Element::Rodzaj::Agregat:
-        return RaportFormat::Wartosc(Agregat(e.funkcja, e.tekst), e.format);
+        return m_przygotowanie.at(&e).agregat;
     default: {
         QString t = e.tekst;
         t.replace(QLatin1String("%d"), TextFormat::date(m_wydrukowano, u"dd/MM/yyyy"));
@@ -116,8 +139,9 @@ QVariant RaportWydruk::Agregat(Funkcja funkcja, const QString& pole) const
 {
     double wynik = 0;
     int ile = 0;
+    const int kolumna = m_wiersze.empty() ? -1 : m_wiersze.front().indexOf(pole);
     for (const QSqlRecord& r : m_wiersze) {
-        const QVariant v = r.value(pole);
+        const QVariant v = r.value(kolumna);
         if (v.isNull())
             continue;
         const double x = v.toDouble();
@@ -136,11 +160,16 @@ QVariant RaportWydruk::Agregat(Funkcja funkcja, const QString& pole) const
     return funkcja == Funkcja::Srednia ? wynik / ile : wynik;
 }
 
+void RaportWydruk::Rozloz(const QPrinter& drukarka)
+{
+    const double skala = drukarka.resolution() / kTwipyNaCal;
+    Rozloz(QSizeF(drukarka.pageLayout().paintRectPixels(drukarka.resolution()).size()) / skala);
+}
+
 void RaportWydruk::Drukuj(QPrinter& drukarka)
 {
     const double skala = drukarka.resolution() / kTwipyNaCal;
-    const QRectF obszar = drukarka.pageLayout().paintRectPixels(drukarka.resolution());
-    Rozloz(obszar.size() / skala);
+    Rozloz(drukarka);
     QPainter p(&drukarka);
     p.scale(skala, skala);
     for (int nr = 1; nr <= LiczbaStron(); ++nr) {
@@ -152,9 +181,7 @@ void RaportWydruk::Drukuj(QPrinter& drukarka)
 
 QImage RaportWydruk::Obraz(int nr, int dpi)
 {
-    const QPageLayout uklad(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                            QMarginsF(kMarginesMm, kMarginesMm, kMarginesMm, kMarginesMm),
-                            QPageLayout::Millimeter);
+    const QPageLayout uklad = Strona();
     const double skala = dpi / kTwipyNaCal;
     const QRect obszar = uklad.paintRectPixels(dpi);
     Rozloz(QSizeF(obszar.size()) / skala);
@@ -168,4 +195,11 @@ QImage RaportWydruk::Obraz(int nr, int dpi)
     p.scale(skala, skala);
     MalujStrone(p, nr);
     return obraz;
+}
+
+QPageLayout RaportWydruk::Strona()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginesMm, kMarginesMm, kMarginesMm, kMarginesMm),
+                       QPageLayout::Millimeter);
 }

@@ -3,8 +3,11 @@
 #include "RaportUklad.h"
 
 #include <QDateTime>
+#include <QFont>
+#include <QPageLayout>
 #include <QSizeF>
 #include <QSqlRecord>
+#include <unordered_map>
 #include <vector>
 
 class QImage;
@@ -19,12 +22,18 @@ class RaportWydruk
 {
   public:
     RaportWydruk(RaportUklad uklad, std::vector<QSqlRecord> wiersze, QDateTime wydrukowano);
+    // The pages point into the report's own layout.
+    RaportWydruk(const RaportWydruk&) = delete;
+    RaportWydruk& operator=(const RaportWydruk&) = delete;
 
     const RaportUklad& Uklad() const { return m_uklad; }
     const std::vector<QSqlRecord>& Wiersze() const { return m_wiersze; }
 
-    // Splits the report into pages of the given printable size in twips.
+    // Splits the report into pages of the given printable size in twips; laying it out again
+    // on the same size keeps the pages made.
     void Rozloz(QSizeF strona);
+    // Lays the report out on the printer's printable area, as printing on it will.
+    void Rozloz(const QPrinter& drukarka);
     int LiczbaStron() const { return int(m_strony.size()); }
     // Draws page `nr` (1-based) with the painter's origin at the printable area's corner
     // and its unit one twip.
@@ -39,7 +48,8 @@ class RaportWydruk
     // Page `nr` on a white A4 sheet at `dpi` dots per inch, with the printer's margins.
     QImage Obraz(int nr, int dpi);
 
-    static constexpr double kMarginesMm = 15.0;
+    // The sheet every report is printed on: A4 upright with equal margins.
+    static QPageLayout Strona();
 
   private:
     struct Miejsce
@@ -48,11 +58,22 @@ class RaportWydruk
         int y;      // twips from the top of the printable area
         int wiersz; // detail row, -1 for the other sections
     };
+    // What drawing an element takes beyond the layout, worked out once per report: its font,
+    // the position of its column in the rows and, for an aggregate, its text.
+    struct Przygotowanie
+    {
+        QFont czcionka;
+        int kolumna = -1;
+        QString agregat;
+    };
+    void przygotuj(const Sekcja& s);
     void malujSekcje(QPainter& p, const Miejsce& m, int nr) const;
     void malujElement(QPainter& p, const Element& e, int nr, int wiersz) const;
 
     RaportUklad m_uklad;
     std::vector<QSqlRecord> m_wiersze;
     QDateTime m_wydrukowano;
+    std::unordered_map<const Element*, Przygotowanie> m_przygotowanie;
+    QSizeF m_strona;
     std::vector<std::vector<Miejsce>> m_strony;
 };

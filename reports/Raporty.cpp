@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "Interfaces.h"
 #include "PoTakcie.h"
+#include "PodgladRaportu.h"
 #include "RaportUklady.h"
 #include "RaportWydruk.h"
 #include "TextFormat.h"
@@ -11,8 +12,6 @@
 #include "clRegulator.h"
 #include "colRegulatory.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <memory>
 
 Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic)
@@ -117,15 +116,6 @@ void Raporty::pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QS
 
 void Raporty::podglad(RaportWydruk& raport)
 {
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(RaportWydruk::kMarginesMm, RaportWydruk::kMarginesMm,
-                                                 RaportWydruk::kMarginesMm, RaportWydruk::kMarginesMm),
-                                       QPageLayout::Millimeter));
-    QPrintPreviewDialog okno(&drukarka, m_rodzic);
-    okno.setWindowTitle(raport.Uklad().podpis);
-    QObject::connect(&okno, &QPrintPreviewDialog::paintRequested, &okno,
-                     [&raport](QPrinter* p) { raport.Drukuj(*p); });
-    okno.setWindowState(Qt::WindowMaximized);
-    okno.exec();
+    PodgladRaportu podglad(raport, m_rodzic);
+    podglad.exec();
 }

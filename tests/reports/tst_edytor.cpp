@@ -112,6 +112,9 @@ void tst_edytor::nawigacja_data()
                                  << "MW-05" << 0;
     QTest::newRow("ctrl home") << 4 << "Ctrl+Home"
                                << "KB-01" << 0;
+    // Address 0: every row deleted first.
+    QTest::newRow("empty table") << 0 << "Down, PgDown, Up, PgUp"
+                                 << "" << 0;
 }
 
 void tst_edytor::nawigacja()
@@ -120,8 +123,15 @@ void tst_edytor::nawigacja()
     QFETCH(QString, klawisze);
     Stanowisko st;
     QCOMPARE(st.kod(), u"KB-01"_qs);
-    st.okno->EdytujRekord(adres);
-    QSignalSpy sygnaly(st.okno->findChild<clsRegulatory*>(), &clsRegulatory::Sygnal);
+    auto* dane = st.okno->findChild<clsRegulatory*>();
+    if (adres == 0) {
+        st.s->wartosc(u"DELETE FROM Regulatory"_qs);
+        QCOMPARE(dane->Requery(), QString());
+        QCOMPARE(dane->RecordCount(), 0);
+    } else {
+        st.okno->EdytujRekord(adres);
+    }
+    QSignalSpy sygnaly(dane, &clsRegulatory::Sygnal);
     st.wykonaj(klawisze.split(u", "_qs));
     QTEST(st.kod(), "kod");
     QTEST(int(sygnaly.count()), "sygnaly");

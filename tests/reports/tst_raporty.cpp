@@ -1,6 +1,7 @@
 // The reports: the queries on known readings (day bounds, per-day statistics, net reactive
 // energy, tg φ without active energy, the regulators of a structure element), the page
-// placeholders, the number formats, the parameter windows' defaults and the report commands.
+// placeholders, the number formats, every printed line of both layouts on a known history,
+// the parameter windows' defaults and "&Ok", and the report commands.
 #include "BazaDemo.h"
 #include "MenuGlowne.h"
 #include "PortQt.h"
@@ -20,10 +21,18 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <map>
 
 namespace {
 
@@ -70,6 +79,248 @@ QStringList tabela(const std::vector<QSqlRecord>& wiersze, const QStringList& po
     return w;
 }
 
+// Texts as a page draws them, each at its baseline in twips: a paint device whose engine
+// keeps the text items and draws nothing.
+class ZapisTekstow final : public QPaintDevice
+{
+  public:
+    struct Tekst
+    {
+        QPointF gdzie;
+        QString tekst;
+    };
+    std::vector<Tekst> teksty;
+
+    QPaintEngine* paintEngine() const override { return &m_silnik; }
+
+  protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 40000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 1440; // one unit, one twip
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+  private:
+    class Silnik final : public QPaintEngine
+    {
+      public:
+        explicit Silnik(std::vector<Tekst>& teksty) : QPaintEngine(AllFeatures), m_teksty(teksty) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawLines(const QLineF*, int) override {}
+        void drawRects(const QRectF*, int) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& t) override
+        {
+            m_teksty.push_back({painter()->transform().map(p), t.text()});
+        }
+        Type type() const override { return User; }
+
+      private:
+        std::vector<Tekst>& m_teksty;
+    };
+    mutable Silnik m_silnik{teksty};
+};
+
+// The printed grid: the right edges of the eight columns, in twips.
+constexpr std::array<int, 8> kKolumny{1361, 2608, 3855, 4649, 6010, 6917, 8164, 9184};
+// Under the report header and the page header; the page footer lies below the last line.
+constexpr int kPierwszyWiersz = 1350 + 570;
+const QSizeF kDlugaStrona(9184, 30000);
+
+int kolumna(double x)
+{
+    return int(std::upper_bound(kKolumny.begin(), kKolumny.end(), int(x)) - kKolumny.begin());
+}
+
+// The lines of a report printed on one long page, top to bottom, below the headings: each as
+// "heading=text|heading=text" from left to right; a heading of two lines reads as one.
+QStringList wydrukowaneWiersze(RaportWydruk& r)
+{
+    r.Rozloz(kDlugaStrona);
+    ZapisTekstow zapis;
+    {
+        QPainter p(&zapis);
+        r.MalujStrone(p, 1);
+    }
+    // Pieces of one line (a text of two scripts comes as two items) join up by column.
+    std::array<std::map<int, QString>, 8> naglowki; // column -> baseline -> text
+    std::map<int, std::map<int, QString>> wiersze;  // baseline -> column -> text
+    for (const ZapisTekstow::Tekst& t : zapis.teksty) {
+        const int y = int(std::lround(t.gdzie.y()));
+        const int k = kolumna(t.gdzie.x());
+        if (y > 1350 && y < kPierwszyWiersz)
+            naglowki[size_t(k)][y] += t.tekst;
+        else if (y > kPierwszyWiersz && y < kDlugaStrona.height() - 568)
+            wiersze[y][k] += t.tekst;
+    }
+    QStringList wynik;
+    for (const auto& [y, komorki] : wiersze) {
+        QStringList w;
+        for (const auto& [k, tekst] : komorki) {
+            QStringList naglowek;
+            for (const auto& [yn, linia] : naglowki[size_t(k)])
+                naglowek << linia.trimmed();
+            w << naglowek.join(u' ') + u'=' + tekst;
+        }
+        wynik << w.join(u'|');
+    }
+    return wynik;
+}
+
+// Polish figures as the layouts print them, worked out here apart from the engine.
+QString pl(double v, int miejsca)
+{
+    return QString::number(v, 'f', miejsca).replace(u'.', u',');
+}
+QString wNawiasach(double v)
+{
+    return v < 0 ? u'(' + pl(-v, 3) + u')' : pl(v, 3);
+}
+
+// One reading of regulator R1 (address 1).
+struct Odczyt
+{
+    const char* data;
+    double czynna, calk, poj, napiecie, czestotliwosc, prad;
+    double tg() const { return czynna != 0 ? calk / czynna : 0; }
+};
+
+// A small known history: a reading without active energy, one with negative active energy,
+// and on each day values whose minimum, maximum, average and sum all differ.
+const std::vector<Odczyt> kHistoria{
+    {"2003-12-01 00:15:00", 8, 4, 1, 398.4, 49.95, 12.5},
+    {"2003-12-01 06:30:00", 0, 3, 2, 401.6, 50.02, 3.25},
+    {"2003-12-01 12:45:00", -2, 1.5, 0.5, 405.2, 50.1, 20.1254},
+    {"2003-12-01 23:59:59", 10.2, 3.3, 0.9, 399.7, 49.987, 15.75},
+    {"2003-12-02 08:00:00", 6.4, 1.7, 0.2, 396.2, 49.9, 9.8712},
+    {"2003-12-02 16:00:00", 12.8, 7.9, 1.3, 410.6, 50.06, 30.5},
+};
+
+void zapiszHistorie(Srodowisko& s)
+{
+    QSqlQuery q(s.baza->db());
+    q.prepare(u"INSERT INTO Pomiary (Adres, Data, EnCzynna, EnBiernaCalk, EnBiernaPoj, Napiecie, "
+              "Czestotliwosc, PradCalk) VALUES (1, ?, ?, ?, ?, ?, ?, ?)"_qs);
+    for (const Odczyt& o : kHistoria) {
+        const QVariantList v{
+            QString::fromLatin1(o.data), o.czynna, o.calk, o.poj, o.napiecie, o.czestotliwosc, o.prad};
+        for (int i = 0; i < v.size(); ++i)
+            q.bindValue(i, v[i]);
+        QVERIFY(q.exec());
+    }
+}
+
+// The printed lines of a report of R1 over the known history, made for a user whose locale
+// writes a decimal point.
+QStringList wydrukowanyRaport(const std::function<void(Raporty&)>& raport)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    s.wczytaj();
+    zapiszHistorie(s);
+    Raporty raporty(s.uslugi, nullptr);
+    QStringList wiersze;
+    raporty.Pokaz = [&](RaportWydruk& r) { wiersze = wydrukowaneWiersze(r); };
+    raport(raporty);
+    QLocale::setDefault(QLocale::c());
+    return wiersze;
+}
+
+struct Statystyka
+{
+    double min = std::numeric_limits<double>::max(), maks = std::numeric_limits<double>::lowest(), suma = 0;
+    int ile = 0;
+    void dodaj(double x)
+    {
+        min = std::min(min, x);
+        maks = std::max(maks, x);
+        suma += x;
+        ++ile;
+    }
+    double srednia() const { return suma / ile; }
+};
+
+// The figures of a set of values: czynna, bierna, poj (sums) and tg, napiecie,
+// czestotliwosc, prad (statistics).
+struct Miary
+{
+    Statystyka czynna, bierna, poj, tg, napiecie, czestotliwosc, prad;
+};
+
+Miary miary(const std::vector<Odczyt>& odczyty)
+{
+    Miary m;
+    for (const Odczyt& o : odczyty) {
+        m.czynna.dodaj(o.czynna);
+        m.bierna.dodaj(o.calk - o.poj);
+        m.poj.dodaj(o.poj);
+        m.tg.dodaj(o.tg());
+        m.napiecie.dodaj(o.napiecie);
+        m.czestotliwosc.dodaj(o.czestotliwosc);
+        m.prad.dodaj(o.prad);
+    }
+    return m;
+}
+
+double minimum(const Statystyka& s)
+{
+    return s.min;
+}
+double maksimum(const Statystyka& s)
+{
+    return s.maks;
+}
+double srednia(const Statystyka& s)
+{
+    return s.srednia();
+}
+double suma(const Statystyka& s)
+{
+    return s.suma;
+}
+
+using Wybor = double (*)(const Statystyka&);
+
+// A printed line from left to right: its first column, then one statistic of the energies
+// and one of the measures (either may be left out); active energy below zero in parentheses
+// where the layout says so.
+QString linia(const QString& pierwsza, const Miary& m, Wybor energie, Wybor pomiary, bool nawiasy = false)
+{
+    QStringList k{pierwsza};
+    if (energie)
+        k << u"Energia czynna="_qs + (nawiasy ? wNawiasach(energie(m.czynna)) : pl(energie(m.czynna), 3))
+          << u"Energia bierna="_qs + pl(energie(m.bierna), 3);
+    if (pomiary)
+        k << u"tg φ="_qs + pl(pomiary(m.tg), 2);
+    if (energie)
+        k << u"Energia bierna pojemnościowa="_qs + pl(energie(m.poj), 3);
+    if (pomiary)
+        k << u"Napięcie="_qs + pl(pomiary(m.napiecie), 0)
+          << u"Częstotliwość="_qs + pl(pomiary(m.czestotliwosc), 3)
+          << u"Prąd całkowity="_qs + pl(pomiary(m.prad), 3);
+    return k.join(u'|');
+}
+
 } // namespace
 
 class TestRaporty : public QObject
@@ -89,6 +340,12 @@ class TestRaporty : public QObject
     void oknaParametrow();
     void menu();
     void obrazStrony();
+    void ukladDobowy_data();
+    void ukladDobowy();
+    void ukladOkresowy_data();
+    void ukladOkresowy();
+    void przyciskOk_data();
+    void przyciskOk();
 };
 
 // The daily rows keep the day's edges inclusive and the next midnight out, with the net reactive
@@ -179,7 +436,7 @@ void TestRaporty::raportObiektu()
                      "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
 }
 
-// The layouts' patterns in the Polish locale.
+// The layouts' patterns: Polish numbers in any user's locale (the tests run in C).
 void TestRaporty::formaty_data()
 {
     QTest::addColumn<QVariant>("wartosc");
@@ -207,7 +464,7 @@ void TestRaporty::formaty()
 {
     QFETCH(QVariant, wartosc);
     QFETCH(QString, format);
-    QTEST(RaportFormat::Wartosc(wartosc, format, QLocale(QLocale::Polish, QLocale::Poland)), "tekst");
+    QTEST(RaportFormat::Wartosc(wartosc, format), "tekst");
 }
 
 // 150 readings fill three pages; the footer numbers every page.
@@ -291,6 +548,121 @@ void TestRaporty::obrazStrony()
     QVERIFY(obraz.save(cel + QStringLiteral("/raport_dobowy.png")));
     raporty.RaportOkresowyRegul(QDate(2003, 12, 16), QDate(2003, 12, 17), 1);
     QVERIFY(obraz.save(cel + QStringLiteral("/raport_okresowy.png")));
+}
+
+// Every line of the daily report of a known day, column by column, whatever the user's
+// locale: each reading, then the footer's sums and statistics of the day.
+void TestRaporty::ukladDobowy_data()
+{
+    QTest::addColumn<int>("wiersz");
+    QTest::addColumn<QString>("tekst");
+    const std::vector<Odczyt> dzien(kHistoria.begin(), kHistoria.begin() + 4);
+    int i = 0;
+    for (const Odczyt& o : dzien) {
+        const QString czas = QString::fromLatin1(o.data).mid(11);
+        QTest::addRow("reading %s", qPrintable(czas))
+            << i++ << linia(u"Czas="_qs + czas, miary({o}), suma, suma, true);
+    }
+    const Miary m = miary(dzien);
+    QTest::newRow("footer sums") << i++ << linia(u"Czas=suma"_qs, m, suma, nullptr);
+    QTest::newRow("footer minima") << i++ << linia(u"Czas=min."_qs, m, nullptr, minimum);
+    QTest::newRow("footer maxima") << i++ << linia(u"Czas=maks."_qs, m, nullptr, maksimum);
+    QTest::newRow("footer averages") << i++ << linia(u"Czas=średnia"_qs, m, nullptr, srednia);
+}
+
+void TestRaporty::ukladDobowy()
+{
+    QFETCH(int, wiersz);
+    const QStringList wiersze =
+        wydrukowanyRaport([](Raporty& r) { r.RaportDobowyRegul(QDate(2003, 12, 1), 1); });
+    QCOMPARE(wiersze.size(), 8);
+    QTEST(wiersze.value(wiersz), "tekst");
+}
+
+// Every line of the periodic report of two known days: per day its minima, maxima, the day,
+// its averages and its sums; then the footer over the days.
+void TestRaporty::ukladOkresowy_data()
+{
+    QTest::addColumn<int>("wiersz");
+    QTest::addColumn<QString>("tekst");
+    // The footer's values, a day at a time: the day's sums, and its minima, maxima or averages.
+    Miary minima, maksima, srednie;
+    int i = 0;
+    for (const QString& dzien : {u"01"_qs, u"02"_qs}) {
+        std::vector<Odczyt> odczyty;
+        std::copy_if(kHistoria.begin(), kHistoria.end(), std::back_inserter(odczyty),
+                     [&](const Odczyt& o) { return QString::fromLatin1(o.data).mid(8, 2) == dzien; });
+        const Miary m = miary(odczyty);
+        QTest::addRow("%s, minima", qPrintable(dzien)) << i++ << linia(u"Data=min."_qs, m, nullptr, minimum);
+        QTest::addRow("%s, maxima", qPrintable(dzien))
+            << i++ << linia(u"Data=maks."_qs, m, nullptr, maksimum);
+        QTest::addRow("%s, day", qPrintable(dzien)) << i++ << u"Data=%1/12/2003"_qs.arg(dzien);
+        QTest::addRow("%s, averages", qPrintable(dzien)) << i++ << linia(u"Data=śr."_qs, m, nullptr, srednia);
+        QTest::addRow("%s, sums", qPrintable(dzien)) << i++ << linia(u"Data=suma"_qs, m, suma, nullptr, true);
+        for (auto [dni, wybor] : {std::pair(&minima, Wybor(minimum)), std::pair(&maksima, Wybor(maksimum)),
+                                  std::pair(&srednie, Wybor(srednia))}) {
+            for (auto [stat, dnia] : {std::pair(&dni->czynna, &m.czynna), std::pair(&dni->bierna, &m.bierna),
+                                      std::pair(&dni->poj, &m.poj)})
+                stat->dodaj(dnia->suma);
+            for (auto [stat, dnia] :
+                 {std::pair(&dni->tg, &m.tg), std::pair(&dni->napiecie, &m.napiecie),
+                  std::pair(&dni->czestotliwosc, &m.czestotliwosc), std::pair(&dni->prad, &m.prad)})
+                stat->dodaj(wybor(*dnia));
+        }
+    }
+    QTest::newRow("footer sums") << i++ << linia(u"Data=suma"_qs, srednie, suma, nullptr);
+    QTest::newRow("footer minima") << i++ << linia(u"Data=min."_qs, minima, minimum, minimum);
+    QTest::newRow("footer maxima") << i++ << linia(u"Data=maks."_qs, maksima, maksimum, maksimum);
+    QTest::newRow("footer averages") << i++ << linia(u"Data=średnia"_qs, srednie, srednia, srednia);
+}
+
+void TestRaporty::ukladOkresowy()
+{
+    QFETCH(int, wiersz);
+    const QStringList wiersze = wydrukowanyRaport(
+        [](Raporty& r) { r.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 2), 1); });
+    QCOMPARE(wiersze.size(), 14);
+    QTEST(wiersze.value(wiersz), "tekst");
+}
+
+// "&Ok" starts the report with what is chosen at the click: the regulator selected in the
+// list, or the structure element selected now rather than the one the window showed.
+void TestRaporty::przyciskOk_data()
+{
+    QTest::addColumn<QString>("okno");
+    QTest::addColumn<QString>("raport");
+    QTest::newRow("daily, regulator") << "fmRapDob"
+                                      << " regulatora 'R3'| z dnia 17/12/2003";
+    QTest::newRow("daily, element") << "fmRapDobS"
+                                    << " obiektu 'Hala1'| z dnia 17/12/2003";
+    QTest::newRow("periodic, element") << "fmRapOkresS"
+                                       << " obiektu 'Hala1'| za okres od 01/12/03 do 17/12/03";
+}
+
+void TestRaporty::przyciskOk()
+{
+    QFETCH(QString, okno);
+    Baza3 b;
+    b.s.app->NrAktRegulatora = 2;
+    b.s.app->AktElStruktury = u"Pusty"_qs;
+    Raporty raporty(b.s.uslugi, nullptr);
+    QString raport;
+    raporty.Pokaz = [&](RaportWydruk& r) {
+        raport = r.Uklad().RaportNagl.elementy[3].tekst + u'|' + r.Uklad().RaportNagl.elementy[4].tekst;
+    };
+    std::unique_ptr<fmRapOkno> w;
+    if (okno == u"fmRapDob")
+        w = std::make_unique<fmRapDob>(b.s.uslugi, raporty);
+    else if (okno == u"fmRapDobS")
+        w = std::make_unique<fmRapDobS>(b.s.uslugi, raporty);
+    else
+        w = std::make_unique<fmRapOkresS>(b.s.uslugi, raporty);
+    w->show();
+    if (w->cmbRegul)
+        w->cmbRegul->setCurrentIndex(2);
+    b.s.app->AktElStruktury = u"Hala1"_qs;
+    w->Command1->click();
+    QTEST(raport, "raport");
 }
 
 QTEST_MAIN(TestRaporty)
