@@ -2,6 +2,7 @@
 // energy, tg φ without active energy, the regulators of a structure element), the page
 // placeholders, the number formats, the parameter windows' defaults and the report commands.
 #include "BazaDemo.h"
+#include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
 #include "PortQt.h"
 #include "RaportFormat.h"
@@ -293,5 +294,5 @@ void TestRaporty::obrazStrony()
     QVERIFY(obraz.save(cel + QStringLiteral("/raport_okresowy.png")));
 }
 
-QTEST_MAIN(TestRaporty)
+KALBOR_TEST_OKIEN(TestRaporty)
 #include "tst_raporty.moc"
