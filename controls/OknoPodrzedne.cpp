@@ -13,9 +13,13 @@ QMdiSubWindow* znajdz(const QMdiArea& obszar, const QMetaObject& klasa)
 
 QMdiSubWindow* pokaz(QMdiArea& obszar, QWidget* okno, Qt::WindowFlags flagi)
 {
+    const QSize wnetrze = okno->testAttribute(Qt::WA_Resized) ? okno->size() : QSize();
     QMdiSubWindow* podokno = obszar.addSubWindow(okno, flagi);
     podokno->setAttribute(Qt::WA_DeleteOnClose);
     podokno->show();
+    // Shown, the sub-window has laid out its frame around the window.
+    if (wnetrze.isValid())
+        podokno->resize(podokno->size() - okno->size() + wnetrze);
     // Shown is not yet active while the main window itself is hidden.
     obszar.setActiveSubWindow(podokno);
     return podokno;

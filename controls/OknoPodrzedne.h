@@ -9,7 +9,9 @@ namespace OknoPodrzedne {
 
 // Null when no sub-window of the area shows a window of that class.
 QMdiSubWindow* znajdz(const QMdiArea& obszar, const QMetaObject& klasa);
-// Puts a new window in a sub-window of the area, shows it and makes it the active one.
+// Puts a new window in a sub-window of the area, shows it and makes it the active one. A size
+// given to the window beforehand is its designed inner size and stays so in the sub-window,
+// also for a window without a layout, which has no size hint for the sub-window to take.
 QMdiSubWindow* pokaz(QMdiArea& obszar, QWidget* okno, Qt::WindowFlags flagi = {});
 
 // The open window of class Okno brought forward, or a new one made by tworz() and shown;

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "TextFormat.h"
 #include "Uslugi.h"
+#include "WygladProgramu.h"
 
 #include <QDateEdit>
 
@@ -10,10 +11,9 @@ namespace WykresDaty {
 
 QDateEdit* Pole(const char* nazwa, const QString& podpowiedz, const Uslugi& uslugi)
 {
-    auto* pole = new QDateEdit(uslugi.zegar->now().date());
+    auto* pole = PoleDaty(uslugi.zegar->now().date());
     pole->setObjectName(QLatin1String(nazwa));
     pole->setToolTip(podpowiedz);
-    pole->setCalendarPopup(true);
     return pole;
 }
 

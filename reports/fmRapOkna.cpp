@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Raporty.h"
 #include "Uslugi.h"
+#include "WygladProgramu.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
@@ -76,9 +77,8 @@ void fmRapOkno::dodajDaty(QGridLayout* siatka, Zakres zakres)
 {
     const QDate dzis = m_uslugi.zegar ? m_uslugi.zegar->now().date() : QDate::currentDate();
     auto pole = [](const char* nazwa, const QDate& data) {
-        auto* d = new QDateEdit(data);
+        auto* d = PoleDaty(data);
         d->setObjectName(QLatin1String(nazwa));
-        d->setCalendarPopup(true);
         return d;
     };
     if (zakres == Zakres::Dzien) {

@@ -1,5 +1,6 @@
 #include "PrzelaczanieOkien.h"
 
+#include "OknoPodrzedne.h"
 #include "PoleceniaRegulatora.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
@@ -53,18 +54,21 @@ void PrzelaczanieOkien::otworz(Okno& o, const Tworzenie& tworz)
     }
     if (o.otwierane)
         return;
+    // Until the sub-window is held: showing it loads the window, which comes back here.
+    const QScopedValueRollback otwierane(o.otwierane, true);
     QWidget* okno = nullptr;
     // The panel and the data window show the current regulator: without one there is nothing to show.
-    if (tworz && regulatorAktualny(m_uslugi)) {
-        const QScopedValueRollback otwierane(o.otwierane, true);
+    if (tworz && regulatorAktualny(m_uslugi))
         okno = tworz();
-    }
     if (!okno) {
         zaznacz(o.elementy, false);
         return;
     }
-    o.podokno = m_obszar.addSubWindow(okno);
-    o.podokno->show();
+    // Both are fixed-size windows: a frame without minimise and maximise buttons, which also
+    // leaves their narrow title bars room for the regulator's code.
+    const Qt::WindowFlags staleOkno = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    o.podokno = OknoPodrzedne::pokaz(m_obszar, okno, staleOkno);
 }
 
 void PrzelaczanieOkien::zamknij(Okno& o)

@@ -8,6 +8,7 @@
 #include "TextFormat.h"
 #include "Twipy.h"
 #include "Uslugi.h"
+#include "WygladProgramu.h"
 #include "clRegulator.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
@@ -100,8 +101,8 @@ void fmAlarmyArch::utworzNarzedzia()
 {
     m_narzedzia = nazwany<QFrame>(QStringLiteral("fmTools"), this);
     m_narzedzia->setGeometry(twipyNaPiksele(kNarzedzia, this));
-    m_data = nazwany<QDateEdit>(QStringLiteral("dtData"), m_narzedzia);
-    m_data->setCalendarPopup(true);
+    m_data = PoleDaty(QDate(), m_narzedzia);
+    m_data->setObjectName(QStringLiteral("dtData"));
     m_data->setGeometry(twipyNaPiksele(QRect(120, 180, 1275, 315), this));
     m_regul = nazwany<QComboBox>(QStringLiteral("cmbRegul"), m_narzedzia);
     m_regul->setToolTip(QStringLiteral("kod regulatora"));

@@ -2,6 +2,7 @@
 
 #include "Nazwany.h"
 #include "Uslugi.h"
+#include "WygladProgramu.h"
 #include "clsoApp.h"
 
 #include <QGridLayout>
@@ -38,6 +39,7 @@ fmLogin::fmLogin(Uslugi& uslugi, QWidget* parent) : QDialog(parent), m_uslugi(us
     przyciski->addWidget(ok);
     przyciski->addWidget(anuluj);
     uklad->addLayout(przyciski, 2, 0, 1, 2);
+    StalyRozmiar(*this);
 }
 
 void fmLogin::PokazModalnie()

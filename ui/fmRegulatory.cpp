@@ -2,6 +2,7 @@
 
 #include "IWizual.h"
 #include "ObrazkiDrzewa.h"
+#include "OknoPodrzedne.h"
 #include "TextFormat.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
@@ -48,10 +49,9 @@ fmRegulatory* fmRegulatory::OtworzW(QMdiArea* obszar, Uslugi& uslugi, clsWizual&
 {
     auto* okno = new fmRegulatory(uslugi, wizual);
     const Qt::WindowFlags bezPrzyciskow = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    QMdiSubWindow* podokno = obszar->addSubWindow(okno, bezPrzyciskow);
+    QMdiSubWindow* podokno = OknoPodrzedne::pokaz(*obszar, okno, bezPrzyciskow);
     podokno->setWindowIcon(ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kGrupa));
     podokno->move(0, 0);
-    podokno->show();
     podokno->setFixedSize(podokno->size());
     return okno;
 }

@@ -119,7 +119,10 @@ void frmDane::Odswiez()
     setWindowTitle(QStringLiteral("Dane regulatora '") + r.Kod + u'\'');
     for (int i = 0; i < int(m_dane.size()); ++i) {
         const Wiersz& w = kWiersze[i];
-        m_dane[size_t(i)]->setText(TextFormat::pattern(w.wartosc(r), QString::fromLatin1(w.wzor)));
+        QLineEdit* pole = m_dane[size_t(i)];
+        pole->setText(TextFormat::pattern(w.wartosc(r), QString::fromLatin1(w.wzor)));
+        // A counter wider than its box shows its leading digits, as a text box shows its start.
+        pole->setCursorPosition(0);
     }
     // A monitored regulator is read on every tick of the main loop.
     UstawOdswiezanieDostepne(!r.Monitoring);

@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "Nazwany.h"
 #include "Uslugi.h"
+#include "WygladProgramu.h"
 #include "clsoApp.h"
 
 #include <QCheckBox>
@@ -30,6 +31,7 @@ frmOptions::frmOptions(Uslugi& uslugi, QWidget* parent) : QDialog(parent), m_usl
     auto* ctrlTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(ctrlTab, &QShortcut::activated, this, &frmOptions::nastepnaZakladka);
 
+    StalyRozmiar(*this);
     wczytaj();
     wysrodkujNaEkranie();
 }

@@ -1,6 +1,7 @@
 // The indicator controls: the operator's gestures, what each property write shows and notifies, saving and
 // loading through a property bag, and a picture of every control in each state, saved under the build
 // folder at single and double pixel density to be looked at.
+#include "GlownaTestuOkien.h"
 #include "Opcje.h"
 #include "PanelPictures.h"
 #include "PropertyBag.h"
@@ -452,5 +453,5 @@ void TestControls::screenshots()
     }
 }
 
-QTEST_MAIN(TestControls)
+KALBOR_TEST_OKIEN(TestControls)
 #include "tst_controls.moc"

@@ -2,6 +2,7 @@
 // keys, saving changed and new rows (NULL for empty fields, the log row), saves that are
 // refused without losing what was typed, and the pending changes of the data class.
 #include "BazaDemo.h"
+#include "GlownaTestuOkien.h"
 #include "TestSupport.h"
 #include "clsRegulatory.h"
 #include "frmRegulatory.h"
@@ -284,5 +285,5 @@ void tst_edytor::otwieranie()
     QCOMPARE(obszar.subWindowList().size(), 0);
 }
 
-QTEST_MAIN(tst_edytor)
+KALBOR_TEST_OKIEN(tst_edytor)
 #include "tst_edytor.moc"

@@ -3,6 +3,7 @@
 // placeholders, the number formats, every printed line of both layouts on a known history,
 // the parameter windows' defaults and "&Ok", and the report commands.
 #include "BazaDemo.h"
+#include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
 #include "PortQt.h"
 #include "RaportFormat.h"
@@ -665,5 +666,5 @@ void TestRaporty::przyciskOk()
     QTEST(raport, "raport");
 }
 
-QTEST_MAIN(TestRaporty)
+KALBOR_TEST_OKIEN(TestRaporty)
 #include "tst_raporty.moc"

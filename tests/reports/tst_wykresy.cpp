@@ -2,6 +2,7 @@
 // bounds, missing values, tg fi of the day's sums), the regulator choice, the arrows, the grid
 // switch and the main window's items that open them.
 #include "BazaDemo.h"
+#include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
 #include "PortQt.h"
 #include "TestSupport.h"
@@ -263,5 +264,5 @@ void TestWykresy::zrzuty()
     zapiszZrzut(&okresowy, QStringLiteral("fmWykresy2.png"));
 }
 
-QTEST_MAIN(TestWykresy)
+KALBOR_TEST_OKIEN(TestWykresy)
 #include "tst_wykresy.moc"

@@ -114,12 +114,18 @@ void sprawdzOtwieranie(StanowiskoOkien& st, const bool& zaladowane,
     QCOMPARE(st.okna.wywolania, QStringList({pokaz(true), pokaz(false), pokaz(true)}));
 }
 
+// A picture for the eye, under the build folder's screenshots/ui.
+inline void zapiszObraz(const QPixmap& obraz, const QString& nazwa)
+{
+    const QString katalog = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/ui");
+    QVERIFY(QDir().mkpath(katalog));
+    QVERIFY(obraz.save(katalog + u'/' + nazwa));
+}
+
 inline void zapiszZrzut(StanowiskoOkien& st, QWidget* okno, const QString& nazwa)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&st.obszar));
-    const QString katalog = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/ui");
-    QVERIFY(QDir().mkpath(katalog));
-    QVERIFY(okno->grab().save(katalog + u'/' + nazwa));
+    zapiszObraz(okno->grab(), nazwa);
 }
 
 // The main window with the real queue and the notification object writing its panels and menus.

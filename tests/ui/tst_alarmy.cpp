@@ -1,5 +1,6 @@
 // The current-alarms window over the alarm register: row looks, acknowledgement, size and its
 // place in the main window's area.
+#include "GlownaTestuOkien.h"
 #include "ModelAlarmow.h"
 #include "ObrazkiOkien.h"
 #include "TestSupport.h"
@@ -214,5 +215,5 @@ void TestAlarmy::legendaIZrzut()
     QVERIFY(st.okno->grab().save(katalog + u"/alarmy.png"_qs));
 }
 
-QTEST_MAIN(TestAlarmy)
+KALBOR_TEST_OKIEN(TestAlarmy)
 #include "tst_alarmy.moc"

@@ -1,5 +1,6 @@
 // The alarm archive: which stored alarms one regulator's calendar day shows, how their times
 // read, the day arrows, and opening the window once.
+#include "GlownaTestuOkien.h"
 #include "TestSupport.h"
 #include "Twipy.h"
 #include "fmAlarmyArch.h"
@@ -174,5 +175,5 @@ void TestArchiwum::jednoOkno()
              QStringLiteral("KB-02"));
 }
 
-QTEST_MAIN(TestArchiwum)
+KALBOR_TEST_OKIEN(TestArchiwum)
 #include "tst_archiwum.moc"

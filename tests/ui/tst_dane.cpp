@@ -1,5 +1,6 @@
 // The data window: the current regulator's values in the user's locale with each line's
 // pattern, the refresh button against monitoring, and its registration while open.
+#include "GlownaTestuOkien.h"
 #include "OknaTestowe.h"
 #include "clRegulator.h"
 #include "frmDane.h"
@@ -18,8 +19,11 @@ struct Dane : StanowiskoOkien
     QStringList wartosci() const
     {
         QStringList t;
-        for (int i = 0; i < 8; ++i)
-            t << okno->findChild<QLineEdit*>(QStringLiteral("txtDane(%1)").arg(i))->text();
+        for (int i = 0; i < 8; ++i) {
+            const auto* pole = okno->findChild<QLineEdit*>(QStringLiteral("txtDane(%1)").arg(i));
+            // A number wider than its box shows its beginning.
+            t << (pole->cursorPosition() == 0 ? pole->text() : u"tail of "_qs + pole->text());
+        }
         return t;
     }
     QPushButton* odswiez() const { return okno->findChild<QPushButton*>(u"cmdOdswiez"_qs); }
@@ -66,6 +70,11 @@ void TestDane::values_data()
     QTest::newRow("inductive energy is reactive less capacitive, voltage rounded")
         << Ustaw(pomiar)
         << QStringList{"1234567,500", "100,250", "20,250", "9,999", "400", "12,35", "-1,50", "50,00"};
+    QTest::newRow("counters wider than their boxes") << Ustaw([](clRegulator& r) {
+        r.PradCzynny = 98765432.0f;
+        r.PradBiernSr = 99999992.0f;
+        r.PradBiernPojSr = 98765432.0f;
+    }) << QStringList{"98765432,000", "1234560,000", "98765432,000", "0,000", "0", "0,00", "0,00", "0,00"};
 }
 
 void TestDane::values()
@@ -125,5 +134,5 @@ void TestDane::screenshot()
     zapiszZrzut(d, d.okno, u"dane.png"_qs);
 }
 
-QTEST_MAIN(TestDane)
+KALBOR_TEST_OKIEN(TestDane)
 #include "tst_dane.moc"

@@ -1,5 +1,6 @@
 // The options dialog, the administrator login with control mode, the splash and about boxes.
 #include "AppSettings.h"
+#include "GlownaTestuOkien.h"
 #include "OknaTestowe.h"
 #include "TestSupport.h"
 #include "UstawieniaTestowe.h"
@@ -293,5 +294,5 @@ void TestDialogi::frmAboutBezInformacji()
     QCOMPARE(komunikaty.teksty, QStringList{u"System Information Is Unavailable At This Time"_qs});
 }
 
-QTEST_MAIN(TestDialogi)
+KALBOR_TEST_OKIEN(TestDialogi)
 #include "tst_dialogi.moc"

@@ -1,5 +1,6 @@
 // The regulator tree: its nodes and keys, the operator's clicks into the selection state, and the
 // pictures and colours that the notification object and the alarm register put on its nodes.
+#include "GlownaTestuOkien.h"
 #include "ObrazkiDrzewa.h"
 #include "OknaTestowe.h"
 #include "TestSupport.h"
@@ -189,5 +190,5 @@ void TestDrzewo::kolorAlarmu()
     QCOMPARE(d.okno->Wezel(QStringLiteral("KB-01"))->background(0).style(), Qt::NoBrush);
 }
 
-QTEST_MAIN(TestDrzewo)
+KALBOR_TEST_OKIEN(TestDrzewo)
 #include "tst_drzewo.moc"

@@ -1,6 +1,7 @@
 // The main window's menus and toolbar: control mode and the items it enables, the stage and lock
 // commands in the queue, the window toggles, the monitoring log, the toolbar's dispatch by key and
 // deleting a regulator's row.
+#include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
 #include "OknaTestowe.h"
 #include "PoleceniaRegulatora.h"
@@ -265,5 +266,5 @@ void TestMenu::usuwanie()
     QCOMPARE(m.s.regulatory->Count(), 2); // still polled until the next start
 }
 
-QTEST_MAIN(TestMenu)
+KALBOR_TEST_OKIEN(TestMenu)
 #include "tst_menu.moc"

@@ -1,6 +1,7 @@
 // The front panel: what it shows of the status bytes, the lock state, the four settable
 // switches the settings operation reads, the commands its buttons queue, and its registration
 // while open.
+#include "GlownaTestuOkien.h"
 #include "OknaTestowe.h"
 #include "clRegulator.h"
 #include "ctlDioda3d.h"
@@ -181,5 +182,5 @@ void TestPanel::screenshot()
     zapiszZrzut(p, p.okno, u"panel.png"_qs);
 }
 
-QTEST_MAIN(TestPanel)
+KALBOR_TEST_OKIEN(TestPanel)
 #include "tst_panel.moc"

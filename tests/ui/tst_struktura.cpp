@@ -1,6 +1,7 @@
 // The plant-structure tree: built from table Hierarchia whatever the row order, the regulator
 // lists the structure reports ask for, the operator's clicks into the selection state, and the
 // dialog that adds an element.
+#include "GlownaTestuOkien.h"
 #include "TestSupport.h"
 #include "fmStruktura.h"
 #include "frmElStrukt.h"
@@ -227,5 +228,5 @@ void TestStruktura::dodawanie()
     QCOMPARE(dialog.findChild<QLineEdit*>(u"txtNazwa"_qs)->text(), nazwa);
 }
 
-QTEST_MAIN(TestStruktura)
+KALBOR_TEST_OKIEN(TestStruktura)
 #include "tst_struktura.moc"

@@ -1,6 +1,7 @@
 // The notification object: which screen elements follow which model event, against one recording
 // fake standing in for every window it writes to.
 #include "Dzwieki.h"
+#include "GlownaTestuOkien.h"
 #include "IkonyGlowne.h"
 #include "TestSupport.h"
 #include "clRegulator.h"
@@ -277,5 +278,5 @@ void TestWizual::soundLayerCleansUpWithOrWithoutAudio()
     QTRY_VERIFY_WITH_TIMEOUT(dzwieki.findChildren<QSoundEffect*>().isEmpty(), 10000);
 }
 
-QTEST_MAIN(TestWizual)
+KALBOR_TEST_OKIEN(TestWizual)
 #include "tst_wizual.moc"
