@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QStyleOptionTitleBar>
 #include <QToolButton>
@@ -274,7 +273,7 @@ void TestOkna::mainWindowAndMenus()
 }
 
 // Qt's own texts in the program's windows are Polish whatever the machine's language: the
-// standard buttons, the date pickers and their calendars, the print preview.
+// standard buttons, the date pickers and their calendars.
 void TestOkna::qtOwnTextsArePolish_data()
 {
     QTest::addColumn<Tekst>("tekst");
@@ -303,13 +302,6 @@ void TestOkna::qtOwnTextsArePolish_data()
         kalendarz->setCurrentPage(2026, 12);
         return kalendarz->findChild<QToolButton*>(u"qt_calendar_monthbutton"_qs)->text();
     }) << u"grudzień"_qs;
-    QTest::newRow("print preview") << Tekst([] {
-        QPrintPreviewDialog podglad;
-        QStringList podpowiedzi;
-        for (QAction* a : podglad.findChildren<QAction*>())
-            podpowiedzi << a->toolTip();
-        return podpowiedzi.mid(0, 2).join(u',');
-    }) << u"Następna strona,Poprzednia strona"_qs;
 }
 
 // Under an English machine locale, which the program must not follow here.
