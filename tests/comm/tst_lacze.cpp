@@ -47,8 +47,8 @@ class TestLacze : public QObject
     void silentRegulatorRetriesOnce();
     void czytajDiodyMissingAnswer_data();
     void czytajDiodyMissingAnswer();
-    void czytaj32ShortReply();
-    void fillerAfterEveryStartByte();
+    void measurementBlock_data();
+    void measurementBlock();
     void ustawBlokReadsAnswerToSecondFrame();
     void lateReplyIsNotTheNextOnes();
     void unknownCommand();
@@ -151,39 +151,40 @@ void TestLacze::czytajDiodyMissingAnswer()
     QCOMPARE(ramki().first(), hex("02059004"));
 }
 
-void TestLacze::czytaj32ShortReply()
+// The 32-byte block after its acknowledgement: a filler byte follows every start byte on the
+// wire; a reply that stops short fails and leaves the rest of the buffer as it was.
+void TestLacze::measurementBlock_data()
 {
-    // The acknowledgement byte and 20 bytes of the block arrive, then nothing.
-    m_l->zmien(5, [](auto& st) {
-        st.failure = regsim::Failure::StopAfter;
-        st.stopAfter = 21;
-    });
-    const QByteArray pelny = m_l->stan(5).measurementBlock();
-    std::array<quint8, 1> ack{};
-    std::array<quint8, 32> blok;
-    blok.fill(0xEE);
-    QVERIFY(rozkaz(1, u"daj_dane"_qs));
-    QVERIFY(rozkaz(1, u"czytaj"_qs, ack));
-    QVERIFY(!rozkaz(1, u"czytaj32"_qs, blok));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(blok.data()), 21), pelny.left(20) + '\xEE');
-    QCOMPARE(ramki().size(), 1);
+    QTest::addColumn<QByteArray>("blok");
+    QTest::addColumn<int>("stopAfter"); // bytes on the wire, the ack's filler too; 0 for all
+    QTest::addColumn<QByteArray>("odebrany");
+    QByteArray filler(32, '\x02');
+    filler[0] = 0x11;
+    const QByteArray blok = QByteArray::fromHex("0123456789abcdeffedcba9876543210") + QByteArray(16, '\x44');
+    QTest::newRow("start bytes") << filler << 0 << filler;
+    QTest::newRow("ends after 20 bytes") << blok << 22 << blok.left(20) + QByteArray(12, '\xEE');
 }
 
-void TestLacze::fillerAfterEveryStartByte()
+void TestLacze::measurementBlock()
 {
-    QByteArray blok(32, '\x02');
-    blok[0] = 0x11;
+    QFETCH(QByteArray, blok);
+    QFETCH(int, stopAfter);
+    QFETCH(QByteArray, odebrany);
     m_l->zmien(5, [&](auto& st) {
         st.blockOverride = blok;
         st.dataAck = 0x02;
+        st.failure = stopAfter ? regsim::Failure::StopAfter : regsim::Failure::None;
+        st.stopAfter = stopAfter;
     });
     std::array<quint8, 1> ack{};
-    std::array<quint8, 32> odebrany{};
+    std::array<quint8, 32> bufor;
+    bufor.fill(0xEE);
     QVERIFY(rozkaz(1, u"daj_dane"_qs));
     QVERIFY(rozkaz(1, u"czytaj"_qs, ack));
-    QVERIFY(rozkaz(1, u"czytaj32"_qs, odebrany));
     QCOMPARE(ack[0], quint8(0x02));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(odebrany.data()), 32), blok);
+    QCOMPARE(rozkaz(1, u"czytaj32"_qs, bufor), stopAfter == 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bufor.data()), 32), odebrany);
+    QCOMPARE(ramki().size(), 1);
 }
 
 void TestLacze::ustawBlokReadsAnswerToSecondFrame()
