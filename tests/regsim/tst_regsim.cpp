@@ -147,7 +147,6 @@ void TestRegSim::replies_data()
     // Writes go the way the link sends a change: both frames at once, one reply at the end.
     const QByteArray status = frame(kAddress, 0x2F, 0x05);
     QTest::newRow("lock") << frame(kAddress, 0x2F, 0x03, 0x61) + status << 0x61;
-    QTest::newRow("unlock") << frame(kAddress, 0x2F, 0x03, 0x41) + status << 0x41;
     for (const quint8 stage : {0x90, 0xA0})
         QTest::addRow("write stage byte %x", stage)
             << frame(kAddress, stage, 0x01, 0x0F) + frame(kAddress, stage, 0x04) << 0x0F;
@@ -199,20 +198,17 @@ void TestRegSim::measurementBlockLayout()
 
 void TestRegSim::dischargeTimerCountsDown_data()
 {
-    QTest::addColumn<quint8>("code");
     QTest::addColumn<qint64>("elapsedMs");
     QTest::addColumn<int>("secondsLeft");
 
-    QTest::newRow("just started") << quint8(0x73) << 0LL << 60;
-    QTest::newRow("35 s later") << quint8(0x73) << 35'000LL << 25;
-    QTest::newRow("last second") << quint8(0x73) << 59'001LL << 1;
-    QTest::newRow("expired") << quint8(0x73) << 60'000LL << 0;
-    QTest::newRow("stage 9") << quint8(0x78) << 35'000LL << 25;
+    QTest::newRow("35 s later") << 35'000LL << 25;
+    QTest::newRow("last second") << 59'001LL << 1;
+    QTest::newRow("expired") << 60'000LL << 0;
 }
 
 void TestRegSim::dischargeTimerCountsDown()
 {
-    QFETCH(quint8, code);
+    constexpr quint8 code = 0x73;
     QFETCH(qint64, elapsedMs);
     QFETCH(int, secondsLeft);
     QCOMPARE(request(frame(kAddress, code, 0x03, 0x3C) + frame(kAddress, code, 0x05), 1), bytes({60}));
@@ -232,7 +228,6 @@ void TestRegSim::failureModes_data()
     QTest::newRow("nobody at the address") << int(Failure::None) << 0 << frame(kNobody, 0x2F, 0x05) << 0;
     QTest::newRow("silent") << int(Failure::Silent) << 0 << data << 0;
     QTest::newRow("stops inside the block") << int(Failure::StopAfter) << 20 << data << 20;
-    QTest::newRow("stops before anything") << int(Failure::StopAfter) << 0 << data << 0;
     QTest::newRow("stop beyond the reply")
         << int(Failure::StopAfter) << 5 << frame(kMisbehaving, 0x2F, 0x05) << 1;
     QTest::newRow("garbage") << int(Failure::Garbage) << 0 << data << 33;

@@ -97,25 +97,16 @@ void tst_edytor::nawigacja_data()
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("kod");
     QTest::addColumn<int>("sygnaly");
-    QTest::newRow("down") << 1 << "Down, PgDown"
-                          << "KB-03" << 0;
-    QTest::newRow("end, up") << 1 << "End, Up"
-                             << "KB-04" << 0;
-    QTest::newRow("past last") << 5 << "Down"
-                               << "MW-05" << 1;
-    QTest::newRow("past first") << 1 << "PgUp, Up"
-                                << "KB-01" << 2;
-    QTest::newRow("ctrl up") << 3 << "Ctrl+Up"
-                             << "KB-01" << 0;
-    QTest::newRow("ctrl shift up") << 3 << "Ctrl+Shift+Up"
-                                   << "KB-02" << 0;
-    QTest::newRow("ctrl pgdown") << 2 << "Ctrl+PgDown"
-                                 << "MW-05" << 0;
-    QTest::newRow("ctrl home") << 4 << "Ctrl+Home"
-                               << "KB-01" << 0;
+    QTest::newRow("down") << 1 << u"Down, PgDown"_qs << u"KB-03"_qs << 0;
+    QTest::newRow("end, up") << 1 << u"End, Up"_qs << u"KB-04"_qs << 0;
+    QTest::newRow("past last") << 5 << u"Down"_qs << u"MW-05"_qs << 1;
+    QTest::newRow("past first") << 1 << u"PgUp, Up"_qs << u"KB-01"_qs << 2;
+    QTest::newRow("ctrl up") << 3 << u"Ctrl+Up"_qs << u"KB-01"_qs << 0;
+    QTest::newRow("ctrl shift up") << 3 << u"Ctrl+Shift+Up"_qs << u"KB-02"_qs << 0;
+    QTest::newRow("ctrl pgdown") << 2 << u"Ctrl+PgDown"_qs << u"MW-05"_qs << 0;
+    QTest::newRow("ctrl home") << 4 << u"Ctrl+Home"_qs << u"KB-01"_qs << 0;
     // Address 0: every row deleted first.
-    QTest::newRow("empty table") << 0 << "Down, PgDown, Up, PgUp"
-                                 << "" << 0;
+    QTest::newRow("empty table") << 0 << u"Down, PgDown, Up, PgUp"_qs << u""_qs << 0;
 }
 
 void tst_edytor::nawigacja()

@@ -12,7 +12,6 @@
 #include "RaportZapytania.h"
 #include "Raporty.h"
 #include "TestSupport.h"
-#include "TextFormat.h"
 #include "fmGlowny.h"
 #include "fmRapOkna.h"
 
@@ -101,19 +100,12 @@ class ZapisTekstow final : public QPaintDevice
         case PdmWidth:
         case PdmHeight:
             return 40000;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 1440; // one unit, one twip
-        case PdmDepth:
-            return 32;
         case PdmDevicePixelRatio:
             return 1;
         case PdmDevicePixelRatioScaled:
             return int(devicePixelRatioFScale());
         default:
-            return 0;
+            return m == PdmDepth ? 32 : 1440; // dots per inch: one unit, one twip
         }
     }
 
@@ -258,7 +250,6 @@ struct Statystyka
         suma += x;
         ++ile;
     }
-    double srednia() const { return suma / ile; }
 };
 
 // The figures of a set of values: czynna, bierna, poj (sums) and tg, napiecie,
@@ -283,24 +274,11 @@ Miary miary(const std::vector<Odczyt>& odczyty)
     return m;
 }
 
-double minimum(const Statystyka& s)
-{
-    return s.min;
-}
-double maksimum(const Statystyka& s)
-{
-    return s.maks;
-}
-double srednia(const Statystyka& s)
-{
-    return s.srednia();
-}
-double suma(const Statystyka& s)
-{
-    return s.suma;
-}
-
 using Wybor = double (*)(const Statystyka&);
+constexpr Wybor minimum = [](const Statystyka& s) { return s.min; };
+constexpr Wybor maksimum = [](const Statystyka& s) { return s.maks; };
+constexpr Wybor srednia = [](const Statystyka& s) { return s.suma / s.ile; };
+constexpr Wybor suma = [](const Statystyka& s) { return s.suma; };
 
 // A printed line from left to right: its first column, then one statistic of the energies
 // and one of the measures (either may be left out); active energy below zero in parentheses
@@ -322,7 +300,15 @@ QString linia(const QString& pierwsza, const Miary& m, Wybor energie, Wybor pomi
     return k.join(u'|');
 }
 
+using Okno = fmRapOkno* (*)(Uslugi&, Raporty&);
+template <typename T> fmRapOkno* okno(Uslugi& u, Raporty& r)
+{
+    return new T(u, r);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Okno)
 
 class TestRaporty : public QObject
 {
@@ -437,28 +423,15 @@ void TestRaporty::raportObiektu()
                      "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
 }
 
-// The layouts' patterns: Polish numbers in any user's locale (the tests run in C).
+// What the layout tests' known history does not reach: no digit grouping, and no value (the
+// tests run in C).
 void TestRaporty::formaty_data()
 {
     QTest::addColumn<QVariant>("wartosc");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("tekst");
-    QTest::newRow("three decimals") << QVariant(1234.5678) << "0.000"
-                                    << "1234,568";
-    QTest::newRow("negative in parentheses") << QVariant(-2.5) << "0.000;(0.000)"
-                                             << "(2,500)";
-    QTest::newRow("positive of two sections") << QVariant(0.5) << "0.000;(0.000)"
-                                              << "0,500";
-    QTest::newRow("tg fi") << QVariant(0.456) << "0.00"
-                           << "0,46";
-    QTest::newRow("volts") << QVariant(229.6) << "0"
-                           << "230";
-    QTest::newRow("no value") << QVariant() << "0.000"
-                              << "";
-    QTest::newRow("time of a reading") << QVariant("2003-12-17 08:05:09") << "hh:mm:ss"
-                                       << "08:05:09";
-    QTest::newRow("day of a block") << QVariant("2003-12-01") << "dd/MM/yyyy"
-                                    << "01/12/2003";
+    QTest::newRow("thousands") << QVariant(1234.5678) << u"0.000"_qs << u"1234,568"_qs;
+    QTest::newRow("no value") << QVariant() << u"0.000"_qs << QString();
 }
 
 void TestRaporty::formaty()
@@ -487,8 +460,8 @@ void TestRaporty::oknaParametrow_data()
     QTest::newRow("mid-month") << QDate(2004, 3, 15) << QDate(2004, 3, 1);
 }
 
-// The periodic window proposes the month holding yesterday up to today, selects the current
-// regulator and, on "&Ok", starts the report with what it shows and stays open.
+// The periodic window proposes the month holding yesterday up to today and selects the current
+// regulator; "&Zamknij" closes it.
 void TestRaporty::oknaParametrow()
 {
     QFETCH(QDate, dzis);
@@ -496,17 +469,12 @@ void TestRaporty::oknaParametrow()
     b.s.zegar.czas = dzis.startOfDay().addSecs(3600);
     b.s.app->NrAktRegulatora = 2;
     Raporty raporty(b.s.uslugi, nullptr);
-    QString podtytul;
-    raporty.Pokaz = [&](RaportWydruk& r) { podtytul = r.Uklad().RaportNagl.elementy.back().tekst; };
     QMdiArea obszar;
     auto* okno = new fmRapOkres(b.s.uslugi, raporty);
     obszar.addSubWindow(okno)->show();
     QTEST(okno->dtData->date(), "od");
     QCOMPARE(okno->dtDataDo->date(), dzis);
     QCOMPARE(okno->cmbRegul->currentText(), QStringLiteral("R2"));
-    okno->Command1->click();
-    QVERIFY(podtytul.endsWith(TextFormat::date(dzis.startOfDay(), u"dd/MM/yy")));
-    QCOMPARE(obszar.subWindowList().size(), 1);
     okno->Command2->click();
     QTRY_COMPARE(obszar.subWindowList().size(), 0);
 }
@@ -626,23 +594,23 @@ void TestRaporty::ukladOkresowy()
     QTEST(wiersze.value(wiersz), "tekst");
 }
 
-// "&Ok" starts the report with what is chosen at the click: the regulator selected in the
-// list, or the structure element selected now rather than the one the window showed.
+// "&Ok" starts the report with the dates shown and what is chosen at the click: the regulator
+// selected in the list, or the structure element selected now rather than the one the window
+// showed; the window stays open.
 void TestRaporty::przyciskOk_data()
 {
-    QTest::addColumn<QString>("okno");
+    QTest::addColumn<Okno>("okno");
     QTest::addColumn<QString>("raport");
-    QTest::newRow("daily, regulator") << "fmRapDob"
-                                      << " regulatora 'R3'| z dnia 17/12/2003";
-    QTest::newRow("daily, element") << "fmRapDobS"
-                                    << " obiektu 'Hala1'| z dnia 17/12/2003";
-    QTest::newRow("periodic, element") << "fmRapOkresS"
-                                       << " obiektu 'Hala1'| za okres od 01/12/03 do 17/12/03";
+    QTest::newRow("daily, regulator") << &okno<fmRapDob> << u" regulatora 'R3'| z dnia 17/12/2003"_qs;
+    QTest::newRow("daily, element") << &okno<fmRapDobS> << u" obiektu 'Hala1'| z dnia 17/12/2003"_qs;
+    const QString okres = u"| za okres od 01/12/03 do 17/12/03"_qs;
+    QTest::newRow("periodic, regulator") << &okno<fmRapOkres> << u" regulatora 'R3'"_qs + okres;
+    QTest::newRow("periodic, element") << &okno<fmRapOkresS> << u" obiektu 'Hala1'"_qs + okres;
 }
 
 void TestRaporty::przyciskOk()
 {
-    QFETCH(QString, okno);
+    QFETCH(Okno, okno);
     Baza3 b;
     b.s.app->NrAktRegulatora = 2;
     b.s.app->AktElStruktury = u"Pusty"_qs;
@@ -651,19 +619,14 @@ void TestRaporty::przyciskOk()
     raporty.Pokaz = [&](RaportWydruk& r) {
         raport = r.Uklad().RaportNagl.elementy[3].tekst + u'|' + r.Uklad().RaportNagl.elementy[4].tekst;
     };
-    std::unique_ptr<fmRapOkno> w;
-    if (okno == u"fmRapDob")
-        w = std::make_unique<fmRapDob>(b.s.uslugi, raporty);
-    else if (okno == u"fmRapDobS")
-        w = std::make_unique<fmRapDobS>(b.s.uslugi, raporty);
-    else
-        w = std::make_unique<fmRapOkresS>(b.s.uslugi, raporty);
+    const std::unique_ptr<fmRapOkno> w(okno(b.s.uslugi, raporty));
     w->show();
     if (w->cmbRegul)
         w->cmbRegul->setCurrentIndex(2);
     b.s.app->AktElStruktury = u"Hala1"_qs;
     w->Command1->click();
     QTEST(raport, "raport");
+    QVERIFY(w->isVisible());
 }
 
 KALBOR_TEST_OKIEN(TestRaporty)

@@ -23,8 +23,7 @@ class TestKalborDb : public QObject
 {
     Q_OBJECT
   private slots:
-    void initCreatesEmptyDatabase();
-    void demoLoadsAsDescribed();
+    void initAndDemoLoadAsDescribed();
     void refusals();
 
   private:
@@ -32,15 +31,10 @@ class TestKalborDb : public QObject
     QString plik(const char* nazwa) const { return m_dir.filePath(QString::fromLatin1(nazwa)); }
 };
 
-void TestKalborDb::initCreatesEmptyDatabase()
+void TestKalborDb::initAndDemoLoadAsDescribed()
 {
     QCOMPARE(uruchom({u"init"_qs, plik("init.mdb")}), 0);
-    Srodowisko s(plik("init.mdb"));
-    QCOMPARE(s.liczWiersze(u"Regulatory"_qs), 0);
-}
-
-void TestKalborDb::demoLoadsAsDescribed()
-{
+    QCOMPARE(Srodowisko(plik("init.mdb")).liczWiersze(u"Regulatory"_qs), 0);
     QCOMPARE(uruchom({u"demo"_qs, plik("demo.mdb"), u"--days"_qs, u"2"_qs}), 0);
     Srodowisko s(plik("demo.mdb"));
     s.wczytaj();
