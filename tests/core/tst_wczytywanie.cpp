@@ -20,9 +20,6 @@ class TestWczytywanie : public QObject
   private slots:
     void selection_data();
     void selection();
-    void columnsAndDefaults();
-    void skalaNapiecia_data();
-    void skalaNapiecia();
     void lastCounters();
     void collection();
 };
@@ -119,48 +116,6 @@ void TestWczytywanie::selection()
         return;
     QCOMPARE(s.app->IloscRegulatorow, kody.size());
     QCOMPARE(s.app->NrAktRegulatora, kody.isEmpty() ? 0 : 1);
-}
-
-void TestWczytywanie::columnsAndDefaults()
-{
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 7,
-                     {{u"ProgPrad"_qs, 12.5},
-                      {u"ProgNapiecie"_qs, QVariant()},
-                      {u"ProgTgFiMin"_qs, QVariant()},
-                      {u"ProgTgFi"_qs, QVariant()},
-                      {u"Przekladnia"_qs, 40.5},
-                      {u"CzestotliwoscMax"_qs, 51.5}});
-    s.wczytaj();
-    const clRegulator& r = s.regulatory->Item(1);
-    QCOMPARE(r.adres, 7);
-    QCOMPARE(r.ProgPrad, 12.5f);
-    QCOMPARE(r.ProgNapiecie, 999999999.0f);
-    QCOMPARE(r.ProgTgFiMax, 999999999.0f);
-    // No lower bound stored: no lower bound at all.
-    QVERIFY(r.ProgTgFiMin < -1e8f);
-    QCOMPARE(r.Przekladnia, 40.5f);
-    QCOMPARE(r.CzestotliwoscMax, 51.5f);
-    QVERIFY(WallClock::isOrigin(r.NastepnyOdczyt));
-}
-
-void TestWczytywanie::skalaNapiecia_data()
-{
-    QTest::addColumn<int>("napiecie");
-    QTest::addColumn<float>("skala");
-    QTest::newRow("100") << 100 << 0.25f;
-    QTest::newRow("380") << 380 << 1.0f;
-    QTest::newRow("500") << 500 << 1.25f;
-    QTest::newRow("230") << 230 << 0.0f;
-}
-
-void TestWczytywanie::skalaNapiecia()
-{
-    QFETCH(int, napiecie);
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1, {{u"NapieciePomiar"_qs, napiecie}});
-    s.wczytaj();
-    QTEST(s.regulatory->Item(1).SkalaNapiecia, "skala");
 }
 
 void TestWczytywanie::lastCounters()
