@@ -59,18 +59,11 @@ void TestPodstawy::plain_data()
 void TestPodstawy::plain()
 {
     QFETCH(QVariant, liczba);
-    QFETCH(QString, tekst);
-    switch (liczba.typeId()) {
-    case QMetaType::Int:
-        QCOMPARE(TextFormat::plain(liczba.toInt()), tekst);
-        break;
-    case QMetaType::Float:
-        QCOMPARE(TextFormat::plain(liczba.toFloat()), tekst);
-        break;
-    default:
-        QCOMPARE(TextFormat::plain(liczba.toDouble()), tekst);
-        break;
-    }
+    const QMetaType::Type typ = QMetaType::Type(liczba.typeId());
+    QTEST(typ == QMetaType::Int     ? TextFormat::plain(liczba.toInt())
+          : typ == QMetaType::Float ? TextFormat::plain(liczba.toFloat())
+                                    : TextFormat::plain(liczba.toDouble()),
+          "tekst");
 }
 
 void TestPodstawy::pattern_data()

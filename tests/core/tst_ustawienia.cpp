@@ -100,27 +100,20 @@ void TestUstawienia::portPathWrittenByHand()
     QCOMPARE(s.app->UrzadzeniePortu(), u"/dev/serial/by-path/usb-0:1,2:1.0-port0"_qs);
 }
 
+// A refused login, or the window closed without a verdict, leaves control mode off and says so;
+// switching off asks nothing.
 void TestUstawienia::controlMode()
 {
     Srodowisko s;
     FakeLogowanie login(*s.app);
     s.uslugi.logowanie = &login;
-
-    // Refused login: stays off and still announces False.
-    login.werdykt = false;
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
-    QVERIFY(!s.app->TrybSterowania);
-    // An empty verdict (window closed) counts as refused.
-    login.werdykt = QVariant();
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
-
-    login.werdykt = true;
-    QVERIFY(s.app->PrzelaczTrybSterowania());
-    QVERIFY(s.app->TrybSterowania);
-    QCOMPARE(login.pokazano, 3);
-
-    // Switching off asks nothing.
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
+    QString tryby;
+    for (const QVariant& werdykt : {QVariant(false), QVariant(), QVariant(true), QVariant(true)}) {
+        login.werdykt = werdykt;
+        const bool wlaczony = s.app->PrzelaczTrybSterowania();
+        tryby += wlaczony != s.app->TrybSterowania ? u'?' : wlaczony ? u'T' : u'F';
+    }
+    QCOMPARE(tryby, u"FFTF"_qs);
     QCOMPARE(login.pokazano, 3);
     QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs),
              QStringList({"eZmianaTrybuSterowania(F)", "eZmianaTrybuSterowania(F)",

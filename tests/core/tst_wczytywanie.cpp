@@ -141,17 +141,16 @@ void TestWczytywanie::collection()
 {
     Srodowisko s;
     colRegulatory& c = *s.regulatory;
-    clRegulator& a = c.Add(1, u"A"_qs, u"A"_qs);
-    clRegulator& bezKlucza = c.Add(2, u"B"_qs, {});
-    QCOMPARE(&c.Item(2), &bezKlucza);
-    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(u"B"_qs));
+    c.Add(1, u"A"_qs, u"A"_qs);
+    clRegulator& b = c.Add(2, u"B"_qs, u"B"_qs);
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Add(3, u"A"_qs, u"A"_qs));
+    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(u"C"_qs));
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(0));
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(3));
     QCOMPARE(c.Count(), 2);
-    QCOMPARE(&c.Item(u"A"_qs), &a);
     c.Remove(u"A"_qs);
-    QCOMPARE(&c.Item(1), &bezKlucza);
+    QCOMPARE(&c.Item(1), &b);
+    QCOMPARE(&c.Item(u"B"_qs), &b);
 }
 
 QTEST_GUILESS_MAIN(TestWczytywanie)

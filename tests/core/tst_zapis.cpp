@@ -232,9 +232,7 @@ void TestZapis::refusedWrite()
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + 1);
     // The row after the outage carries the energy of the whole outage.
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
-    QVERIFY2(qAbs(suma - (r().PradCzynny - pierwszy)) < 0.01,
-             qPrintable(QStringLiteral("%1 != %2").arg(suma).arg(r().PradCzynny - pierwszy)));
-    QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
 }
 
 void TestZapis::killedWhileStoring()
