@@ -26,7 +26,6 @@ class TestHarmonogram : public QObject
 
     void nextReading_data();
     void nextReading();
-    void notDueDoesNothing();
     void retryAfterFailure_data();
     void retryAfterFailure();
     void lockStateReadAtFirstReading_data();
@@ -69,6 +68,8 @@ void TestHarmonogram::nextReading_data()
     QTest::addColumn<QDateTime>("teraz");
     QTest::addColumn<QDateTime>("wynik");
     const QDateTime poczatek = WallClock::dateOrigin();
+    QTest::newRow("not due") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:14:59")
+                             << czas("2003-12-17 10:15:00");
     QTest::newRow("first reading 10:07:42")
         << 15 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:15:00");
     QTest::newRow("read on the grid point")
@@ -90,26 +91,15 @@ void TestHarmonogram::nextReading()
     QFETCH(QDateTime, teraz);
     regulator({{u"CzestOdczytu"_qs, czest}});
     r().NastepnyOdczyt = nastepny;
-    m_s->zegar.czas = teraz.addSecs(3); // the poll takes time; the grid counts from the tick
+    r().OstatniOdczyt = teraz.addDays(-1); // not the first reading, which also reads the lock
+    m_s->zegar.czas = teraz.addSecs(3);    // the poll takes time; the grid counts from the tick
     r().OkresowyOdczyt(teraz);
     QTEST(r().NastepnyOdczyt, "wynik");
-    QCOMPARE(r().OstatniOdczyt, teraz);
-    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
-    QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(),
-             teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
-}
-
-void TestHarmonogram::notDueDoesNothing()
-{
-    regulator();
-    r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
-    m_s->komunikator.wywolania.clear();
-    m_s->wizual.zdarzenia.clear();
-    r().OkresowyOdczyt(czas("2003-12-17 10:14:59"));
-    QVERIFY(m_s->komunikator.wywolania.isEmpty() && m_s->wizual.zdarzenia.isEmpty());
-    QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:07:42"));
-    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
-    QCOMPARE(zapisane(), u"10:07:42 10:15:00"_qs);
+    // Before its time nothing at all happens; on time one reading is stored at the tick's time.
+    const bool naCzas = teraz >= nastepny;
+    QCOMPARE(m_s->wizual.zdarzenia.isEmpty(), !naCzas);
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Data) FROM Pomiary"_qs).toString(),
+             naCzas ? teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs) : QString());
 }
 
 // A failed reading is retried awarCzest minutes after the poll gave up (at least one minute,

@@ -6,22 +6,18 @@
 #include <QTest>
 
 namespace {
-class FakeLogowanie final : public OknoLogowania
+struct FakeLogowanie final : OknoLogowania
 {
-  public:
-    explicit FakeLogowanie(clsoApp& app) : m_app(app) {}
-    QVariant werdykt;
-    int pokazano = 0;
+    explicit FakeLogowanie(clsoApp& a) : app(a) {}
     void PokazModalnie() override
     {
         ++pokazano;
-        m_app.ParametrGlob = werdykt;
+        app.ParametrGlob = werdykt;
     }
-
-  private:
-    clsoApp& m_app;
+    clsoApp& app;
+    QVariant werdykt;
+    int pokazano = 0;
 };
-
 } // namespace
 
 class TestUstawienia : public QObject
