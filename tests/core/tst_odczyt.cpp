@@ -76,24 +76,22 @@ void TestOdczyt::decode_data()
     wiersz("100 V, ratio 60", [](auto&) {},
            {{u"Napiecie"_qs, 6000}, {calk, kTysiac * 0.25 * 60}, {czynny, kTysiac * 0.25 * 60}},
            {{u"NapieciePomiar"_qs, 100}, {u"PrzekladniaNap"_qs, 60}});
+    wiersz("500 V", [](auto&) {}, {{u"Napiecie"_qs, 500}, {calk, kTysiac * 1.25}, {czynny, kTysiac * 1.25}},
+           {{u"NapieciePomiar"_qs, 500}});
     // Any other measuring voltage has no scale.
     wiersz("voltage scale 0", [](auto& b) { b.bierna = 7; },
            {{u"Napiecie"_qs, 0}, {calk, 0}, {czynny, 0}, {tg, 9.999}, {zakl, true}},
            {{u"NapieciePomiar"_qs, 230}});
-    wiersz("counters with their top bits set",
+    wiersz("timer FF FF FF", [](auto& b) { b.timer = 0xFFFFFF; }, {{u"TimerU"_qs, 16777215}});
+    wiersz("top bit of byte 0", [](auto& b) { b.pozorna = 0x80000000u; },
+           {{calk, 2147483648.0 * kWsp}, {czynny, 2147483648.0 * kWsp}});
+    wiersz("top bit of bytes 4 and 8",
            [](auto& b) {
-               b.pozorna = 0x80000000u;
                b.pojemnosciowa = -1;
                b.bierna = -2;
-               b.timer = 0xFFFFFF;
            },
-           {{calk, 2147483648.0 * kWsp},
-            {czynny, 2147483648.0 * kWsp},
-            {biern, -2 * kWsp},
-            {u"PradBiernPojSr"_qs, -1 * kWsp},
-            {tg, -2.0 / 2147483648.0},
-            {u"TimerU"_qs, 16777215}});
-    wiersz("500 V, status bytes and a capacitive current",
+           {{biern, -2 * kWsp}, {u"PradBiernPojSr"_qs, -1 * kWsp}, {tg, -2 * kWsp / kTysiac}});
+    wiersz("status bytes and a capacitive current",
            [](auto& b) {
                b.pradBierny = -25;
                b.pradCalk = 4;
@@ -102,16 +100,12 @@ void TestOdczyt::decode_data()
                b.przel2 = 0x09;
                b.wyswietlacz = {0x10, 0x20, 0xA0, 0xF3};
            },
-           {{u"Napiecie"_qs, 500},
-            {calk, kTysiac * 1.25},
-            {czynny, kTysiac * 1.25},
-            {u"PradBierny"_qs, -12.5},
+           {{u"PradBierny"_qs, -12.5},
             {u"PradCalk"_qs, 2},
             {u"Faza"_qs, -7},
             {u"StanPrzel1"_qs, 0xA5},
             {u"StanPrzel2"_qs, 0x09},
-            {u"Wyswietlacz"_qs, 0x1020A0F3u}},
-           {{u"NapieciePomiar"_qs, 500}});
+            {u"Wyswietlacz"_qs, 0x1020A0F3u}});
 }
 
 void TestOdczyt::decode()
@@ -122,7 +116,7 @@ void TestOdczyt::decode()
     regulator(kolumny);
     r().Okres = 49.5f;
     r().ZakloceniaHarm = true; // every poll starts from "no disturbance"
-    m_s->komunikator.diody(0xFB, 0x7F, 0xBF);
+    m_s->komunikator.odpowiedz(u"Czytaj_Diody"_qs, QByteArray::fromHex("fb7fbf"), 1);
     m_s->komunikator.blok(blok);
     QVERIFY(r().WczytajStanRegul(m_s->zegar.czas));
 
@@ -180,14 +174,14 @@ void TestOdczyt::failedCommand()
 {
     QFETCH(QString, rozkaz);
     QFETCH(bool, noweDiody);
-    m_s->komunikator.diody(0xFF, 0xFF, 0xFF);
+    m_s->komunikator.odpowiedz(u"Czytaj_Diody"_qs, QByteArray::fromHex("ffffff"), 1);
     m_s->komunikator.blok(BlokPomiaru{.napiecie = 400, .przel2 = 0x03}.bajty());
     QVERIFY(r().WczytajStanRegul(m_s->zegar.czas));
     QCOMPARE(m_s->wizual.filtr(u"eNoweDane"_qs), QStringList{u"eNoweDane(1,O)"_qs});
     m_s->komunikator.wywolania.clear();
     m_s->wizual.zdarzenia.clear();
 
-    m_s->komunikator.diody(0x00, 0x00, 0x00);
+    m_s->komunikator.odpowiedz(u"Czytaj_Diody"_qs, QByteArray::fromHex("000000"), 1);
     m_s->komunikator.blok(BlokPomiaru{.napiecie = 200, .przel2 = 0x0C}.bajty());
     m_s->komunikator.zawiedz(rozkaz);
     m_s->zegar.advance(60);
