@@ -165,8 +165,9 @@ void TestZapis::refusedWrite_data()
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
                                << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << 3;
-    QTest::newRow("readings refused, log taken")
-        << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON Pomiary BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
+    // The reading's row went in first and goes again with the refused counters: one transaction.
+    QTest::newRow("last counters refused, log taken")
+        << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON OstPomiar BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
         << false << "DROP TRIGGER odmowa"
         << "Błąd zapisu do bazy danych nr  1811\r'odmowa'" << 3;
 }
