@@ -85,7 +85,6 @@ void TestBaza::badFiles_data()
     QTest::newRow("not a database")
         << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100) << true
         << "(file is not a database)";
-    QTest::newRow("empty file") << QByteArray() << true << "brakuje tabeli Regulatory";
     // A database of some size cut in half.
     Srodowisko s;
     QSqlQuery q(s.baza->db());

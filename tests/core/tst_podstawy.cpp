@@ -1,6 +1,5 @@
-// Byte assembly and the number and date texts.
+// The number and date texts.
 #include "TextFormat.h"
-#include "clsFunkcje.h"
 
 #include <QTest>
 
@@ -8,41 +7,12 @@ class TestPodstawy : public QObject
 {
     Q_OBJECT
   private slots:
-    void bytes_data();
-    void bytes();
     void plain_data();
     void plain();
     void pattern_data();
     void pattern();
     void datePattern();
 };
-
-void TestPodstawy::bytes_data()
-{
-    QTest::addColumn<QString>("funkcja");
-    QTest::addColumn<QByteArray>("bajty");
-    QTest::addColumn<qint64>("wynik");
-    QTest::newRow("Int FF FE") << "Int" << QByteArray::fromHex("fffe") << qint64(-2);
-    QTest::newRow("Int 08 FF") << "Int" << QByteArray::fromHex("08ff") << qint64(2303);
-    QTest::newRow("Long FF FF FF FF") << "Long" << QByteArray::fromHex("ffffffff") << qint64(-1);
-    QTest::newRow("Long 01 02 03 04") << "Long" << QByteArray::fromHex("01020304") << qint64(0x01020304);
-    // A counter with its top bit set decodes as the unsigned count, not an error.
-    QTest::newRow("LongU 80 00 00 00") << "LongU" << QByteArray::fromHex("80000000") << qint64(2147483648);
-    QTest::newRow("LongU FF FF FF FF") << "LongU" << QByteArray::fromHex("ffffffff") << qint64(4294967295);
-}
-
-void TestPodstawy::bytes()
-{
-    QFETCH(QString, funkcja);
-    QFETCH(QByteArray, bajty);
-    const auto b = [&bajty](int i) { return quint8(bajty[i]); };
-    if (funkcja == u"Int"_qs)
-        QTEST(qint64(clsFunkcje::TworzInt(b(0), b(1))), "wynik");
-    else if (funkcja == u"Long"_qs)
-        QTEST(qint64(clsFunkcje::TworzLong(b(0), b(1), b(2), b(3))), "wynik");
-    else
-        QTEST(qint64(clsFunkcje::TworzLongU(b(0), b(1), b(2), b(3))), "wynik");
-}
 
 void TestPodstawy::plain_data()
 {

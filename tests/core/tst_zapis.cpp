@@ -71,8 +71,6 @@ void TestZapis::energyOfPeriod_data()
     QTest::addColumn<Liczniki>("biezace");
     QTest::addColumn<Liczniki>("energia");
     QTest::addColumn<float>("tgFiOkres");
-    QTest::newRow("differences") << Liczniki{100, 40, -10} << Liczniki{110.5f, 45.5f, -12}
-                                 << Liczniki{10.5f, 5.5f, -2} << 5.5f / 10.5f;
     QTest::newRow("counters reset") << Liczniki{100, 40, -10} << Liczniki{50, 20, -5} << Liczniki{-50, -20, 5}
                                     << 0.4f;
     QTest::newRow("no active energy")
