@@ -22,8 +22,7 @@ class TestAlarmy : public QObject
     void thresholds();
     void tgFiTextFollowsLocale();
     void persistingConditionIsOneEntry();
-    void twoRegulatorsSameCode();
-    void timeoutKeepsLimitAlarms();
+    void clearedByOwnPoll();
     void registerRow_data();
     void registerRow();
     void deactivation();
@@ -135,24 +134,17 @@ void TestAlarmy::persistingConditionIsOneEntry()
     QCOMPARE(stan(), u"R1:201:( 12.5 A); 2; 2; 1/1"_qs);
 }
 
-void TestAlarmy::twoRegulatorsSameCode()
+// A poll clears only its own regulator's alarms; a poll that fails keeps the limit alarms it
+// could not check and adds 100, and the next good one clears both.
+void TestAlarmy::clearedByOwnPoll()
 {
-    ustaw(2, {{u"ProgNapiecie"_qs, 100}});
-    QVERIFY(poll(1, BlokPomiaru{.napiecie = 400}) && poll(2, BlokPomiaru{.napiecie = 400}));
-    QCOMPARE(stan(), u"R1:202:( 400 V),R2:202:( 400 V); 2; 2; 2/2"_qs);
-    QVERIFY(poll(1, BlokPomiaru{.napiecie = 100}));
-    QCOMPARE(stan(), u"R2:202:( 400 V); 2; 2; 1/2"_qs);
-}
-
-void TestAlarmy::timeoutKeepsLimitAlarms()
-{
-    ustaw(1, {{u"ProgPrad"_qs, 1}});
-    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}));
+    ustaw(2, {{u"ProgPrad"_qs, 1}});
+    QVERIFY(poll(1, BlokPomiaru{.pradBierny = 25}) && poll(2, BlokPomiaru{.pradBierny = 25}));
     m_s->komunikator.zawiedz(u"czytaj32"_qs);
-    QVERIFY(!r().WczytajStanRegul(m_s->zegar.czas));
-    QCOMPARE(stan(), u"R1:201:( 12.5 A),R1:100:; 2; 2; 2/2"_qs);
+    QVERIFY(!r(1).WczytajStanRegul(m_s->zegar.czas));
+    QCOMPARE(stan(), u"R1:201:( 12.5 A),R2:201:( 12.5 A),R1:100:; 3; 3; 3/3"_qs);
     QVERIFY(poll(1, BlokPomiaru{.pradBierny = 2}));
-    QCOMPARE(stan(), u"; 2; 2; 0/2"_qs);
+    QCOMPARE(stan(), u"R2:201:( 12.5 A); 3; 3; 1/3"_qs);
 }
 
 void TestAlarmy::registerRow_data()
