@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <ctime>
+#include <utility>
 
 namespace {
 QDateTime czas(const char* tekst)
@@ -25,10 +26,8 @@ class TestHarmonogram : public QObject
 
     void nextReading_data();
     void nextReading();
-    void notDueDoesNothing();
-    void failureReanchorsGrid();
-    void retryInterval_data();
-    void retryInterval();
+    void retryAfterFailure_data();
+    void retryAfterFailure();
     void lockStateReadAtFirstReading_data();
     void lockStateReadAtFirstReading();
     void wholeClockTimesAcrossDst_data();
@@ -69,18 +68,14 @@ void TestHarmonogram::nextReading_data()
     QTest::addColumn<QDateTime>("teraz");
     QTest::addColumn<QDateTime>("wynik");
     const QDateTime poczatek = WallClock::dateOrigin();
-    QTest::newRow("first reading 10:07:42")
-        << 15 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:15:00");
+    QTest::newRow("not due") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:14:59")
+                             << czas("2003-12-17 10:15:00");
     QTest::newRow("read on the grid point")
         << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:30:00");
-    QTest::newRow("blocked 10:14 to 10:52")
-        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:52:10") << czas("2003-12-17 11:00:00");
     QTest::newRow("two whole intervals late: the next point, not this one again")
         << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 11:00:00");
     QTest::newRow("grid from the date origin, not midnight")
         << 7 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:10:00");
-    QTest::newRow("over midnight") << 60 << czas("2003-12-17 23:00:00") << czas("2003-12-17 23:59:59")
-                                   << czas("2003-12-18 00:00:00");
     QTest::newRow("interval 0 reads every minute")
         << 0 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:08:00");
     QTest::newRow("negative interval reads every minute")
@@ -94,75 +89,43 @@ void TestHarmonogram::nextReading()
     QFETCH(QDateTime, teraz);
     regulator({{u"CzestOdczytu"_qs, czest}});
     r().NastepnyOdczyt = nastepny;
-    m_s->zegar.czas = teraz.addSecs(3); // the poll takes time; the grid counts from the tick
+    r().OstatniOdczyt = teraz.addDays(-1); // not the first reading, which also reads the lock
+    m_s->zegar.czas = teraz.addSecs(3);    // the poll takes time; the grid counts from the tick
     r().OkresowyOdczyt(teraz);
     QTEST(r().NastepnyOdczyt, "wynik");
-    QCOMPARE(r().OstatniOdczyt, teraz);
-    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 1);
-    QCOMPARE(m_s->wartosc(u"SELECT Data FROM Pomiary"_qs).toString(),
-             teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs));
+    // Before its time nothing at all happens; on time one reading is stored at the tick's time.
+    const bool naCzas = teraz >= nastepny;
+    QCOMPARE(m_s->wizual.zdarzenia.isEmpty(), !naCzas);
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Data) FROM Pomiary"_qs).toString(),
+             naCzas ? teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs) : QString());
 }
 
-void TestHarmonogram::notDueDoesNothing()
-{
-    regulator();
-    r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
-    m_s->komunikator.wywolania.clear();
-    m_s->wizual.zdarzenia.clear();
-    r().OkresowyOdczyt(czas("2003-12-17 10:14:59"));
-    QVERIFY(m_s->komunikator.wywolania.isEmpty());
-    QVERIFY(m_s->wizual.zdarzenia.isEmpty());
-    QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:07:42"));
-    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
-    QCOMPARE(zapisane(), u"10:07:42 10:15:00"_qs);
-    QCOMPARE(m_s->wizual.zdarzenia,
-             QStringList({"eOkresowyOdczyt(1,T)", "eNoweDane(1,O)", "eOkresowyOdczyt(1,F)"}));
-}
-
-void TestHarmonogram::failureReanchorsGrid()
-{
-    regulator({{u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, 5}});
-    r().OkresowyOdczyt(czas("2003-12-17 10:07:42"));
-    // The regulator stays silent for six seconds of retries.
-    m_s->komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [this](std::span<quint8>, quint8) {
-        m_s->zegar.advance(6);
-        return false;
-    };
-    m_s->zegar.czas = czas("2003-12-17 10:15:00");
-    r().OkresowyOdczyt(czas("2003-12-17 10:15:00"));
-    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 10:20:06"));
-    QCOMPARE(r().OstatniOdczyt, czas("2003-12-17 10:15:00"));
-    QCOMPARE(zapisane(), u"10:07:42"_qs);
-
-    m_s->komunikator.odpowiedzi.erase(u"CZYTAJ32"_qs);
-    r().OkresowyOdczyt(czas("2003-12-17 10:20:05"));
-    QCOMPARE(zapisane(), u"10:07:42"_qs);
-    for (const char* t : {"2003-12-17 10:20:06", "2003-12-17 10:35:06", "2003-12-17 10:50:07"})
-        r().OkresowyOdczyt(czas(t));
-    QCOMPARE(zapisane(), u"10:07:42 10:20:06 10:35:06 10:50:07"_qs);
-    QCOMPARE(r().NastepnyOdczyt, czas("2003-12-17 11:05:06"));
-}
-
-void TestHarmonogram::retryInterval_data()
+// A failed reading is retried awarCzest minutes after the poll gave up (at least one minute,
+// never at the next tick), and the grid of the later readings runs from the retry.
+void TestHarmonogram::retryAfterFailure_data()
 {
     QTest::addColumn<int>("awarCzest");
-    QTest::addColumn<int>("minuty"); // until the retry
-    QTest::newRow("two minutes") << 2 << 2;
-    QTest::newRow("0 counts as one minute") << 0 << 1;
-    QTest::newRow("negative counts as one minute") << -3 << 1;
+    QTest::addColumn<QString>("odczyty");
+    QTest::newRow("5 minutes") << 5 << "10:20:06 10:35:06";
+    QTest::newRow("0 counts as one minute") << 0 << "10:16:06 10:31:06";
+    QTest::newRow("negative counts as one minute") << -3 << "10:16:06 10:31:06";
 }
 
-void TestHarmonogram::retryInterval()
+void TestHarmonogram::retryAfterFailure()
 {
     QFETCH(int, awarCzest);
-    QFETCH(int, minuty);
-    regulator({{u"awarCzest"_qs, awarCzest}});
-    m_s->komunikator.zawiedz(u"Czytaj_Diody"_qs);
-    const QDateTime start = m_s->zegar.czas;
-    for (; m_s->zegar.czas <= start.addSecs(minuty * 60); m_s->zegar.advance(1))
-        r().OkresowyOdczyt(m_s->zegar.czas);
-    QCOMPARE(m_s->komunikator.wywolania, QStringList(2, u"CZYTAJ_DIODY:1:0"_qs));
-    QCOMPARE(r().NastepnyOdczyt, start.addSecs(2 * minuty * 60));
+    regulator({{u"CzestOdczytu"_qs, 15}, {u"awarCzest"_qs, awarCzest}});
+    // The first reading finds the regulator silent through six seconds of attempts.
+    bool cichy = true;
+    m_s->komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [&](std::span<quint8>, quint8) {
+        if (cichy)
+            m_s->zegar.advance(6);
+        return !std::exchange(cichy, false);
+    };
+    for (m_s->zegar.czas = czas("2003-12-17 10:15:00"); m_s->zegar.czas < czas("2003-12-17 10:40:00");
+         m_s->zegar.advance(1))
+        r().OkresowyOdczyt(QDateTime(m_s->zegar.czas)); // the tick's time, not the running clock
+    QTEST(zapisane(), "odczyty");
 }
 
 void TestHarmonogram::lockStateReadAtFirstReading_data()

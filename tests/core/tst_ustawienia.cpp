@@ -6,22 +6,18 @@
 #include <QTest>
 
 namespace {
-class FakeLogowanie final : public OknoLogowania
+struct FakeLogowanie final : OknoLogowania
 {
-  public:
-    explicit FakeLogowanie(clsoApp& app) : m_app(app) {}
-    QVariant werdykt;
-    int pokazano = 0;
+    explicit FakeLogowanie(clsoApp& a) : app(a) {}
     void PokazModalnie() override
     {
         ++pokazano;
-        m_app.ParametrGlob = werdykt;
+        app.ParametrGlob = werdykt;
     }
-
-  private:
-    clsoApp& m_app;
+    clsoApp& app;
+    QVariant werdykt;
+    int pokazano = 0;
 };
-
 } // namespace
 
 class TestUstawienia : public QObject
@@ -33,10 +29,7 @@ class TestUstawienia : public QObject
 
     void storedValues_data();
     void storedValues();
-    void portDevice_data();
-    void portDevice();
-    void portPathWithComma_data();
-    void portPathWithComma();
+    void portPathWrittenByHand();
     void controlMode();
 
   private:
@@ -50,20 +43,23 @@ void TestUstawienia::storedValues_data()
     QTest::addColumn<QVariant>("haslo");
     QTest::addColumn<int>("nrPortu");
     QTest::addColumn<QString>("nazwaPortu");
+    QTest::addColumn<QString>("urzadzenie");
     QTest::addColumn<int>("oczekiwaneDzwieki");
     QTest::addColumn<QString>("oczekiwaneHaslo");
     const QVariant brak;
-    QTest::newRow("defaults") << brak << brak << brak << 1 << "" << 0 << "brasun";
-    QTest::newRow("numbers") << QVariant("2") << QVariant("1") << QVariant("tajne") << 2 << "" << 1
-                             << "tajne";
-    QTest::newRow("device name") << QVariant("/dev/ttyUSB0") << QVariant("1") << brak << 0 << "/dev/ttyUSB0"
-                                 << 1 << "brasun";
-    QTest::newRow("out of byte range is a name")
-        << QVariant("300") << QVariant("0") << brak << 0 << "300" << 0 << "brasun";
-    QTest::newRow("sounds not a number")
-        << QVariant("1") << QVariant("tak") << brak << 1 << "" << 0 << "brasun";
-    QTest::newRow("sounds beyond 16 bits")
-        << QVariant("1") << QVariant("70000") << brak << 1 << "" << 0 << "brasun";
+#ifdef Q_OS_WIN
+    const QString pierwszy = u"COM1"_qs;
+#else
+    const QString pierwszy = u"/dev/ttyS0"_qs;
+#endif
+    const QString sciezka = u"/dev/serial/by-path/pci-0000:00:14.0-usb-0:1,2:1.0-port0"_qs;
+    QTest::newRow("defaults") << brak << brak << brak << 1 << "" << pierwszy << 0 << "brasun";
+    QTest::newRow("no port") << QVariant("0") << QVariant("1") << QVariant("tajne") << 0 << QString()
+                             << QString() << 1 << "tajne";
+    QTest::newRow("device path with a comma, sounds beyond 16 bits")
+        << QVariant(sciezka) << QVariant("70000") << brak << 0 << sciezka << sciezka << 0 << "brasun";
+    QTest::newRow("out of byte range is a name, sounds not a number")
+        << QVariant("300") << QVariant("tak") << brak << 0 << u"300"_qs << u"300"_qs << 0 << "brasun";
 }
 
 void TestUstawienia::storedValues()
@@ -81,86 +77,39 @@ void TestUstawienia::storedValues()
     s.app->WczytajOpcje();
     QTEST(int(s.app->nr_portu), "nrPortu");
     QTEST(s.app->NazwaPortu, "nazwaPortu");
+    QTEST(s.app->UrzadzeniePortu(), "urzadzenie");
     QTEST(int(s.app->Dzwieki), "oczekiwaneDzwieki");
     QTEST(s.app->AdmHaslo, "oczekiwaneHaslo");
     if (port.isValid())
         QCOMPARE(s.app->TekstPortu(), port.toString());
 }
 
-void TestUstawienia::portDevice_data()
+// A comma in a hand-written path without quotes is part of the path, not a list.
+void TestUstawienia::portPathWrittenByHand()
 {
-    QTest::addColumn<QString>("ustawienie");
-    QTest::addColumn<QString>("urzadzenie");
-#ifdef Q_OS_WIN
-    QTest::newRow("first port") << "1"
-                                << "COM1";
-#else
-    QTest::newRow("first port") << "1"
-                                << "/dev/ttyS0";
-    QTest::newRow("second port") << "2"
-                                 << "/dev/ttyS1";
-#endif
-    QTest::newRow("device") << "/tmp/kalbor-pty"
-                            << "/tmp/kalbor-pty";
-    QTest::newRow("no port") << "0"
-                             << "";
-}
-
-void TestUstawienia::portDevice()
-{
-    QFETCH(QString, ustawienie);
-    Srodowisko s;
-    s.app->UstawPort(ustawienie);
-    QTEST(s.app->UrzadzeniePortu(), "urzadzenie");
-}
-
-void TestUstawienia::portPathWithComma_data()
-{
-    QTest::addColumn<QByteArray>("plik"); // the settings file as written by hand; empty: by the program
-    QTest::addColumn<QString>("sciezka");
-    QTest::newRow("written by the program")
-        << QByteArray() << "/dev/serial/by-path/pci-0000:00:14.0-usb-0:1,2:1.0-port0";
-    QTest::newRow("written by hand without quotes")
-        << QByteArray("[port]\nnr_portu=/dev/serial/by-path/usb-0:1,2:1.0-port0\n")
-        << "/dev/serial/by-path/usb-0:1,2:1.0-port0";
-}
-
-void TestUstawienia::portPathWithComma()
-{
-    QFETCH(QByteArray, plik);
-    QFETCH(QString, sciezka);
-    if (plik.isEmpty()) {
-        AppSettings::write(AppSettings::Port, sciezka);
-    } else {
-        QFile f(UstawieniaTestowe::Plik());
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(plik) == plik.size());
-    }
+    QFile f(UstawieniaTestowe::Plik());
+    const QByteArray plik("[port]\nnr_portu=/dev/serial/by-path/usb-0:1,2:1.0-port0\n");
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(plik) == plik.size());
+    f.close();
     Srodowisko s;
     s.app->WczytajOpcje();
-    QCOMPARE(s.app->UrzadzeniePortu(), sciezka);
+    QCOMPARE(s.app->UrzadzeniePortu(), u"/dev/serial/by-path/usb-0:1,2:1.0-port0"_qs);
 }
 
+// A refused login, or the window closed without a verdict, leaves control mode off and says so;
+// switching off asks nothing.
 void TestUstawienia::controlMode()
 {
     Srodowisko s;
     FakeLogowanie login(*s.app);
     s.uslugi.logowanie = &login;
-
-    // Refused login: stays off and still announces False.
-    login.werdykt = false;
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
-    QVERIFY(!s.app->TrybSterowania);
-    // An empty verdict (window closed) counts as refused.
-    login.werdykt = QVariant();
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
-
-    login.werdykt = true;
-    QVERIFY(s.app->PrzelaczTrybSterowania());
-    QVERIFY(s.app->TrybSterowania);
-    QCOMPARE(login.pokazano, 3);
-
-    // Switching off asks nothing.
-    QVERIFY(!s.app->PrzelaczTrybSterowania());
+    QString tryby;
+    for (const QVariant& werdykt : {QVariant(false), QVariant(), QVariant(true), QVariant(true)}) {
+        login.werdykt = werdykt;
+        const bool wlaczony = s.app->PrzelaczTrybSterowania();
+        tryby += wlaczony != s.app->TrybSterowania ? u'?' : wlaczony ? u'T' : u'F';
+    }
+    QCOMPARE(tryby, u"FFTF"_qs);
     QCOMPARE(login.pokazano, 3);
     QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs),
              QStringList({"eZmianaTrybuSterowania(F)", "eZmianaTrybuSterowania(F)",

