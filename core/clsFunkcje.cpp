@@ -1,8 +1,5 @@
 #include "clsFunkcje.h"
 
-#include "SqlDates.h"
-#include "clsoApp.h"
-
 qint16 clsFunkcje::TworzInt(quint8 b1, quint8 b2)
 {
     return qint16(quint16((b1 << 8) | b2));
@@ -16,9 +13,4 @@ qint32 clsFunkcje::TworzLong(quint8 b1, quint8 b2, quint8 b3, quint8 b4)
 quint32 clsFunkcje::TworzLongU(quint8 b1, quint8 b2, quint8 b3, quint8 b4)
 {
     return (quint32(b1) << 24) | (quint32(b2) << 16) | (quint32(b3) << 8) | quint32(b4);
-}
-
-QString clsFunkcje::SqlZamienNaDate(const QDateTime& data) const
-{
-    return m_app.Znakdaty + SqlDates::sqlDay(data.date()) + m_app.Znakdaty;
 }

@@ -49,7 +49,7 @@ StartUp::StartUp()
 {
     m_wizual = std::make_unique<clsWizual>(m_uslugi, *m_dzwieki);
     m_regulatory = std::make_unique<colRegulatory>(m_uslugi);
-    m_funkcje = std::make_unique<clsFunkcje>(*m_app);
+    m_funkcje = std::make_unique<clsFunkcje>();
     m_kolejka = std::make_unique<clsKolejka>(m_uslugi);
     m_bd = std::make_unique<clsBD>(m_uslugi);
     m_rejestr = std::make_unique<RejestrAlarmow>(m_uslugi);

@@ -65,7 +65,7 @@ Srodowisko::Srodowisko(const QString& istniejacy)
     QVERIFY2(m_dir.isValid(), "temporary folder");
     app = std::make_unique<clsoApp>(uslugi);
     regulatory = std::make_unique<colRegulatory>(uslugi);
-    funkcje = std::make_unique<clsFunkcje>(*app);
+    funkcje = std::make_unique<clsFunkcje>();
     bd = std::make_unique<clsBD>(uslugi);
     static int polaczenia = 0;
     baza = std::make_unique<Baza>(QStringLiteral("test-%1").arg(++polaczenia));
