@@ -1,6 +1,7 @@
 #include "Wykres.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <cmath>
@@ -163,4 +164,7 @@ void Wykres::opiszKategorie()
     const int krok = std::max(1, int(std::ceil(double(n) / miesci)));
     for (int r = 0; r < n; r += krok)
         m_osKategorii->append(m_etykietyWierszy.at(r), r);
+    // The chart otherwise places its axis texts only once the event loop comes round, and a
+    // picture taken before that shows no labels and the axis title in the top corner.
+    chart()->layout()->activate();
 }

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGraphicsTextItem>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -96,6 +97,16 @@ void zapiszZrzut(QWidget* okno, const QString& nazwa)
 }
 
 const QDate k1Marca(2024, 3, 1);
+
+// Whether a shown text of the chart stands under its plot area.
+bool podWykresem(const Wykres& w, const QString& tekst)
+{
+    for (const QGraphicsItem* i : w.scene()->items())
+        if (auto* t = dynamic_cast<const QGraphicsTextItem*>(i);
+            t && t->isVisible() && t->toPlainText() == tekst)
+            return t->sceneBoundingRect().top() >= w.chart()->plotArea().bottom();
+    return false;
+}
 
 } // namespace
 
@@ -239,7 +250,9 @@ void TestWykresy::menuGlowne()
     QVERIFY(qobject_cast<fmWykresy2*>(okna().back()->widget()));
 }
 
-// Both windows over a week of demonstration readings, looked at by eye.
+// Both windows over a week of demonstration readings, looked at by eye. A window already shown
+// has its time labels and the axis title under the plot as soon as it has drawn, before any
+// other event.
 void TestWykresy::zrzuty()
 {
     QTemporaryDir katalog;
@@ -253,8 +266,13 @@ void TestWykresy::zrzuty()
     fmWykresy1 dobowy(s.uslugi);
     ustaw(&dobowy, 0, 0, dzis.addDays(-1), {});
     element<QCheckBox>(&dobowy, "chkLegenda")->setChecked(true);
+    dobowy.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dobowy));
     dobowy.btnWykresl_Click();
-    QVERIFY(element<Wykres>(&dobowy, "Wykres")->RowCount() > 90);
+    const Wykres& wykres = *element<Wykres>(&dobowy, "Wykres");
+    QVERIFY(wykres.RowCount() > 90);
+    QVERIFY(podWykresem(wykres, QStringLiteral("czas")));
+    QVERIFY(podWykresem(wykres, QStringLiteral("00:00")));
     zapiszZrzut(&dobowy, QStringLiteral("fmWykresy1.png"));
 
     fmWykresy2 okresowy(s.uslugi);
