@@ -95,9 +95,6 @@ void TestStruktura::budowa_data()
     QTest::newRow("children stored before parents")
         << Wiersze{"KB-02|R|Linia", "Linia|S|Hala", "Hala|S|System Kalbor"}
         << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R)))"_qs;
-    QTest::newRow("parents stored before children")
-        << Wiersze{"Hala|S|System Kalbor", "Linia|S|Hala", "KB-02|R|Linia", "KB-01|R|Hala"}
-        << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R),KB-01:R))"_qs;
     QTest::newRow("parent without a row of its own") << Wiersze{"KB-01|R|Rozdzielnia", "KB-02|R|Rozdzielnia"}
                                                      << u"System Kalbor:S(Rozdzielnia:S(KB-01:R,KB-02:R))"_qs;
     QTest::newRow("row named as the root") << Wiersze{"System Kalbor|S|X"} << u"System Kalbor:S"_qs;
