@@ -92,22 +92,6 @@ struct Stanowisko : StanowiskoGlowne
     QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
 };
 
-// The administrator's login as the program shows it: a modal window over the main window.
-class Logowanie final : public OknoLogowania
-{
-  public:
-    Logowanie(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic) {}
-    void PokazModalnie() override
-    {
-        fmLogin okno(m_uslugi, m_rodzic);
-        okno.PokazModalnie();
-    }
-
-  private:
-    Uslugi& m_uslugi;
-    QWidget* m_rodzic;
-};
-
 using Akcja = std::function<void(Stanowisko&)>;
 
 } // namespace
@@ -484,7 +468,7 @@ void TestGlowny::modalWindowDuringAWaitLeavesTicksRunning()
     st.s.dodajRegulator(u"R2"_qs, 2);
     st.s.wczytaj();
     st.s.regulatory->Item(2).Monitoring = true;
-    Logowanie logowanie(st.s.uslugi, &st.okno);
+    fmLogin logowanie(st.s.uslugi, &st.okno);
     st.s.uslugi.logowanie = &logowanie;
     KomunikatyOkien komunikaty(st.s.poTakcie);
     komunikaty.UstawRodzica(&st.okno);
