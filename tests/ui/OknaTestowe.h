@@ -122,12 +122,6 @@ inline void zapiszObraz(const QPixmap& obraz, const QString& nazwa)
     QVERIFY(obraz.save(katalog + u'/' + nazwa));
 }
 
-inline void zapiszZrzut(StanowiskoOkien& st, QWidget* okno, const QString& nazwa)
-{
-    QVERIFY(QTest::qWaitForWindowExposed(&st.obszar));
-    zapiszObraz(okno->grab(), nazwa);
-}
-
 // The main window with the real queue and the notification object writing its panels and menus.
 struct StanowiskoGlowne
 {

@@ -160,14 +160,11 @@ void TestDrzewo::obrazyZNotyfikacji()
     Drzewo d;
     clRegulator& r = d.s.regulatory->Item(2);
     r.Stan.StanDiod1 = quint8(~0x04); // lamps are active-low: only stage 3 on
-    r.Stan.StanDiod2 = 0x80;
     r.Zablokowany = true;
     d.wizual.eNoweDane(2, QStringLiteral("O"));
     QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02")), ObrazkiDrzewa::kZablokowany);
     QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02_b 3")), ObrazkiDrzewa::kStopienWl);
     QCOMPARE(d.okno->Wezel(QStringLiteral("KB-02_b 3"))->foreground(0).color(), QColor(Qt::red));
-    QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02_b 9")), ObrazkiDrzewa::kStopienWyl);
-    QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-01_b 3")), ObrazkiDrzewa::kStopienWyl);
     const QImage wlaczony = ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kStopienWl).pixmap(16).toImage();
     QCOMPARE(d.okno->Wezel(QStringLiteral("KB-02_b 3"))->icon(0).pixmap(16).toImage(), wlaczony);
 

@@ -124,23 +124,23 @@ void TestWizual::zdarzenia_data()
 {
     QTest::addColumn<Krok>("krok");
     QTest::addColumn<QStringList>("zmiany");
-    wiersz("line done", [](auto& t) { t.w.eKomunikacja(0); }, {"tekst 4 = ", "obraz 4 = 20"});
-    wiersz("line running", [](auto& t) { t.w.eKomunikacja(1); }, {"obraz 4 = 21"});
-    wiersz("line failed", [](auto& t) { t.w.eKomunikacja(2); }, {"obraz 4 = 20"});
-    wiersz("line busy", [](auto& t) { t.w.eKomunikacja(3); }, {"obraz 4 = 21"});
-    wiersz("line unknown status", [](auto& t) { t.w.eKomunikacja(7); }, {});
-    wiersz("periodic", [](auto& t) { t.w.eOkresowyOdczyt(2, true); },
-           {"tekst 1 = Oczytuję okresowe dane z regulatora 'R2' ..."});
-    wiersz("periodic ended", [](auto& t) { t.w.eOkresowyOdczyt(2, false); }, {"tekst 1 = "});
-    wiersz("stage on", [](auto& t) { t.w.eZalaczanieBaterii(2, true); },
-           {"tekst 1 = Załączam stopień regulatora 'R2' ..."});
-    wiersz("stage off", [](auto& t) { t.w.eWylaczanieBaterii(2, true); },
-           {"tekst 1 = Wyłączam stopień regulatora 'R2' ..."});
-    wiersz("locking", [](auto& t) { t.w.eBlokowanieRegul(2, true, true); },
-           {"tekst 1 = Blokuję regulator 'R2' ..."});
-    wiersz("unlocking", [](auto& t) { t.w.eBlokowanieRegul(2, false, true); },
-           {"tekst 1 = Odblokowuję regulator 'R2' ..."});
-    wiersz("unlocking ended", [](auto& t) { t.w.eBlokowanieRegul(2, false, false); }, {"tekst 1 = "});
+    // 1 and 3 are busy, 0 and 2 idle; only success clears the text; an unknown status changes nothing.
+    wiersz("line",
+           [](auto& t) {
+               for (int st : {0, 1, 2, 3, 7})
+                   t.w.eKomunikacja(st);
+           },
+           {"tekst 4 = ", "obraz 4 = 20", "obraz 4 = 21", "obraz 4 = 20", "obraz 4 = 21"});
+    wiersz("progress texts",
+           [](auto& t) {
+               t.w.eOkresowyOdczyt(2, true), t.w.eZalaczanieBaterii(2, true), t.w.eWylaczanieBaterii(2, true);
+               t.w.eBlokowanieRegul(2, true, true), t.w.eBlokowanieRegul(2, false, true);
+               t.w.eBlokowanieRegul(2, false, false);
+           },
+           {"tekst 1 = Oczytuję okresowe dane z regulatora 'R2' ...",
+            "tekst 1 = Załączam stopień regulatora 'R2' ...",
+            "tekst 1 = Wyłączam stopień regulatora 'R2' ...", "tekst 1 = Blokuję regulator 'R2' ...",
+            "tekst 1 = Odblokowuję regulator 'R2' ...", "tekst 1 = "});
     wiersz("monitoring", [](auto& t) { t.w.eMonitoring(2, true), t.w.eMonitoring(2, false); },
            {"obraz 2 = 21", "obraz 2 = 20"});
 
