@@ -124,8 +124,9 @@ void clsWizual::eNoweDane(int NrRegulatora, const QString& TypDanych)
 {
     if (TypDanych != QStringLiteral("O"))
         return;
-    if (m_uslugi.oApp->NrAktRegulatora == NrRegulatora)
-        menuStopnia(regulator(NrRegulatora));
+    const clRegulator& r = regulator(NrRegulatora);
+    if (m_uslugi.oApp->NrAktRegulatora == NrRegulatora && maStopien(r))
+        menuStopnia(r);
     if (panelPokazuje(NrRegulatora))
         m_cele.panel->OdswiezPanel();
     // The data window always shows the current regulator: new data of any regulator refresh it.
@@ -160,12 +161,19 @@ void clsWizual::eZmianaBaterii(int NrRegulatora, int NrBaterii)
          wl ? QStringLiteral("&Wyłącz stopień") : QStringLiteral("&Załącz stopień"));
 }
 
-// The stage item offers the opposite of the selected stage's state; with no stage selected it
-// has nothing to describe.
+bool clsWizual::maStopien(const clRegulator& r)
+{
+    return r.NrAktBaterii >= 1 && r.NrAktBaterii <= kStopnie;
+}
+
+// The stage item offers the opposite of the selected stage's state, and switching on when no
+// stage is selected.
 void clsWizual::menuStopnia(const clRegulator& r)
 {
-    if (r.NrAktBaterii >= 1 && r.NrAktBaterii <= kStopnie)
+    if (maStopien(r))
         eZmianaBaterii(r.Id, r.NrAktBaterii);
+    else
+        menu(PozycjaMenu::RegulBatZal, QStringLiteral("&Załącz stopień"));
 }
 
 void clsWizual::menuBlokady(bool zablokowany)

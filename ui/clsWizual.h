@@ -44,6 +44,7 @@ class clsWizual final : public IWizual
     void menu(PozycjaMenu pozycja, const QString& podpis);
     void menuDostepna(PozycjaMenu pozycja, bool dostepna);
     void menuBlokady(bool zablokowany);
+    static bool maStopien(const clRegulator& r);
     void menuStopnia(const clRegulator& r);
     void wezlyRegulatora(const clRegulator& r);
 

@@ -210,7 +210,7 @@ void TestWizual::zdarzenia_data()
            [](auto& t) {
                t.s.app->Loaded_Panel = false, t.s.app->Loaded_Dane = false, t.w.eZmianaRegulatora(1);
            },
-           {"Monit 0", "menu 1 = &Zablokuj regulator"});
+           {"Monit 0", "menu 1 = &Zablokuj regulator", "menu 2 = &Załącz stopień"});
     // Stage 3 on (active-low), stage 2 off.
     wiersz("stage changed",
            [](auto& t) {
