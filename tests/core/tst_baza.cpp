@@ -30,14 +30,14 @@ class TestBaza : public QObject
   private slots:
     void tablesAndColumns_data();
     void tablesAndColumns();
+    void regulatorTable();
+    void unknownAlarm();
     void createRefusesExistingFile();
     void badFiles_data();
     void badFiles();
     void incompleteFiles_data();
     void incompleteFiles();
     void writers();
-    void regulatorTable();
-    void unknownAlarm();
 };
 
 // The columns that files edited outside the program, and other programs, rely on.
@@ -68,6 +68,29 @@ void TestBaza::tablesAndColumns()
     for (int i = 0; i < r.count(); ++i)
         kolumny << r.fieldName(i);
     QTEST(kolumny.join(u' '), "kolumny");
+}
+
+// A threshold not given reads back empty, not 0; codes are unique.
+void TestBaza::regulatorTable()
+{
+    Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    QVERIFY(s.wartosc(u"SELECT ProgTgFi FROM Regulatory"_qs).isNull());
+    QVERIFY(!QSqlQuery(s.baza->db()).exec(u"INSERT INTO Regulatory (Kod, Adres) VALUES ('R1', 2)"_qs));
+}
+
+// Changing an alarm the file does not hold changes no row.
+void TestBaza::unknownAlarm()
+{
+    Srodowisko s;
+    const QDateTime t(QDate(2003, 12, 17), QTime(14, 30, 5));
+    const qint32 a = s.bd->ZapiszAlarm(t, u"R"_qs, u"x"_qs, u"R1"_qs, {});
+    const QString wiersze =
+        u"SELECT group_concat(Id_alarmu || ifnull(Data_potw, '-') || ifnull(data_dezakt, '-') || "
+        "ifnull(Operator, '-')) FROM Alarmy"_qs;
+    const QVariant przed = s.wartosc(wiersze);
+    s.bd->ModyfikujAlarm(a + 1, t, t, u"nikt"_qs);
+    QCOMPARE(s.wartosc(wiersze), przed);
 }
 
 void TestBaza::createRefusesExistingFile()
@@ -197,29 +220,6 @@ void TestBaza::writers()
     QVERIFY(s.komunikaty.teksty.isEmpty());
     QCOMPARE(s.komunikaty.bledyZapisu,
              QStringList(3, u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs));
-}
-
-// A threshold not given reads back empty, not 0; codes are unique.
-void TestBaza::regulatorTable()
-{
-    Srodowisko s;
-    s.dodajRegulator(u"R1"_qs, 1);
-    QVERIFY(s.wartosc(u"SELECT ProgTgFi FROM Regulatory"_qs).isNull());
-    QVERIFY(!QSqlQuery(s.baza->db()).exec(u"INSERT INTO Regulatory (Kod, Adres) VALUES ('R1', 2)"_qs));
-}
-
-// Changing an alarm the file does not hold changes no row.
-void TestBaza::unknownAlarm()
-{
-    Srodowisko s;
-    const QDateTime t(QDate(2003, 12, 17), QTime(14, 30, 5));
-    const qint32 a = s.bd->ZapiszAlarm(t, u"R"_qs, u"x"_qs, u"R1"_qs, {});
-    const QString wiersze =
-        u"SELECT group_concat(Id_alarmu || ifnull(Data_potw, '-') || ifnull(data_dezakt, '-') || "
-        "ifnull(Operator, '-')) FROM Alarmy"_qs;
-    const QVariant przed = s.wartosc(wiersze);
-    s.bd->ModyfikujAlarm(a + 1, t, t, u"nikt"_qs);
-    QCOMPARE(s.wartosc(wiersze), przed);
 }
 
 QTEST_GUILESS_MAIN(TestBaza)
