@@ -10,28 +10,42 @@ QByteArray hex(const char* h)
     return QByteArray::fromHex(h);
 }
 
-// A line that never answers, on a clock that moves only while the link sleeps on the port: one
-// second a sleep, the wall clock stepped by `krok` seconds at the first. After 20 sleeps a byte
-// arrives, so a wait that does not end on its own still ends.
-class CichaLinia final : public PortSzeregowy
+// A line on a clock that moves only while the link sleeps on the port: one second a sleep, the
+// wall clock stepped by `krok` seconds at the first. It holds `najpierw` from the start and
+// receives `potem` at the given sleep: by default a silent line where one byte arrives after 20
+// sleeps, so a wait that does not end on its own still ends.
+class LiniaNaZegarze final : public PortSzeregowy
 {
   public:
-    CichaLinia(FakeClock& zegar, qint64 krok) : m_zegar(zegar), m_krok(krok) {}
+    LiniaNaZegarze(FakeClock& zegar, qint64 krok, QByteArray najpierw = {},
+                   QByteArray potem = QByteArray(1, 0), int przyUspieniu = 20)
+        : m_zegar(zegar), m_krok(krok), m_wejscie(najpierw), m_potem(potem), m_przyUspieniu(przyUspieniu)
+    {
+    }
     int uspienia = 0;
-    int InBufferCount() override { return uspienia >= 20 ? 1 : 0; }
-    void WyczyscWejscie() override {}
-    int Input() override { return 0; }
+    int InBufferCount() override { return int(m_wejscie.size()); }
+    void WyczyscWejscie() override { m_wejscie.clear(); }
+    int Input() override
+    {
+        const int c = quint8(m_wejscie.front());
+        m_wejscie.remove(0, 1);
+        return c;
+    }
     void Output(const QByteArray&) override {}
     void CzekajNaDane(int) override
     {
         if (++uspienia == 1)
             m_zegar.przestaw(m_krok);
         m_zegar.advance(1);
+        if (uspienia == m_przyUspieniu)
+            m_wejscie += m_potem;
     }
 
   private:
     FakeClock& m_zegar;
     qint64 m_krok;
+    QByteArray m_wejscie, m_potem;
+    int m_przyUspieniu;
 };
 } // namespace
 
@@ -55,6 +69,7 @@ class TestLacze : public QObject
     void addressOutOfRange();
     void replyWaitOnTheSteadyClock_data();
     void replyWaitOnTheSteadyClock();
+    void blockAfterAShortOneFromElementZero();
 
   private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
@@ -163,6 +178,10 @@ void TestLacze::measurementBlock_data()
     const QByteArray blok = QByteArray::fromHex("0123456789abcdeffedcba9876543210") + QByteArray(16, '\x44');
     QTest::newRow("start bytes") << filler << 0 << filler;
     QTest::newRow("ends after 20 bytes") << blok << 22 << blok.left(20) + QByteArray(12, '\xEE');
+    QByteArray bezWypelnienia = blok; // its 21st byte a start byte whose filler never comes
+    bezWypelnienia[20] = 0x02;
+    QTest::newRow("start byte without its filler")
+        << bezWypelnienia << 23 << blok.left(20) + QByteArray(12, '\xEE');
 }
 
 void TestLacze::measurementBlock()
@@ -251,7 +270,7 @@ void TestLacze::replyWaitOnTheSteadyClock()
     QFETCH(qint64, krok);
     QFETCH(qint64, sekundyZdarzen);
     FakeClock zegar;
-    CichaLinia linia(zegar, krok);
+    LiniaNaZegarze linia(zegar, krok);
     Uslugi uslugi = m_l->s.uslugi;
     uslugi.zegar = &zegar;
     clComm comm(uslugi);
@@ -259,6 +278,23 @@ void TestLacze::replyWaitOnTheSteadyClock()
     comm.UstawPrzetwarzanieZdarzen([&] { zegar.advance(sekundyZdarzen); });
     QVERIFY(!comm.JestWBuforze());
     QCOMPARE(linia.uspienia, 3);
+}
+
+// 20 bytes of a block, then quiet: the first attempt gives up after its third sleep, and a whole
+// block arriving at the fourth fills the buffer from its start.
+void TestLacze::blockAfterAShortOneFromElementZero()
+{
+    FakeClock zegar;
+    const QByteArray nowy(32, '\x55');
+    LiniaNaZegarze linia(zegar, 0, QByteArray(20, '\x11'), nowy, 4);
+    Uslugi uslugi = m_l->s.uslugi;
+    uslugi.zegar = &zegar;
+    clComm comm(uslugi);
+    comm.UstawPort(&linia);
+    std::array<quint8, 32> bufor{};
+    QString rozkaz = u"czytaj32"_qs;
+    QVERIFY(comm.WykonajPolecenie(1, rozkaz, bufor, 0));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bufor.data()), 32), nowy);
 }
 
 QTEST_GUILESS_MAIN(TestLacze)

@@ -30,6 +30,8 @@ class TestBaza : public QObject
   private slots:
     void tablesAndColumns_data();
     void tablesAndColumns();
+    void regulatorTable();
+    void unknownAlarm();
     void createRefusesExistingFile();
     void badFiles_data();
     void badFiles();
@@ -68,6 +70,29 @@ void TestBaza::tablesAndColumns()
     QTEST(kolumny.join(u' '), "kolumny");
 }
 
+// A threshold not given reads back empty, not 0; codes are unique.
+void TestBaza::regulatorTable()
+{
+    Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    QVERIFY(s.wartosc(u"SELECT ProgTgFi FROM Regulatory"_qs).isNull());
+    QVERIFY(!QSqlQuery(s.baza->db()).exec(u"INSERT INTO Regulatory (Kod, Adres) VALUES ('R1', 2)"_qs));
+}
+
+// Changing an alarm the file does not hold changes no row.
+void TestBaza::unknownAlarm()
+{
+    Srodowisko s;
+    const QDateTime t(QDate(2003, 12, 17), QTime(14, 30, 5));
+    const qint32 a = s.bd->ZapiszAlarm(t, u"R"_qs, u"x"_qs, u"R1"_qs, {});
+    const QString wiersze =
+        u"SELECT group_concat(Id_alarmu || ifnull(Data_potw, '-') || ifnull(data_dezakt, '-') || "
+        "ifnull(Operator, '-')) FROM Alarmy"_qs;
+    const QVariant przed = s.wartosc(wiersze);
+    s.bd->ModyfikujAlarm(a + 1, t, t, u"nikt"_qs);
+    QCOMPARE(s.wartosc(wiersze), przed);
+}
+
 void TestBaza::createRefusesExistingFile()
 {
     Srodowisko s;
@@ -85,6 +110,7 @@ void TestBaza::badFiles_data()
     QTest::newRow("not a database")
         << QByteArray("To nie jest baza danych, tylko zwykły tekst.\n").repeated(100) << true
         << "(file is not a database)";
+    QTest::newRow("empty file") << QByteArray() << true << "brakuje tabeli Regulatory";
     // A database of some size cut in half.
     Srodowisko s;
     QSqlQuery q(s.baza->db());
@@ -127,6 +153,9 @@ void TestBaza::incompleteFiles_data()
     QTest::newRow("names in other letter case")
         << u"DROP TABLE OstPomiar; CREATE TABLE OSTPOMIAR (ADRES INTEGER UNIQUE, popPradCzynny REAL, "
            "POPPRADBIERNSR REAL, poppradbiernpojsr REAL, POPTIMERU INTEGER, czas TEXT)"_qs
+        << QStringList() << QString();
+    QTest::newRow("key as a separate index")
+        << bezKluczy(u"OstPomiar"_qs) + u"; CREATE UNIQUE INDEX OstPomiar_Adres ON OstPomiar (Adres)"_qs
         << QStringList() << QString();
     QTest::newRow("OstPomiar without its key")
         << bezKluczy(u"OstPomiar"_qs) << QStringList{u"brakuje unikalnego indeksu OstPomiar(Adres)"_qs}

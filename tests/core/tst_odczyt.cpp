@@ -61,6 +61,7 @@ void TestOdczyt::decode_data()
     const QString okres = u"Okres"_qs, zakl = u"ZakloceniaHarm"_qs, tg = u"TgFi"_qs, calk = u"PradCalkSr"_qs,
                   biern = u"PradBiernSr"_qs, czynny = u"PradCzynny"_qs;
     wiersz("period 08 FF: 50 Hz, byte 31 ignored", [](auto& b) { b.bajt31 = 0xFF; }, {});
+    wiersz("period 09 00: 49.98 Hz", [](auto& b) { b.okres = 0x0900; }, {{okres, 115200.0 / 2305}});
     wiersz("period 00 00", [](auto& b) { b.okres = 0; }, {{okres, 115200}, {zakl, true}});
     wiersz("period FF FF keeps the previous", [](auto& b) { b.okres = -1; }, {{okres, 49.5}});
     wiersz("3-4-5 triangle",

@@ -20,6 +20,7 @@ void TestPodstawy::plain_data()
     QTest::addColumn<QString>("tekst");
     QTest::newRow("int 7") << QVariant(7) << " 7";
     QTest::newRow("int -3") << QVariant(-3) << "-3";
+    QTest::newRow("single -3") << QVariant(-3.0f) << "-3";
     QTest::newRow("single seven digits") << QVariant(1.0f / 3.0f) << " 0.3333333";
     QTest::newRow("single missing threshold") << QVariant(999999999.0f) << " 1E+09";
     QTest::newRow("single large") << QVariant(12345678.0f) << " 1.234568E+07";

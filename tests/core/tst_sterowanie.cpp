@@ -75,6 +75,9 @@ void TestSterowanie::lock_data()
     QTest::newRow("unlock 0x61") << false << 0x61 << true << true
                                  << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:65"} << false
                                  << "Blokada regulatora|NBR1";
+    QTest::newRow("lock 0x61 again") << true << 0x61 << true << true
+                                     << QStringList{"CZYTAJ_BLOK:1:0", "USTAW_BLOK:1:97"} << true
+                                     << "Blokada regulatora|NBR1";
     QTest::newRow("first read fails")
         << true << 0x41 << false << true << QStringList{"CZYTAJ_BLOK:1:0"} << false << "";
     QTest::newRow("write fails") << true << 0x41 << true << false
@@ -165,6 +168,7 @@ void TestSterowanie::stage_data()
                            << QStringList{"USTAW_KOND:1:0", "WLACZ_KOND:1:255"} + odczyt
                            << "Wyłączono stopień nr  1|NSR1";
     QTest::newRow("on, already on") << 2 << true << 0xFB << 0xFF << QStringList() << "";
+    QTest::newRow("off, already off") << 8 << false << 0x00 << 0x80 << QStringList() << "";
 }
 
 void TestSterowanie::stage()

@@ -151,6 +151,12 @@ void TestWczytywanie::collection()
     c.Remove(u"A"_qs);
     QCOMPARE(&c.Item(1), &b);
     QCOMPARE(&c.Item(u"B"_qs), &b);
+    // Without a key a regulator is reached by position only, and any number go in so.
+    clRegulator& bezKlucza = c.Add(3, u"C"_qs, {});
+    c.Add(4, u"D"_qs, {});
+    QCOMPARE(&c.Item(2), &bezKlucza);
+    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(u"C"_qs));
+    QVERIFY_THROWS_EXCEPTION(BladKolekcji, c.Item(QString()));
 }
 
 QTEST_GUILESS_MAIN(TestWczytywanie)

@@ -231,6 +231,7 @@ void TestZapis::refusedWrite()
     // The row after the outage carries the energy of the whole outage.
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
+    QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
 }
 
 void TestZapis::killedWhileStoring()

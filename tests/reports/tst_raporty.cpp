@@ -24,6 +24,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -333,6 +334,8 @@ class TestRaporty : public QObject
     void ukladOkresowy();
     void przyciskOk_data();
     void przyciskOk();
+    void skrajneWStopce_data();
+    void skrajneWStopce();
 };
 
 // The daily rows keep the day's edges inclusive and the next midnight out, with the net reactive
@@ -627,6 +630,31 @@ void TestRaporty::przyciskOk()
     w->Command1->click();
     QTEST(raport, "raport");
     QVERIFY(w->isVisible());
+}
+
+// A footer's extreme starts from the first value, not from 0.
+void TestRaporty::skrajneWStopce_data()
+{
+    QTest::addColumn<int>("funkcja");
+    QTest::addColumn<QList<double>>("wartosci");
+    QTest::addColumn<double>("wynik");
+    QTest::newRow("maximum of negatives") << int(Funkcja::Maks) << QList<double>{-3, -1.5, -7} << -1.5;
+    QTest::newRow("minimum of positives") << int(Funkcja::Min) << QList<double>{3, 1.5, 7} << 1.5;
+}
+
+void TestRaporty::skrajneWStopce()
+{
+    QFETCH(int, funkcja);
+    QFETCH(QList<double>, wartosci);
+    std::vector<QSqlRecord> wiersze;
+    for (double x : wartosci) {
+        QSqlRecord r;
+        r.append(QSqlField(u"x"_qs, QMetaType(QMetaType::Double)));
+        r.setValue(0, x);
+        wiersze.push_back(r);
+    }
+    const RaportWydruk raport(RaportUklad{}, wiersze, {});
+    QTEST(raport.Agregat(Funkcja(funkcja), u"x"_qs).toDouble(), "wynik");
 }
 
 KALBOR_TEST_OKIEN(TestRaporty)

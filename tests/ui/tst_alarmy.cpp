@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -184,6 +185,13 @@ void TestAlarmy::legendaIZrzut()
     auto* legenda = st.okno->findChild<QGroupBox*>(QStringLiteral("Frame1"));
     QVERIFY(legenda->geometry().left() >= st.lista->geometry().right() - 2);
     QVERIFY(st.okno->rect().contains(legenda->geometry()));
+    QStringList linie{legenda->title()};
+    for (const QLabel* l : legenda->findChildren<QLabel*>())
+        linie << l->text() + u' ' + l->palette().color(QPalette::WindowText).name() +
+                     (l->font().bold() ? " b" : "");
+    QCOMPARE(linie,
+             QStringList({"Legenda", "aktywny, niepotwierdzony #ff0000 b", "aktywny, potwierdzony #ff0000",
+                          "nieaktywny, potwierdzony #000000", "nieaktywny, niepotwierdzony #000000 b"}));
 
     // A bold red alarm, an acknowledged one and a cleared one, for the eye.
     st.s.rejestr->NowyAlarm(st.s.zegar.now(), 1, 100, u"KB-01"_qs);

@@ -64,6 +64,8 @@ void TestDane::values_data()
 {
     QTest::addColumn<Ustaw>("ustaw");
     QTest::addColumn<QStringList>("teksty");
+    QTest::newRow("zeros") << Ustaw([](clRegulator&) {})
+                           << QStringList{"0,000", "0,000", "0,000", "0,000", "0", "0,00", "0,00", "0,00"};
     QTest::newRow("inductive energy is reactive less capacitive, voltage rounded")
         << Ustaw(pomiar)
         << QStringList{"1234567,500", "100,250", "20,250", "9,999", "400", "12,35", "-1,50", "50,00"};

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,7 @@ class TestDialogi : public QObject
     void hasloZaTrybemSterowania();
     void logowanie_data();
     void logowanie();
+    void splashPokazujePostep();
     void oProgramie_data();
     void oProgramie();
     void frmAboutBezInformacji();
@@ -228,6 +230,18 @@ void TestDialogi::logowanie()
     const QString wlaczony = przyjete ? u"eZmianaTrybuSterowania(T)"_qs : u"eZmianaTrybuSterowania(F)"_qs;
     QCOMPARE(s.wizual.filtr(u"eZmianaTrybuSterowania"_qs),
              QStringList({wlaczony, u"eZmianaTrybuSterowania(F)"_qs}));
+}
+
+void TestDialogi::splashPokazujePostep()
+{
+    frmSplash splash;
+    splash.show();
+    splash.UstawPostep(u"Otwieram bazę danych i wczytuje regulatory..."_qs);
+    QCOMPARE(element<QLabel>(splash, "lblProgress")->text(),
+             u"Otwieram bazę danych i wczytuje regulatory..."_qs);
+    QVERIFY(QRegularExpression(u"^Wersja \\d+\\.\\d+\\.\\d+$"_qs)
+                .match(element<QLabel>(splash, "lblVersion")->text())
+                .hasMatch());
 }
 
 void TestDialogi::oProgramie_data()

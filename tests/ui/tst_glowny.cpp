@@ -275,6 +275,7 @@ void TestGlowny::alarmCountersDriveTimersAndIcon()
     st.wizual.eZmianaAlarmow();
     QCOMPARE(st.timer("Timer2"), timery);
     QCOMPARE(st.timer("Timer3"), timery);
+    QCOMPARE(st.okno.findChild<QTimer*>(u"Timer3"_qs)->interval(), 3000); // the sound's repeat
     QStringList ikona{st.ikonaAlarmow()};
     for (int i = 0; i < 2; ++i) {
         st.okno.Timer2_Timer();

@@ -8,6 +8,7 @@
 #include "PrzelaczanieOkien.h"
 #include "clRegulator.h"
 #include "fmAlarmyN.h"
+#include "fmWykresy1.h"
 #include "fmpanel.h"
 #include "frmDane.h"
 
@@ -200,6 +201,8 @@ void TestMenu::toolbarAction_data()
     QTest::addColumn<QString>("skutek");
     for (const char* klucz : {"Panel", "Dane", "Monit", "Alarm"})
         QTest::newRow(klucz) << QString::fromLatin1(klucz) << QString::fromLatin1(klucz);
+    QTest::newRow("Wykresy") << u"Wykresy"_qs << u"Wykresy"_qs;
+    QTest::newRow("Komun only changes its own look") << u"Komun"_qs << QString();
     QTest::newRow("case matters") << u"panel"_qs << QString();
 }
 
@@ -216,7 +219,8 @@ void TestMenu::toolbarAction()
     for (const auto& [nazwa, jest] : {std::pair{"Panel", m.okna().Panel() != nullptr},
                                       {"Dane", m.okna().Dane() != nullptr},
                                       {"Monit", m.r().Monitoring},
-                                      {"Alarm", m.okno.Obszar()->activeSubWindow() == alarmy}})
+                                      {"Alarm", m.okno.Obszar()->activeSubWindow() == alarmy},
+                                      {"Wykresy", m.okno.Obszar()->findChild<fmWykresy1*>() != nullptr}})
         if (jest)
             skutki << QString::fromLatin1(nazwa);
     QTEST(skutki.join(u','), "skutek");
