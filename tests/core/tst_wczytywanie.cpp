@@ -184,20 +184,16 @@ void TestWczytywanie::unsoundLastReading_data()
 {
     QTest::addColumn<QString>("kolumna");
     QTest::addColumn<QString>("wartosc"); // SQL literal
-    QTest::newRow("beyond single precision") << "PopPradCzynny"
-                                             << "1e39";
-    QTest::newRow("infinite") << "PopPradCzynny"
-                              << "9e999";
-    QTest::newRow("minus infinite") << "PopPradBiernSr"
-                                    << "-9e999";
-    QTest::newRow("text") << "PopPradBiernPojSr"
-                          << "'dużo'";
-    QTest::newRow("counter beyond 32 bits") << "PopTimerU"
-                                            << "4294967296";
-    QTest::newRow("counter not whole") << "PopTimerU"
-                                       << "1.5";
-    QTest::newRow("no time") << "Czas"
-                             << "'wczoraj'";
+    const auto wiersz = [](const char* nazwa, const char* kolumna, const char* wartosc) {
+        QTest::newRow(nazwa) << QString::fromUtf8(kolumna) << QString::fromUtf8(wartosc);
+    };
+    wiersz("beyond single precision", "PopPradCzynny", "1e39");
+    wiersz("infinite", "PopPradCzynny", "9e999");
+    wiersz("minus infinite", "PopPradBiernSr", "-9e999");
+    wiersz("text", "PopPradBiernPojSr", "'dużo'");
+    wiersz("counter beyond 32 bits", "PopTimerU", "4294967296");
+    wiersz("counter not whole", "PopTimerU", "1.5");
+    wiersz("no time", "Czas", "'wczoraj'");
 }
 
 // A stored last reading that is no reading: reported, and that regulator starts as one without
