@@ -61,7 +61,8 @@ QString doKomunikatu(const QStringList& lista, const QString& separator)
     return TekstKomunikatu::PierwszeZ(lista).join(separator);
 }
 
-// Empty for a sound file, else what SQLite found wrong with it.
+// Empty for a sound file, else what SQLite found wrong with it, fault by fault (one row of the
+// check may hold several, a line each).
 QString bladSpojnosci(QSqlDatabase db)
 {
     QSqlQuery q(db);
@@ -69,7 +70,7 @@ QString bladSpojnosci(QSqlDatabase db)
         return OpisBledu(q.lastError());
     QStringList wynik;
     while (q.next())
-        wynik << q.value(0).toString();
+        wynik << q.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
     if (q.lastError().isValid())
         return OpisBledu(q.lastError());
     return wynik == QStringList{QStringLiteral("ok")} ? QString() : doKomunikatu(wynik, QStringLiteral("; "));

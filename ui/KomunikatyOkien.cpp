@@ -25,8 +25,8 @@ QMessageBox::Icon ikonaOkna(Komunikaty::Ikona ikona)
 }
 
 // Room for the text of a box on the screen it opens on. The box wraps its text at half the
-// screen's width, 500 pixels at most; the title bar, margins, icon and button take about the
-// height of ten lines of text.
+// screen's width, 500 pixels at most; the text takes at most two thirds of the screen's
+// height, leaving room for the title bar, margins, button and a line or two more.
 TekstKomunikatu::Miejsce miejsceNaEkranie(const QWidget* rodzic)
 {
     const QScreen* ekran = rodzic ? rodzic->screen() : QGuiApplication::primaryScreen();
@@ -35,7 +35,7 @@ TekstKomunikatu::Miejsce miejsceNaEkranie(const QWidget* rodzic)
     const int szerokosc = std::min(rozmiar.width() / 2, 500);
     // Wrapping at word ends leaves part of each line empty.
     const int znaki = szerokosc / std::max(miara.averageCharWidth(), 1) * 4 / 5;
-    return {rozmiar.height() / std::max(miara.lineSpacing(), 1) - 10, znaki};
+    return {rozmiar.height() * 2 / 3 / std::max(miara.lineSpacing(), 1), znaki};
 }
 
 // The messages break their lines with a carriage return alone.
