@@ -1,8 +1,10 @@
 #include "Baza.h"
 
 #include "MagazynPomiarow.h"
+#include "TekstKomunikatu.h"
 #include "TextFormat.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -50,7 +52,17 @@ QString utworzTabele(QSqlDatabase db)
     return {};
 }
 
-// Empty for a sound file, else what SQLite found wrong with it.
+// A list of faults as the operator's message shows it. The whole of a longer one goes to the
+// standard error output, since the event log is in the very file that cannot be used.
+QString doKomunikatu(const QStringList& lista, const QString& separator)
+{
+    if (lista.size() > TekstKomunikatu::kPozycjiListy)
+        qWarning().noquote() << lista.join(u'\n');
+    return TekstKomunikatu::PierwszeZ(lista).join(separator);
+}
+
+// Empty for a sound file, else what SQLite found wrong with it, fault by fault (one row of the
+// check may hold several, a line each).
 QString bladSpojnosci(QSqlDatabase db)
 {
     QSqlQuery q(db);
@@ -58,10 +70,10 @@ QString bladSpojnosci(QSqlDatabase db)
         return OpisBledu(q.lastError());
     QStringList wynik;
     while (q.next())
-        wynik << q.value(0).toString();
+        wynik << q.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
     if (q.lastError().isValid())
         return OpisBledu(q.lastError());
-    return wynik == QStringList{QStringLiteral("ok")} ? QString() : wynik.join(QStringLiteral("; "));
+    return wynik == QStringList{QStringLiteral("ok")} ? QString() : doKomunikatu(wynik, QStringLiteral("; "));
 }
 
 QStringList kolumnaPierwsza(QSqlQuery& q)
@@ -215,7 +227,7 @@ QString Baza::sprawdzZawartosc(const QString& plik)
     }
     if (!braki.isEmpty())
         return QStringLiteral("W pliku bazy danych '%1' brakuje %2.")
-            .arg(plik, braki.join(QStringLiteral(", ")));
+            .arg(plik, doKomunikatu(braki, QStringLiteral(", ")));
     return {};
 }
 

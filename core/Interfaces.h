@@ -16,8 +16,8 @@ class IKomunikator
                                quint8 Wartosc) = 0;
 };
 
-// Operator messages: modal ones with an OK button only, and the database write errors, which
-// stop nothing.
+// Operator messages with an OK button only: modal ones, ones that stop nothing, and the
+// database write errors, which stop nothing either.
 class Komunikaty
 {
   public:
@@ -30,6 +30,8 @@ class Komunikaty
     };
     virtual ~Komunikaty() = default;
     virtual void Pokaz(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
+    // Returns at once and holds nothing: the message stays until the operator closes it.
+    virtual void PokazBezCzekania(const QString& tekst, const QString& tytul, Ikona ikona) = 0;
     // Returns at once, so that supervision goes on while the operator is away: one message
     // stays on the screen, and a text it already shows is counted rather than shown again.
     virtual void PokazBladZapisu(const QString& tekst) = 0;

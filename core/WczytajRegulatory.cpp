@@ -3,9 +3,11 @@
 #include "Baza.h"
 #include "Interfaces.h"
 #include "SqlDates.h"
+#include "TekstKomunikatu.h"
 #include "Uslugi.h"
 #include "WallClock.h"
 #include "clRegulator.h"
+#include "clsBD.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
 
@@ -29,18 +31,38 @@ struct Zakres
 constexpr Zakres kAdres{0, 255, true}; // one byte in every request frame
 constexpr Zakres kInt16{std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), true};
 constexpr Zakres kSingle{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max(), false};
+constexpr Zakres kInt32{std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), true};
+
+// A number within the range. A NULL fits: it is read as 0 or as its column's default.
+bool wZakresie(const QVariant& v, const Zakres& z)
+{
+    if (v.isNull())
+        return true;
+    bool liczba = false;
+    const double x = v.toDouble(&liczba);
+    return liczba && x >= z.min && x <= z.max && (!z.calkowity || x == std::trunc(x));
+}
+
+QString opisZakresu(const Zakres& z)
+{
+    return z.calkowity ? QStringLiteral("spoza zakresu liczb całkowitych %1..%2")
+                             .arg(qint64(z.min))
+                             .arg(qint64(z.max))
+                       : QStringLiteral("nie jest liczbą z dozwolonego zakresu");
+}
 
 struct KolumnaCalkowita
 {
     const char* kolumna;
     qint16 clRegulator::*pole;
+    bool odstep; // minutes of the reading schedule
 };
 
 const KolumnaCalkowita kCalkowite[] = {
-    {"CzestOdczytu", &clRegulator::CzestOdczytu},
-    {"NapieciePomiar", &clRegulator::NapieciePomiar},
-    {"PrzekladniaNap", &clRegulator::PrzekladniaNap},
-    {"awarCzest", &clRegulator::awarCzest},
+    {"CzestOdczytu", &clRegulator::CzestOdczytu, true},
+    {"NapieciePomiar", &clRegulator::NapieciePomiar, false},
+    {"PrzekladniaNap", &clRegulator::PrzekladniaNap, false},
+    {"awarCzest", &clRegulator::awarCzest, true},
 };
 
 // A NULL in a column with `brak` takes that value silently; any other NULL is noted and read as 0.
@@ -108,8 +130,8 @@ class Wiersz
 
     void wczytajPola(clRegulator& r)
     {
-        for (const auto& [kolumna, pole] : kCalkowite)
-            r.*pole = qint16(liczba(kolumna, std::nullopt));
+        for (const auto& [kolumna, pole, odstep] : kCalkowite)
+            r.*pole = odstep ? minuty(kolumna) : qint16(liczba(kolumna, std::nullopt));
         for (const auto& [kolumna, pole, brak] : kRzeczywiste)
             r.*pole = float(liczba(kolumna, brak));
     }
@@ -127,21 +149,29 @@ class Wiersz
                               : QStringLiteral("wiersz bez kodu (adres %1)").arg(adres.toString());
     }
 
-    // A NULL fits; it is dealt with when the value is read.
     bool miesciSie(const char* kolumna, const Zakres& z)
     {
         const QVariant v = wartosc(kolumna);
-        bool liczba = false;
-        const double x = v.toDouble(&liczba);
-        if (v.isNull() || (liczba && x >= z.min && x <= z.max && (!z.calkowity || x == std::trunc(x))))
+        if (wZakresie(v, z))
             return true;
-        const QString zakres = z.calkowity ? QStringLiteral("spoza zakresu liczb całkowitych %1..%2")
-                                                 .arg(qint64(z.min))
-                                                 .arg(qint64(z.max))
-                                           : QStringLiteral("nie jest liczbą z dozwolonego zakresu");
         m_uwagi << nazwa() + QStringLiteral(", kolumna %1: wartość '%2' %3, regulator pominięty")
-                                 .arg(QString::fromLatin1(kolumna), v.toString(), zakres);
+                                 .arg(QString::fromLatin1(kolumna), v.toString(), opisZakresu(z));
         return false;
+    }
+
+    // An interval the schedule cannot keep runs at the shortest one, and the message says so.
+    qint16 minuty(const char* kolumna)
+    {
+        const QVariant v = wartosc(kolumna);
+        const auto m = qint16(v.toDouble());
+        if (!v.isNull() && m >= clRegulator::kNajkrotszyOdstep)
+            return m;
+        const QString powod =
+            v.isNull() ? QStringLiteral("brak wartości") : QStringLiteral("wartość '%1'").arg(v.toString());
+        m_uwagi << nazwa() + QStringLiteral(", kolumna %1: %2, przyjęto %3 min")
+                                 .arg(QString::fromLatin1(kolumna), powod)
+                                 .arg(clRegulator::kNajkrotszyOdstep);
+        return clRegulator::kNajkrotszyOdstep;
     }
 
     double liczba(const char* kolumna, std::optional<float> brak)
@@ -174,8 +204,40 @@ float skalaNapiecia(qint16 napieciePomiar)
     }
 }
 
-// False when the look-up failed; a regulator without a row keeps zero counters.
-bool wczytajOstatniPomiar(QSqlQuery& ost, clRegulator& r)
+struct KolumnaOstatniego
+{
+    const char* kolumna;
+    Zakres zakres;
+};
+
+const KolumnaOstatniego kOstatnie[] = {
+    {"PopPradCzynny", kSingle},
+    {"PopPradBiernSr", kSingle},
+    {"PopPradBiernPojSr", kSingle},
+    {"PopTimerU", kInt32},
+};
+
+// The fault of a stored last reading that the program did not write (the file was edited or
+// damaged): a counter that is not a number of its member's range, or a time that is no time.
+// Such counters would store infinite or wrapped energy for the first period. A NULL counter
+// is 0, no previous counter. Empty when sound.
+QString bladOstatniego(const QSqlQuery& ost)
+{
+    for (const auto& [kolumna, zakres] : kOstatnie) {
+        const QVariant v = ost.value(QString::fromLatin1(kolumna));
+        if (!wZakresie(v, zakres))
+            return QStringLiteral("kolumna %1: wartość '%2' %3")
+                .arg(QString::fromLatin1(kolumna), v.toString(), opisZakresu(zakres));
+    }
+    const QVariant czas = ost.value(QStringLiteral("Czas"));
+    if (!SqlDates::fromSqlDateTime(czas.toString()).isValid())
+        return QStringLiteral("kolumna Czas: wartość '%1' nie jest datą").arg(czas.toString());
+    return {};
+}
+
+// False when the look-up failed. A regulator without a row, or whose row is not sound (noted
+// for the operator), starts as one without a previous reading: zero counters.
+bool wczytajOstatniPomiar(QSqlQuery& ost, clRegulator& r, QStringList& uwagi)
 {
     ost.bindValue(0, r.adres);
     r.OstatniOdczyt = WallClock::dateOrigin();
@@ -183,12 +245,29 @@ bool wczytajOstatniPomiar(QSqlQuery& ost, clRegulator& r)
         return false;
     if (!ost.next())
         return !ost.lastError().isValid();
+    if (const QString blad = bladOstatniego(ost); !blad.isEmpty()) {
+        uwagi << QStringLiteral(
+                     "regulator '%1', tabela OstPomiar, %2, regulator startuje bez poprzedniego odczytu")
+                     .arg(r.Kod, blad);
+        return true;
+    }
     r.PopPradBiernPojSr = ost.value(QStringLiteral("PopPradBiernPojSr")).toFloat();
     r.PopPradBiernSr = ost.value(QStringLiteral("PopPradBiernSr")).toFloat();
     r.PopPradCzynny = ost.value(QStringLiteral("PopPradCzynny")).toFloat();
     r.popTimerU = ost.value(QStringLiteral("PopTimerU")).toInt();
     r.OstatniOdczyt = SqlDates::fromSqlDateTime(ost.value(QStringLiteral("Czas")).toString());
     return true;
+}
+
+// Each noted problem is one row of the event log, so that none is lost with a shortened message.
+QString raportStartu(Uslugi& uslugi, const QStringList& uwagi)
+{
+    if (uwagi.isEmpty())
+        return {};
+    const QString naglowek = QStringLiteral("Problemy w danych regulatorów:");
+    for (const QString& uwaga : uwagi)
+        uslugi.oBD->ZapiszDoLoga(naglowek + u' ' + uwaga, QStringLiteral("B"), QStringLiteral("L"), {});
+    return naglowek + u'\r' + TekstKomunikatu::PierwszeZ(uwagi).join(u'\r');
 }
 
 QString bladOdczytu(const QString& tabela, const QSqlQuery& q)
@@ -199,16 +278,16 @@ QString bladOdczytu(const QString& tabela, const QSqlQuery& q)
 
 } // namespace
 
-QString WczytajRegulatory(Uslugi& uslugi)
+WynikWczytania WczytajRegulatory(Uslugi& uslugi)
 {
     QSqlDatabase db = uslugi.cnBaza->db();
     QSqlQuery rs(db);
     rs.setForwardOnly(true);
     if (!rs.exec(QStringLiteral("SELECT * FROM Regulatory ORDER BY Kod COLLATE NOCASE")))
-        return bladOdczytu(QStringLiteral("Regulatory"), rs);
+        return {bladOdczytu(QStringLiteral("Regulatory"), rs), {}};
     QSqlQuery ost(db);
     if (!ost.prepare(QStringLiteral("SELECT * FROM OstPomiar WHERE Adres = ?")))
-        return bladOdczytu(QStringLiteral("OstPomiar"), ost);
+        return {bladOdczytu(QStringLiteral("OstPomiar"), ost), {}};
 
     colRegulatory& regulatory = *uslugi.oRegulatory;
     // Whatever was loaded before a failing read goes again: a start on half the regulators,
@@ -216,7 +295,7 @@ QString WczytajRegulatory(Uslugi& uslugi)
     const auto porzuc = [&](const QString& tabela, const QSqlQuery& q) {
         while (regulatory.Count() > 0)
             regulatory.Remove(regulatory.Count());
-        return bladOdczytu(tabela, q);
+        return WynikWczytania{bladOdczytu(tabela, q), {}};
     };
     QStringList uwagi;
     QHash<qint16, QString> adresy; // address -> code of the regulator loaded under it
@@ -245,7 +324,7 @@ QString WczytajRegulatory(Uslugi& uslugi)
         adresy.insert(adres, kod);
         r->Id = qint16(regulatory.Count());
         r->typ = rs.value(QStringLiteral("Typ")).toString().trimmed();
-        if (!wczytajOstatniPomiar(ost, *r))
+        if (!wczytajOstatniPomiar(ost, *r, uwagi))
             return porzuc(QStringLiteral("OstPomiar"), ost);
         w.wczytajPola(*r);
         r->SkalaNapiecia = skalaNapiecia(r->NapieciePomiar);
@@ -260,8 +339,5 @@ QString WczytajRegulatory(Uslugi& uslugi)
     if (licznik == 0)
         uwagi << QStringLiteral(
             "tabela Regulatory nie zawiera żadnego regulatora; program działa bez regulatorów");
-    if (!uwagi.isEmpty())
-        uslugi.komunikaty->Pokaz(QStringLiteral("Problemy w danych regulatorów:\r") + uwagi.join(u'\r'),
-                                 kTytulAplikacji, Komunikaty::Ikona::Informacja);
-    return {};
+    return {{}, raportStartu(uslugi, uwagi)};
 }

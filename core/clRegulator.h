@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
-#include <optional>
 
 struct Uslugi;
 
@@ -27,6 +26,9 @@ class clRegulator
     bool aktywny = false;
     qint16 CzestOdczytu = 0; // minutes
     qint16 awarCzest = 0;    // minutes until a failed reading is retried
+    // The shortest interval the schedule keeps, in minutes: shorter ones, 0 and below included,
+    // have no grid and would retry a dead regulator at every tick, so they count as this.
+    static constexpr qint16 kNajkrotszyOdstep = 1;
     QDateTime OstatniOdczyt;
     QDateTime NastepnyOdczyt;
     bool Monitoring = false;
@@ -94,7 +96,7 @@ class clRegulator
     bool SprawdzStanDiody(quint8 n) const;
 
   private:
-    bool OdpowiedzMozliwa();
+    bool OdpowiedzMozliwa() const;
     void DekodujPomiar();
     void SprawdzProgi();
     QDateTime ObliczNastepnyOdczyt(const QDateTime& Teraz) const;
@@ -111,6 +113,4 @@ class clRegulator
     double WspEnergii = 0;
     double WspPradu = 0;
     qint32 LicznikOkresu = 0;
-    // Raw apparent energy count of the last plausible reply of this run; none before the first.
-    std::optional<quint32> PoprzedniLicznikPozornej;
 };

@@ -9,11 +9,9 @@
 #include <algorithm>
 
 namespace {
-// An interval below one minute has no grid and would retry a dead regulator at every tick;
-// such an interval counts as one minute.
 qint64 minutyOdstepu(qint16 minuty)
 {
-    return std::max<qint64>(minuty, 1);
+    return std::max<qint64>(minuty, clRegulator::kNajkrotszyOdstep);
 }
 } // namespace
 

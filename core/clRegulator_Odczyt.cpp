@@ -73,28 +73,20 @@ bool clRegulator::WczytajStanRegul(const QDateTime& /*Teraz: the reading's time 
 // - voltage and total current are magnitudes, so their counts are never negative (the reactive
 //   current is signed: capacitive current is negative);
 // - the period count gives a mains frequency inside the band of grid frequencies, or is one of
-//   the two counts that stand for no measurement;
-// - the apparent energy counter only grows. It is an unsigned 32-bit register that wraps, so
-//   it has run backwards when its 32-bit difference from the previous reply's is negative. The
-//   reactive counters are not checked: capacitive energy counts them down.
-// The previous reply is the last one that passed the other rules in this run: with none, any
-// count is taken, and after a refused count the next reply is compared with it, so a
-// regulator whose counters were reset, or one corrupted count, costs one reading, not all.
-bool clRegulator::OdpowiedzMozliwa()
+//   the two counts that stand for no measurement.
+// The energy counters are not checked: a regulator that was reset counts again from 0, and its
+// first reply after the reset is a true reading whose period energy is stored as it comes,
+// negative, at that very reading. Capacitive energy counts the reactive counters down.
+bool clRegulator::OdpowiedzMozliwa() const
 {
     const auto& b = Bufor32;
-    const qint16 okres = slowo(b, 23);
     if (slowo(b, 15) < 0 || slowo(b, 19) < 0)
         return false;
-    if (okres != kOkresZaklocony && okres != kOkresNiezmierzony) {
-        const double czestotliwosc = kCzestotliwoscOdniesienia / (qint32(okres) + 1);
-        if (czestotliwosc < kCzestotliwoscSieciMin || czestotliwosc > kCzestotliwoscSieciMax)
-            return false;
-    }
-    const quint32 pozorna = clsFunkcje::TworzLongU(b[0], b[1], b[2], b[3]);
-    const bool wstecz = PoprzedniLicznikPozornej && qint32(pozorna - *PoprzedniLicznikPozornej) < 0;
-    PoprzedniLicznikPozornej = pozorna;
-    return !wstecz;
+    const qint16 okres = slowo(b, 23);
+    if (okres == kOkresZaklocony || okres == kOkresNiezmierzony)
+        return true;
+    const double czestotliwosc = kCzestotliwoscOdniesienia / (qint32(okres) + 1);
+    return czestotliwosc >= kCzestotliwoscSieciMin && czestotliwosc <= kCzestotliwoscSieciMax;
 }
 
 void clRegulator::DekodujPomiar()

@@ -1,8 +1,12 @@
 #include "KomunikatyOkien.h"
 
 #include "PoTakcie.h"
+#include "TekstKomunikatu.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 QMessageBox::Icon ikonaOkna(Komunikaty::Ikona ikona)
@@ -20,21 +24,46 @@ QMessageBox::Icon ikonaOkna(Komunikaty::Ikona ikona)
     return QMessageBox::NoIcon;
 }
 
+// Room for the text of a box on the screen it opens on. The box wraps its text at half the
+// screen's width, 500 pixels at most; the text takes at most two thirds of the screen's
+// height, leaving room for the title bar, margins, button and a line or two more.
+TekstKomunikatu::Miejsce miejsceNaEkranie(const QWidget* rodzic)
+{
+    const QScreen* ekran = rodzic ? rodzic->screen() : QGuiApplication::primaryScreen();
+    const QSize rozmiar = ekran ? ekran->availableGeometry().size() : QSize(800, 600);
+    const QFontMetrics miara(QApplication::font("QMessageBoxLabel"));
+    const int szerokosc = std::min(rozmiar.width() / 2, 500);
+    // Wrapping at word ends leaves part of each line empty.
+    const int znaki = szerokosc / std::max(miara.averageCharWidth(), 1) * 4 / 5;
+    return {rozmiar.height() * 2 / 3 / std::max(miara.lineSpacing(), 1), znaki};
+}
+
 // The messages break their lines with a carriage return alone.
-QString wiersze(const QString& tekst)
+QString wiersze(const QString& tekst, const QWidget* rodzic)
 {
     QString w = tekst;
-    return w.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    w.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return TekstKomunikatu::NaEkran(w, miejsceNaEkranie(rodzic));
 }
 } // namespace
 
 void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ikona)
 {
-    m_poTakcie.Wykonaj([this, tresc = wiersze(tekst), tytul, ikona] {
+    m_poTakcie.Wykonaj([this, tresc = wiersze(tekst, m_rodzic), tytul, ikona] {
         QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, tresc, QMessageBox::Ok,
                          m_rodzic);
         okno.exec();
     });
+}
+
+void KomunikatyOkien::PokazBezCzekania(const QString& tekst, const QString& tytul, Ikona ikona)
+{
+    auto* okno = new QMessageBox(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul,
+                                 wiersze(tekst, m_rodzic), QMessageBox::Ok, m_rodzic);
+    okno->setWindowModality(Qt::NonModal);
+    okno->setAttribute(Qt::WA_DeleteOnClose);
+    okno->show();
+    okno->raise();
 }
 
 void KomunikatyOkien::PokazBladZapisu(const QString& tekst)
@@ -45,7 +74,7 @@ void KomunikatyOkien::PokazBladZapisu(const QString& tekst)
         m_bladZapisu->setWindowModality(Qt::NonModal);
         m_bladZapisu->setAttribute(Qt::WA_DeleteOnClose);
     }
-    const QString tresc = wiersze(tekst);
+    const QString tresc = wiersze(tekst, m_rodzic);
     if (m_bladZapisu->text() == tresc) {
         m_bladZapisu->setInformativeText(QStringLiteral("Liczba wystąpień: %1").arg(++m_wystapienia));
     } else {

@@ -91,12 +91,12 @@ int StartUp::Uruchom(const QString& plikBazy)
     m_splash->repaint();
     m_splash->UstawPostep(QStringLiteral("Otwieram bazę danych i wczytuje regulatory..."));
 
-    QString blad = m_baza.Otworz(plikBazy);
-    if (blad.isEmpty())
-        blad = WczytajRegulatory(m_uslugi);
-    if (!blad.isEmpty()) {
+    WynikWczytania wynik{m_baza.Otworz(plikBazy), {}};
+    if (wynik.blad.isEmpty())
+        wynik = WczytajRegulatory(m_uslugi);
+    if (!wynik.blad.isEmpty()) {
         m_splash.reset();
-        m_uslugi.komunikaty->Pokaz(blad, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
+        m_uslugi.komunikaty->Pokaz(wynik.blad, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
         return kBladBazy;
     }
 
@@ -106,6 +106,10 @@ int StartUp::Uruchom(const QString& plikBazy)
     QObject::connect(m_sygnaly.get(), &SygnalyZakonczenia::zakonczenie, m_glowny.get(),
                      &fmGlowny::ZakonczBezPytania);
     m_glowny->Timer1().Wlacz();
+    // Problems in the regulator data stop nothing: the regulators that loaded are supervised
+    // while the report waits for the operator, and each problem is in the event log.
+    if (!wynik.raport.isEmpty())
+        m_uslugi.komunikaty->PokazBezCzekania(wynik.raport, kTytulAplikacji, Komunikaty::Ikona::Informacja);
     return 0;
 }
 

@@ -123,6 +123,12 @@ void TestBaza::badFiles_data()
     const QByteArray pelna = tresc(s.plik());
     QTest::newRow("truncated") << pelna.left(pelna.size() / 2) << true
                                << "(database disk image is malformed)";
+    // Cells of many pages overwritten: the check finds a fault in each, more than a message shows.
+    QByteArray uszkodzona = pelna;
+    for (qsizetype strona = 3; strona * 4096 < uszkodzona.size(); strona += 7)
+        uszkodzona.replace(strona * 4096 + 100, 200, QByteArray(200, '\xff'));
+    QTest::newRow("damaged pages: the first faults and the count of the rest")
+        << uszkodzona << true << "; … i ";
 }
 
 void TestBaza::badFiles()

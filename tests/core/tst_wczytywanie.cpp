@@ -3,6 +3,7 @@
 #include "WallClock.h"
 #include "clRegulator.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -11,6 +12,16 @@ QVariantMap reg(const QVariant& kod, const QVariant& adres, QVariantMap kolumny 
 {
     kolumny.insert({{u"Kod"_qs, kod}, {u"Adres"_qs, adres}});
     return kolumny;
+}
+
+QStringList kolumna(const Srodowisko& s, const QString& sql)
+{
+    QSqlQuery q(s.baza->db());
+    QStringList wynik;
+    q.exec(sql);
+    while (q.next())
+        wynik << q.value(0).toString();
+    return wynik;
 }
 } // namespace
 
@@ -21,6 +32,8 @@ class TestWczytywanie : public QObject
     void selection_data();
     void selection();
     void lastCounters();
+    void unsoundLastReading_data();
+    void unsoundLastReading();
     void collection();
 };
 
@@ -66,6 +79,21 @@ void TestWczytywanie::selection_data()
                        u"'R5', kolumna awarCzest"_qs,
                        u"'R6', kolumna Przekladnia"_qs,
                        u"'R7', kolumna NapieciePomiar"_qs};
+    QTest::newRow("intervals below a minute: the minute used")
+        << QVariantList{reg(u"R1"_qs, 1, {{u"CzestOdczytu"_qs, 0}}),
+                        reg(u"R2"_qs, 2, {{u"CzestOdczytu"_qs, -5}}),
+                        reg(u"R3"_qs, 3, {{u"awarCzest"_qs, brak}})}
+        << QString() << "R11 R22 R33" << false
+        << QStringList{u"'R1', kolumna CzestOdczytu: wartość '0', przyjęto 1 min"_qs,
+                       u"'R2', kolumna CzestOdczytu: wartość '-5', przyjęto 1 min"_qs,
+                       u"'R3', kolumna awarCzest: brak wartości, przyjęto 1 min"_qs};
+    QVariantList wiele{reg(u"OK"_qs, 1)};
+    for (int i = 1; i <= 44; ++i)
+        wiele << reg(u"R%1"_qs.arg(i, 2, 10, QChar(u'0')), 300 + i);
+    QTest::newRow("44 skipped rows: the first in the report, all in the log")
+        << wiele << QString() << "OK1" << false
+        << QStringList{u"'R01', kolumna Adres: wartość '301'"_qs, u"'R11', kolumna Adres"_qs,
+                       u"\r… i 33 innych"_qs};
     QTest::newRow("empty address") << QVariantList{reg(u"R1"_qs, brak), reg(u"R2"_qs, 2)} << QString()
                                    << "R21" << false << QStringList{u"'R1', kolumna Adres: brak wartości"_qs};
     QTest::newRow("duplicate address, the later row skipped")
@@ -108,14 +136,29 @@ void TestWczytywanie::selection()
         kody << r.Kod + QString::number(r.Id) + (r.aktywny ? u""_qs : u"-"_qs);
     QTEST(kody.join(u' '), "wczytane");
     QCOMPARE(!blad.isEmpty(), bladStartu);
-    const QStringList teksty = s.komunikaty.teksty + (bladStartu ? QStringList{blad} : QStringList());
-    QCOMPARE(teksty.size(), komunikat.isEmpty() ? 0 : 1);
+    // Nothing is shown while loading: start-up shows the report once the main loop runs.
+    QVERIFY(s.komunikaty.teksty.isEmpty());
+    const QString tekst = bladStartu ? blad : s.raport;
+    QCOMPARE(tekst.isEmpty(), komunikat.isEmpty());
     for (const QString& fragment : komunikat)
-        QVERIFY2(teksty.value(0).contains(fragment), qPrintable(teksty.value(0)));
+        QVERIFY2(tekst.contains(fragment), qPrintable(tekst));
     if (bladStartu)
         return;
     QCOMPARE(s.app->IloscRegulatorow, kody.size());
     QCOMPARE(s.app->NrAktRegulatora, kody.isEmpty() ? 0 : 1);
+    // Each problem is a failed start-up row of the log, those left out of the report too.
+    QStringList pokazane = s.raport.split(u'\r');
+    const QString naglowek = pokazane.takeFirst();
+    static const QRegularExpression pominiete(u"^… i (\\d+) innych$"_qs);
+    const QRegularExpressionMatch ile = pominiete.match(pokazane.value(pokazane.size() - 1));
+    if (ile.hasMatch())
+        pokazane.removeLast();
+    const QStringList log =
+        kolumna(s, u"SELECT Operacja || '|' || Status || Typ || '|' || ifnull(Kod_Regul, '') "
+                   "FROM Log ORDER BY rowid"_qs);
+    QCOMPARE(log.size(), pokazane.size() + ile.captured(1).toInt());
+    for (qsizetype i = 0; i < pokazane.size(); ++i)
+        QCOMPARE(log[i], naglowek + u' ' + pokazane[i] + u"|BL|"_qs);
 }
 
 void TestWczytywanie::lastCounters()
@@ -135,6 +178,53 @@ void TestWczytywanie::lastCounters()
     QCOMPARE(z.PopPradBiernPojSr, 3.5f);
     QCOMPARE(z.popTimerU, 123456);
     QCOMPARE(z.OstatniOdczyt, QDateTime(QDate(2003, 12, 17), QTime(10, 15)));
+}
+
+void TestWczytywanie::unsoundLastReading_data()
+{
+    QTest::addColumn<QString>("kolumna");
+    QTest::addColumn<QString>("wartosc"); // SQL literal
+    const auto wiersz = [](const char* nazwa, const char* kolumna, const char* wartosc) {
+        QTest::newRow(nazwa) << QString::fromUtf8(kolumna) << QString::fromUtf8(wartosc);
+    };
+    wiersz("beyond single precision", "PopPradCzynny", "1e39");
+    wiersz("infinite", "PopPradCzynny", "9e999");
+    wiersz("minus infinite", "PopPradBiernSr", "-9e999");
+    wiersz("text", "PopPradBiernPojSr", "'dużo'");
+    wiersz("counter beyond 32 bits", "PopTimerU", "4294967296");
+    wiersz("counter not whole", "PopTimerU", "1.5");
+    wiersz("no time", "Czas", "'wczoraj'");
+}
+
+// A stored last reading that is no reading: reported, and that regulator starts as one without
+// a previous reading; the others keep theirs.
+void TestWczytywanie::unsoundLastReading()
+{
+    QFETCH(QString, kolumna);
+    QFETCH(QString, wartosc);
+    Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    s.dodajRegulator(u"R2"_qs, 2);
+    QMap<QString, QString> wiersz{{u"PopPradCzynny"_qs, u"100.5"_qs},
+                                  {u"PopPradBiernSr"_qs, u"40.25"_qs},
+                                  {u"PopPradBiernPojSr"_qs, u"3.5"_qs},
+                                  {u"PopTimerU"_qs, u"123456"_qs},
+                                  {u"Czas"_qs, u"'2003-12-17 10:15:00'"_qs}};
+    const QString wstaw =
+        u"INSERT INTO OstPomiar (Adres, %1) VALUES (%2, %3)"_qs.arg(wiersz.keys().join(u", "_qs));
+    QVERIFY(QSqlQuery(s.baza->db()).exec(wstaw.arg(2).arg(wiersz.values().join(u", "_qs))));
+    wiersz[kolumna] = wartosc;
+    QVERIFY(QSqlQuery(s.baza->db()).exec(wstaw.arg(1).arg(wiersz.values().join(u", "_qs))));
+    QCOMPARE(s.wczytaj(), QString());
+
+    QVERIFY2(s.raport.contains(u"'R1', tabela OstPomiar, kolumna %1: wartość "_qs.arg(kolumna)),
+             qPrintable(s.raport));
+    QVERIFY2(s.raport.endsWith(u", regulator startuje bez poprzedniego odczytu"_qs), qPrintable(s.raport));
+    const clRegulator& r1 = s.regulatory->Item(u"R1"_qs);
+    QCOMPARE(QVariantList({r1.PopPradCzynny, r1.PopPradBiernSr, r1.PopPradBiernPojSr, r1.popTimerU}),
+             QVariantList({0.0f, 0.0f, 0.0f, 0}));
+    QVERIFY(WallClock::isOrigin(r1.OstatniOdczyt));
+    QCOMPARE(s.regulatory->Item(u"R2"_qs).PopPradCzynny, 100.5f);
 }
 
 void TestWczytywanie::collection()

@@ -90,12 +90,14 @@ class FakeKomunikaty final : public Komunikaty
   public:
     QStringList teksty;
     QStringList tytuly;
-    QStringList bledyZapisu; // the messages that do not stop the caller
+    QStringList bezCzekania; // shown without stopping the caller
+    QStringList bledyZapisu; // the write errors, which do not stop the caller either
     void Pokaz(const QString& tekst, const QString& tytul, Ikona) override
     {
         teksty << tekst;
         tytuly << tytul;
     }
+    void PokazBezCzekania(const QString& tekst, const QString&, Ikona) override { bezCzekania << tekst; }
     void PokazBladZapisu(const QString& tekst) override { bledyZapisu << tekst; }
 };
 
@@ -164,8 +166,14 @@ class Srodowisko
 
     // Adds a regulator row to Regulatory (columns not named stay NULL or get sensible values).
     void dodajRegulator(const QString& kod, int adres, const QVariantMap& kolumny = {});
-    // Loads the regulators as start-up does; the start-up error, if any.
-    QString wczytaj() { return WczytajRegulatory(uslugi); }
+    // Loads the regulators as start-up does; the start-up error, if any. The report for the
+    // operator is kept in raport.
+    QString wczytaj()
+    {
+        WynikWczytania wynik = WczytajRegulatory(uslugi);
+        raport = wynik.raport;
+        return wynik.blad;
+    }
     QString plik() const { return m_plik; }
     int liczWiersze(const QString& tabela) const
     {
@@ -176,6 +184,7 @@ class Srodowisko
     QVariant wartosc(const QString& sql) const;
 
     Uslugi uslugi;
+    QString raport; // of the last wczytaj()
     FakeClock zegar;
     PoTakcie poTakcie;
     FakeWizual wizual;

@@ -1,6 +1,8 @@
-// The options dialog, the administrator login with control mode, the splash and about boxes.
+// The options dialog, the administrator login with control mode, the splash and about boxes,
+// and the message boxes.
 #include "AppSettings.h"
 #include "GlownaTestuOkien.h"
+#include "KomunikatyOkien.h"
 #include "OknaTestowe.h"
 #include "TestSupport.h"
 #include "UstawieniaTestowe.h"
@@ -13,9 +15,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +92,8 @@ class TestDialogi : public QObject
     void oProgramie_data();
     void oProgramie();
     void frmAboutBezInformacji();
+    void komunikatMiesciSieNaEkranie_data();
+    void komunikatMiesciSieNaEkranie();
 
   private:
     std::unique_ptr<UstawieniaTestowe> m_ustawienia;
@@ -282,6 +288,39 @@ void TestDialogi::frmAboutBezInformacji()
         QSKIP("a system information tool is present here");
     kliknij(about, "cmdSysInfo");
     QCOMPARE(komunikaty.teksty, QStringList{u"System Information Is Unavailable At This Time"_qs});
+}
+
+void TestDialogi::komunikatMiesciSieNaEkranie_data()
+{
+    QTest::addColumn<QString>("tekst");
+    const QString wiersz =
+        u"regulator 'R01', kolumna Adres: wartość '301' spoza zakresu liczb całkowitych 0..255, "
+        "regulator pominięty"_qs;
+    QTest::newRow("44 lines") << (u"Problemy w danych regulatorów:"_qs +
+                                  QString(u'\r' + wiersz).repeated(44));
+    QTest::newRow("one line of 20000 characters") << u"brakuje kolumny Regulatory.Kod, "_qs.repeated(625);
+    QTest::newRow("300 lines of 300 characters")
+        << QString(u'\r' + QString(u"ab cd "_qs).repeated(50)).repeated(300);
+}
+
+// The end of every message and its OK button stay on the screen.
+void TestDialogi::komunikatMiesciSieNaEkranie()
+{
+    QFETCH(QString, tekst);
+    PoTakcie poTakcie;
+    KomunikatyOkien komunikaty(poTakcie);
+    komunikaty.PokazBezCzekania(tekst, {}, Komunikaty::Ikona::Informacja);
+    QMessageBox* okno = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        okno = okno ? okno : qobject_cast<QMessageBox*>(w);
+    QVERIFY(okno && okno->isVisible());
+    const std::unique_ptr<QMessageBox> zamknij(okno);
+    const QRect ekran = okno->screen()->availableGeometry();
+    QVERIFY2(okno->height() <= ekran.height() && okno->width() <= ekran.width(),
+             qPrintable(u"%1x%2 na %3x%4"_qs.arg(okno->width())
+                            .arg(okno->height())
+                            .arg(ekran.width())
+                            .arg(ekran.height())));
 }
 
 KALBOR_TEST_OKIEN(TestDialogi)

@@ -363,19 +363,30 @@ void TestGlowny::stopSignalIsANormalShutdown_data()
     QTest::newRow("SIGINT") << SIGINT;
 }
 
-// The system's request to stop ends the program as a confirmed close does: no question, the
-// port closed, the stop logged, the database closed.
+// The report of a skipped regulator row waits for nobody: the regulators that loaded are read
+// while it is shown. The system's request to stop then ends the program as a confirmed close
+// does: no question, the port closed, the stop logged, the database closed.
 void TestGlowny::stopSignalIsANormalShutdown()
 {
     QFETCH(int, sygnal);
     Srodowisko s;
+    s.dodajRegulator(u"R1"_qs, 1);
+    s.dodajRegulator(u"R2"_qs, 1);
     s.baza->Zamknij();
+    regsim::RegulatorState r1;
+    r1.address = 1;
+    m_sim->sim()->addRegulator(r1);
     AppSettings::write(AppSettings::Port, m_sim->sim()->slavePath());
+    StrazModalnych straz;
     StartUp start;
-    start.uslugi().komunikaty = &s.komunikaty;
     QCOMPARE(start.Uruchom(s.plik()), 0);
     QVERIFY(start.Port().Otwarty());
-    StrazModalnych straz;
+    QTRY_COMPARE(kolumna(start.uslugi().cnBaza->db(), u"SELECT Adres FROM Pomiary"_qs), QStringList{"1"});
+    const QList<QMessageBox*> raport = start.OknoGlowne()->findChildren<QMessageBox*>();
+    QCOMPARE(raport.size(), 1);
+    QVERIFY(raport[0]->isVisible() && !raport[0]->isModal());
+    const QString pominiety = u"regulator 'R2': adres 1 ma już regulator 'R1', regulator pominięty"_qs;
+    QCOMPARE(raport[0]->text(), u"Problemy w danych regulatorów:\n"_qs + pominiety);
     std::raise(sygnal);
 
     QTRY_VERIFY(!start.OknoGlowne()->isVisible());
@@ -384,7 +395,8 @@ void TestGlowny::stopSignalIsANormalShutdown()
     QVERIFY(!start.uslugi().cnBaza->db().isOpen());
     QCOMPARE(s.baza->Otworz(s.plik()), QString());
     QCOMPARE(kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs),
-             QStringList({"Start aplikacji", "Zatrzymanie aplikacji"}));
+             QStringList({u"Problemy w danych regulatorów: "_qs + pominiety, u"Start aplikacji"_qs,
+                          u"Zatrzymanie aplikacji"_qs}));
 }
 
 // Which regulators a tick reads: the active ones when their reading is due, the monitored ones
