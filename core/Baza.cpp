@@ -94,24 +94,38 @@ QStringList kolumnaPierwsza(QSqlDatabase db, const QString& sql, const QString& 
     return kolumnaPierwsza(q);
 }
 
-// One table as the program relies on it: its columns and the column sets that its unique keys
-// (primary key, unique indexes without a WHERE clause) cover. The upsert of the last counters
-// needs such a key on exactly the conflict column. The program matches names without regard
-// to case, so they are compared that way.
+// One table as the program relies on it: its columns, the column sets that its unique keys
+// (primary key, unique indexes without a WHERE clause) cover, and the column the database
+// numbers itself. The upsert of the last counters needs such a key on exactly the conflict
+// column; the alarm writer takes a new row's identity from the database. The program matches
+// names without regard to case, so they are compared that way.
 struct OpisTabeli
 {
     QStringList kolumny;
     QStringList klucze; // each key's columns, sorted and joined with ","
+    QString numerowana; // the alias of the rowid (INTEGER PRIMARY KEY); empty for none
 
     bool maKolumne(const QString& kolumna) const { return kolumny.contains(kolumna, Qt::CaseInsensitive); }
     bool maKlucz(const QString& klucz) const { return klucze.contains(klucz, Qt::CaseInsensitive); }
+    bool numeruje(const QString& kolumna) const
+    {
+        return !numerowana.isEmpty() && numerowana.compare(kolumna, Qt::CaseInsensitive) == 0;
+    }
 
     static OpisTabeli z(QSqlDatabase db, const QString& tabela)
     {
         OpisTabeli opis;
         opis.kolumny = kolumnaPierwsza(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), tabela);
-        opis.dodajKlucz(kolumnaPierwsza(
-            db, QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), tabela));
+        const QStringList kluczGlowny =
+            kolumnaPierwsza(db, QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0"), tabela);
+        // A one-column primary key is the rowid's alias unless SQLite had to build an index for
+        // it (a type other than INTEGER, DESC, a table without rowid).
+        if (kluczGlowny.size() == 1 &&
+            kolumnaPierwsza(db, QStringLiteral("SELECT name FROM pragma_index_list(?) WHERE origin = 'pk'"),
+                            tabela)
+                .isEmpty())
+            opis.numerowana = kluczGlowny.first();
+        opis.dodajKlucz(kluczGlowny);
         const QStringList indeksy = kolumnaPierwsza(
             db, QStringLiteral("SELECT name FROM pragma_index_list(?) WHERE \"unique\" AND NOT partial"),
             tabela);
@@ -219,6 +233,9 @@ QString Baza::sprawdzZawartosc(const QString& plik)
         for (const QString& kolumna : wzor.kolumny) {
             if (!opis.maKolumne(kolumna))
                 braki << QStringLiteral("kolumny %1.%2").arg(tabela, kolumna);
+            else if (wzor.numeruje(kolumna) && !opis.numeruje(kolumna))
+                braki << QStringLiteral("kolumny %1.%2 numerowanej przez bazę danych (INTEGER PRIMARY KEY)")
+                             .arg(tabela, kolumna);
         }
         for (const QString& klucz : wzor.klucze) {
             if (!opis.maKlucz(klucz))

@@ -111,6 +111,8 @@ void RejestrAlarmow::DezaktywujAlarm(int pozycja)
     zmniejsz(m_uslugi.oApp->IloscAktywnychAlarmow,
              [](const WierszAlarmu& r) { return r.Aktywny == kAktywny; });
     emit wierszZmieniony(pozycja);
+    // The condition has cleared whether or not the file takes the time: the row follows the
+    // regulator, and a refused write is reported by the writer.
     m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), std::nullopt, m_uslugi.zegar->now(), {});
     if (m_uslugi.oApp->IloscAktywnychAlarmow == 0)
         m_uslugi.oWizual->eZmianaAlarmow();
@@ -126,10 +128,13 @@ void RejestrAlarmow::Potwierdz(int pozycja)
     WierszAlarmu& w = m_wiersze[size_t(pozycja - 1)];
     if (w.Potwierdzony != kNiepotwierdzony)
         return;
+    // An acknowledgement the file did not keep is not shown as made: the writer reports the
+    // refusal, and the row waits for the operator to acknowledge it again.
+    if (!m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), m_uslugi.zegar->now(), std::nullopt, {}))
+        return;
     w.Potwierdzony = kPotwierdzony;
     zmniejsz(m_uslugi.oApp->IloscNiePotwAlarmow,
              [](const WierszAlarmu& r) { return r.Potwierdzony == kNiepotwierdzony; });
     emit wierszZmieniony(pozycja);
-    m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), m_uslugi.zegar->now(), std::nullopt, {});
     m_uslugi.oWizual->eZmianaAlarmow();
 }

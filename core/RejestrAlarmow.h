@@ -44,7 +44,8 @@ class RejestrAlarmow : public QObject
     void NowyAlarm(const QDateTime& Data, int NrRegul, int Kod, const QString& Opis);
     // Marks an active row inactive; a row that is already inactive is left as it is.
     void DezaktywujAlarm(int pozycja);
-    // The operator's acknowledgement; a second acknowledgement changes nothing.
+    // The operator's acknowledgement; a second acknowledgement changes nothing, and one the
+    // file refuses leaves the row unacknowledged.
     void Potwierdz(int pozycja);
 
   signals:

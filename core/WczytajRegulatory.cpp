@@ -104,7 +104,8 @@ class Wiersz
   public:
     Wiersz(const QSqlQuery& q, QStringList& uwagi) : m_q(q), m_uwagi(uwagi) {}
 
-    QString kod() const { return wartosc("Kod").toString().trimmed(); }
+    QString kodWiersza() const { return wartosc("Kod").toString(); }
+    QString kod() const { return kodWiersza().trimmed(); }
     qint16 adres() const { return qint16(wartosc("Adres").toDouble()); }
 
     // True when the row can become a regulator: it has a code and an address, and every
@@ -270,6 +271,17 @@ QString raportStartu(Uslugi& uslugi, const QStringList& uwagi)
     return naglowek + u'\r' + TekstKomunikatu::PierwszeZ(uwagi).join(u'\r');
 }
 
+// Both rows are named by their codes as stored, blanks shown, and by their addresses.
+QString kodPowtorzony(const Wiersz& pominiety, const clRegulator& wczytany)
+{
+    return QStringLiteral("regulator '%1' (adres %2): kod powtórzony, wczytano już regulator '%3' "
+                          "(adres %4), regulator pominięty")
+        .arg(pominiety.kodWiersza())
+        .arg(pominiety.adres())
+        .arg(wczytany.KodWiersza)
+        .arg(wczytany.adres);
+}
+
 QString bladOdczytu(const QString& tabela, const QSqlQuery& q)
 {
     return QStringLiteral("Nie można odczytać tabeli %1 z bazy danych: %2")
@@ -283,7 +295,8 @@ WynikWczytania WczytajRegulatory(Uslugi& uslugi)
     QSqlDatabase db = uslugi.cnBaza->db();
     QSqlQuery rs(db);
     rs.setForwardOnly(true);
-    if (!rs.exec(QStringLiteral("SELECT * FROM Regulatory ORDER BY Kod COLLATE NOCASE")))
+    // Codes equal but for letter case come in a fixed order, so every start keeps the same row.
+    if (!rs.exec(QStringLiteral("SELECT * FROM Regulatory ORDER BY Kod COLLATE NOCASE, Kod")))
         return {bladOdczytu(QStringLiteral("Regulatory"), rs), {}};
     QSqlQuery ost(db);
     if (!ost.prepare(QStringLiteral("SELECT * FROM OstPomiar WHERE Adres = ?")))
@@ -318,10 +331,11 @@ WynikWczytania WczytajRegulatory(Uslugi& uslugi)
         try {
             r = &regulatory.Add(adres, kod, kod);
         } catch (const BladKolekcji&) {
-            uwagi << QStringLiteral("regulator '%1': kod powtórzony, regulator pominięty").arg(kod);
+            uwagi << kodPowtorzony(w, regulatory.Item(kod));
             continue;
         }
         adresy.insert(adres, kod);
+        r->KodWiersza = w.kodWiersza();
         r->Id = qint16(regulatory.Count());
         r->typ = rs.value(QStringLiteral("Typ")).toString().trimmed();
         if (!wczytajOstatniPomiar(ost, *r, uwagi))

@@ -19,5 +19,6 @@ struct WynikWczytania
 // the first one current. A row that cannot be a regulator (no code, no address, a number its
 // member cannot hold, a code or address already loaded) is skipped; a NULL read as 0, an
 // interval the schedule cannot keep and a last stored reading that is not sound are noted too.
-// Nothing is shown: the caller shows the report once polling runs.
+// Codes are compared as the collection compares them (KluczKodu), so the first row in load order
+// keeps a code. Nothing is shown: the caller shows the report once polling runs.
 [[nodiscard]] WynikWczytania WczytajRegulatory(Uslugi& uslugi);

@@ -17,9 +17,10 @@ class clRegulator
     explicit clRegulator(Uslugi& uslugi);
 
     // Identity.
-    qint16 Id = 0;    // position in oRegulatory; the number of commands, alarms and nodes
-    qint16 adres = 0; // bus address on the line; key of its rows in Pomiary and OstPomiar
-    QString Kod;      // regulator code, trimmed
+    qint16 Id = 0;      // position in oRegulatory; the number of commands, alarms and nodes
+    qint16 adres = 0;   // bus address on the line; key of its rows in Pomiary and OstPomiar
+    QString Kod;        // regulator code, trimmed
+    QString KodWiersza; // Kod as its Regulatory row stores it, blanks kept: that row's key
     QString typ;
 
     // Reading schedule.

@@ -5,6 +5,7 @@
 #include "SqlDates.h"
 #include "Uslugi.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -49,7 +50,7 @@ qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QStri
     return wykonaj(q, Kod_regulatora) ? q.lastInsertId().toInt() : 0;
 }
 
-void clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
+bool clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
                            const std::optional<QDateTime>& data_dezakt, const QString& Operator)
 {
     QSqlQuery q(m_uslugi.cnBaza->db());
@@ -60,7 +61,16 @@ void clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& dat
     q.addBindValue(dataLubNull(data_dezakt));
     q.addBindValue(tekstLubNull(Operator));
     q.addBindValue(Id_alarmu);
-    wykonaj(q, {});
+    if (!wykonaj(q, {}))
+        return false;
+    if (q.numRowsAffected() > 0)
+        return true;
+    // The row the register points at is gone, or was never stored: nothing of the change is kept.
+    ZglosBladZapisu(QSqlError(QString(),
+                              QStringLiteral("W tabeli Alarmy nie ma alarmu nr %1.").arg(Id_alarmu),
+                              QSqlError::StatementError),
+                    {});
+    return false;
 }
 
 void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,

@@ -19,8 +19,9 @@ class clsBD
     qint32 ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,
                        const QString& Kod_regulatora, const QString& Operator);
     // Sets the acknowledgement and clearing times that are given and the operator when not
-    // empty; an identity that no row has changes nothing.
-    void ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
+    // empty. False when the write was refused or no row has the identity; either is reported
+    // as a refused write.
+    bool ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
                         const std::optional<QDateTime>& data_dezakt, const QString& Operator);
     // Appends an event-log row; an empty regulator code is stored as NULL.
     void ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,

@@ -2,14 +2,20 @@
 
 #include "clRegulator.h"
 
+QString KluczKodu(const QString& kod)
+{
+    return kod.trimmed().toCaseFolded();
+}
+
 colRegulatory::colRegulatory(Uslugi& uslugi) : m_uslugi(uslugi) {}
 
 colRegulatory::~colRegulatory() = default;
 
 std::vector<colRegulatory::Element>::const_iterator colRegulatory::znajdz(const QString& klucz) const
 {
+    const QString k = KluczKodu(klucz);
     return std::find_if(m_elementy.begin(), m_elementy.end(),
-                        [&](const Element& e) { return !e.klucz.isEmpty() && e.klucz == klucz; });
+                        [&](const Element& e) { return !e.klucz.isEmpty() && e.klucz == k; });
 }
 
 clRegulator& colRegulatory::Add(qint16 adres, const QString& Kod, const QString& sKey)
@@ -19,7 +25,7 @@ clRegulator& colRegulatory::Add(qint16 adres, const QString& Kod, const QString&
     auto regulator = std::make_unique<clRegulator>(m_uslugi);
     regulator->Kod = Kod;
     regulator->adres = adres;
-    m_elementy.push_back({sKey, std::move(regulator)});
+    m_elementy.push_back({KluczKodu(sKey), std::move(regulator)});
     return *m_elementy.back().regulator;
 }
 

@@ -16,8 +16,12 @@ class BladKolekcji : public std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
+// The form in which regulator codes are compared: codes that differ only in letter case or in
+// surrounding blanks name one regulator.
+QString KluczKodu(const QString& kod);
+
 // The regulators in insertion order (ascending code, as start-up loads them), reachable by
-// 1-based position, which equals the regulator's Id, or by code.
+// 1-based position, which equals the regulator's Id, or by code compared through KluczKodu.
 class colRegulatory
 {
   public:
@@ -39,7 +43,7 @@ class colRegulatory
   private:
     struct Element
     {
-        QString klucz;
+        QString klucz; // KluczKodu of the key; empty for none
         std::unique_ptr<clRegulator> regulator;
     };
     std::vector<Element>::const_iterator znajdz(const QString& klucz) const;

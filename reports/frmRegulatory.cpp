@@ -73,7 +73,7 @@ void frmRegulatory::OtworzRekordAktualnego(Uslugi& uslugi, QMdiArea& obszar)
     if (nr < 1 || nr > uslugi.oRegulatory->Count())
         return;
     if (frmRegulatory* okno = Pokaz(uslugi, obszar))
-        okno->EdytujRekord(uslugi.oRegulatory->Item(nr).adres);
+        okno->EdytujRekordRegulatora(uslugi.oRegulatory->Item(nr));
 }
 
 frmRegulatory::frmRegulatory(Uslugi& uslugi, QWidget* parent) : QWidget(parent), m_uslugi(uslugi)
@@ -174,6 +174,11 @@ void frmRegulatory::pokazWiersz()
 void frmRegulatory::EdytujRekord(int adres)
 {
     m_PrimaryCLS->FindRecord(QStringLiteral("adres"), adres);
+}
+
+void frmRegulatory::EdytujRekordRegulatora(const clRegulator& r)
+{
+    m_PrimaryCLS->FindRecord(QStringLiteral("Kod"), r.KodWiersza);
 }
 
 void frmRegulatory::NowyRekord()

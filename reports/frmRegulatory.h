@@ -10,6 +10,7 @@ class QGroupBox;
 class QLineEdit;
 class QMdiArea;
 class QPushButton;
+class clRegulator;
 class clsRegulatory;
 struct Uslugi;
 
@@ -36,6 +37,9 @@ class frmRegulatory : public QWidget
     // From the shown row forward to the regulator at this bus address; past the last row when
     // none is there.
     void EdytujRekord(int adres);
+    // The same to the row a loaded regulator came from, found by its code as stored: another
+    // row may share its address (one that start-up skipped).
+    void EdytujRekordRegulatora(const clRegulator& r);
     void NowyRekord();
 
   protected:

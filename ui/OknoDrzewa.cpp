@@ -24,6 +24,11 @@ OknoDrzewa::OknoDrzewa(const QString& tytul, QWidget* parent)
     resize(twipyNaPiksele(kRozmiar, this));
 }
 
+QString OknoDrzewa::KluczWezla(const QString& znacznik, const QString& nazwa)
+{
+    return znacznik + u'|' + nazwa;
+}
+
 // Tree_MouseDown: the press reaches this filter before the tree turns it into a node click.
 bool OknoDrzewa::eventFilter(QObject* obiekt, QEvent* event)
 {

@@ -63,20 +63,20 @@ void PoleceniaRegulatora::mnuRegulUsun_Click()
     if (!r)
         return;
     // The regulator chosen when the operator asked, should the question wait for a tick's end.
-    m_uslugi.poTakcie->Wykonaj([this, adres = r->adres] {
+    m_uslugi.poTakcie->Wykonaj([this, kod = r->KodWiersza, adres = r->adres] {
         if (Pytaj(QStringLiteral("UWAGA"),
                   QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
-            usunWiersz(adres);
+            usunWiersz(kod, adres);
     });
 }
 
-void PoleceniaRegulatora::usunWiersz(int adres)
+// The row the regulator was loaded from goes, found by its code as stored: Kod is unique in
+// the table, while another row may share the address (one that start-up skipped).
+void PoleceniaRegulatora::usunWiersz(const QString& kodWiersza, int adres)
 {
-    // Only the first row with the address goes, as a find followed by a delete of that row.
     QSqlQuery q(m_uslugi.cnBaza->db());
-    q.prepare(QStringLiteral(
-        "DELETE FROM Regulatory WHERE rowid = (SELECT min(rowid) FROM Regulatory WHERE Adres = ?)"));
-    q.addBindValue(adres);
+    q.prepare(QStringLiteral("DELETE FROM Regulatory WHERE Kod = ? COLLATE BINARY"));
+    q.addBindValue(kodWiersza);
     if (!q.exec()) {
         m_uslugi.komunikaty->Pokaz(TekstBleduZapisu(q.lastError()), kTytulAplikacji, Komunikaty::Ikona::Brak);
         return;

@@ -32,7 +32,7 @@ class PoleceniaRegulatora
     void mnuRegulUsun_Click();
 
   private:
-    void usunWiersz(int adres);
+    void usunWiersz(const QString& kodWiersza, int adres);
 
     Uslugi& m_uslugi;
 };

@@ -141,8 +141,9 @@ void clsWizual::wezlyRegulatora(const clRegulator& r)
 {
     DrzewoWizual& d = *m_cele.drzewo;
     const int obraz = r.Zablokowany ? kObrazZablokowanego : kObrazRegulatora;
-    if (d.ObrazWezla(r.Kod) != obraz)
-        d.UstawObrazWezla(r.Kod, obraz);
+    const QString wezelRegulatora = fmRegulatory::KluczRegulatora(r.Kod);
+    if (d.ObrazWezla(wezelRegulatora) != obraz)
+        d.UstawObrazWezla(wezelRegulatora, obraz);
     for (int n = 1; n <= kStopnie; ++n) {
         const QString klucz = fmRegulatory::KluczStopnia(r.Kod, n);
         const bool wl = r.SprawdzStanDiody(quint8(n - 1));
@@ -215,7 +216,8 @@ void clsWizual::eBlokadaRegul(int NrRegulatora, bool Zablokowany, bool OdtworzDz
 {
     const clRegulator& r = regulator(NrRegulatora);
     if (m_cele.drzewo)
-        m_cele.drzewo->UstawObrazWezla(r.Kod, Zablokowany ? kObrazZablokowanego : kObrazRegulatora);
+        m_cele.drzewo->UstawObrazWezla(fmRegulatory::KluczRegulatora(r.Kod),
+                                       Zablokowany ? kObrazZablokowanego : kObrazRegulatora);
     if (OdtworzDzwiek)
         GrajDzwiek(Zablokowany ? QStringLiteral("zablokregul.wav") : QStringLiteral("odblokregul.wav"));
     // The lock item acts on the current regulator: another one's state is not its caption.

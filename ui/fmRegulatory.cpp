@@ -22,6 +22,7 @@ constexpr int kStopnie = 9;
 constexpr int kRolaObrazu = Qt::UserRole;
 constexpr int kRolaZnacznika = Qt::UserRole + 1;
 constexpr int kRolaKlucza = Qt::UserRole + 2;
+constexpr int kRolaRegulatora = Qt::UserRole + 3; // Id of the regulator of a regulator or stage node
 
 const QString kZnacznikRegulatora = QStringLiteral("R");
 const QString kZnacznikGrupy = QStringLiteral("RR");
@@ -56,9 +57,14 @@ fmRegulatory* fmRegulatory::OtworzW(QMdiArea* obszar, Uslugi& uslugi, clsWizual&
     return okno;
 }
 
+QString fmRegulatory::KluczRegulatora(const QString& kod)
+{
+    return KluczWezla(kZnacznikRegulatora, kod);
+}
+
 QString fmRegulatory::KluczStopnia(const QString& kod, int n)
 {
-    return kod + QStringLiteral("_b") + TextFormat::plain(n);
+    return KluczWezla(kZnacznikStopnia, kod + QStringLiteral("_b") + TextFormat::plain(n));
 }
 
 void fmRegulatory::LadujObiekty()
@@ -70,21 +76,19 @@ void fmRegulatory::LadujObiekty()
     QTreeWidgetItem* grupa = dodajWezel(korzen, QStringLiteral("Reg"), QStringLiteral("Regulatory"),
                                         ObrazkiDrzewa::kGrupa, kZnacznikGrupy);
     for (const clRegulator& r : *m_uslugi.oRegulatory) {
-        QTreeWidgetItem* regulator =
-            dodajWezel(grupa, r.Kod, r.Kod, ObrazkiDrzewa::kRegulator, kZnacznikRegulatora);
+        QTreeWidgetItem* regulator = dodajWezel(grupa, KluczRegulatora(r.Kod), r.Kod,
+                                                ObrazkiDrzewa::kRegulator, kZnacznikRegulatora, r.Id);
         for (int n = 1; n <= kStopnie; ++n)
             dodajWezel(regulator, KluczStopnia(r.Kod, n), QStringLiteral("stopień ") + TextFormat::plain(n),
-                       ObrazkiDrzewa::kStopienWyl, kZnacznikStopnia);
+                       ObrazkiDrzewa::kStopienWyl, kZnacznikStopnia, r.Id);
     }
     korzen->setExpanded(true);
     grupa->setExpanded(true);
 }
 
-// Keys must be unique and nothing checks the regulator codes: a code that repeats a key already
-// given (the fixed nodes, another regulator's stage) gets its node, but the notification object
-// and the alarm register keep reaching the node that was first.
+// Codes are unique in the collection, so with the tag in every named key no two nodes share one.
 QTreeWidgetItem* fmRegulatory::dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
-                                          int obraz, const QString& znacznik)
+                                          int obraz, const QString& znacznik, int id)
 {
     auto* wezel = rodzic ? new QTreeWidgetItem(rodzic) : new QTreeWidgetItem(m_tree);
     wezel->setText(0, tekst);
@@ -92,9 +96,14 @@ QTreeWidgetItem* fmRegulatory::dodajWezel(QTreeWidgetItem* rodzic, const QString
     wezel->setData(0, kRolaZnacznika, znacznik);
     wezel->setData(0, kRolaObrazu, obraz);
     wezel->setIcon(0, ObrazkiDrzewa::ImageList1(obraz));
-    if (!m_wezly.contains(klucz))
-        m_wezly.insert(klucz, wezel);
+    wezel->setData(0, kRolaRegulatora, id);
+    m_wezly.insert(klucz, wezel);
     return wezel;
+}
+
+clRegulator& fmRegulatory::regulatorWezla(const QTreeWidgetItem* wezel) const
+{
+    return m_uslugi.oRegulatory->Item(wezel->data(0, kRolaRegulatora).toInt());
 }
 
 int fmRegulatory::ObrazWezla(const QString& klucz) const
@@ -120,7 +129,7 @@ void fmRegulatory::UstawKolorWezla(const QString& klucz, const QColor& kolor)
 void fmRegulatory::UstawAlarmWezla(const QString& kodRegulatora, bool alarm)
 {
     // Back to the window's own colour, as the window had it when the alarm came.
-    if (QTreeWidgetItem* wezel = Wezel(kodRegulatora))
+    if (QTreeWidgetItem* wezel = Wezel(KluczRegulatora(kodRegulatora)))
         wezel->setBackground(0, alarm ? QColor(Qt::red) : palette().color(QPalette::Window));
 }
 
@@ -134,16 +143,16 @@ void fmRegulatory::Tree_NodeClick(QTreeWidgetItem* wezel)
 {
     const QString znacznik = wezel->data(0, kRolaZnacznika).toString();
     if (znacznik == kZnacznikRegulatora)
-        kliknietoRegulator(wezel->data(0, kRolaKlucza).toString());
+        kliknietoRegulator(wezel);
     else if (znacznik == kZnacznikGrupy && PrawyPrzycisk)
         pokazMenu(MenuPodreczne::Baza);
     else if (znacznik == kZnacznikStopnia)
         kliknietoStopien(wezel);
 }
 
-void fmRegulatory::kliknietoRegulator(const QString& klucz)
+void fmRegulatory::kliknietoRegulator(const QTreeWidgetItem* wezel)
 {
-    const clRegulator& r = m_uslugi.oRegulatory->Item(klucz);
+    const clRegulator& r = regulatorWezla(wezel);
     clsoApp& app = *m_uslugi.oApp;
     app.NrAktRegulatora = r.Id;
     app.AktElStruktury.clear();
@@ -155,7 +164,7 @@ void fmRegulatory::kliknietoRegulator(const QString& klucz)
 
 void fmRegulatory::kliknietoStopien(QTreeWidgetItem* wezel)
 {
-    clRegulator& r = m_uslugi.oRegulatory->Item(wezel->parent()->data(0, kRolaKlucza).toString());
+    clRegulator& r = regulatorWezla(wezel);
     const QString klucz = wezel->data(0, kRolaKlucza).toString();
     const bool innyRegulator = m_uslugi.oApp->NrAktRegulatora != r.Id;
     m_uslugi.oApp->NrAktRegulatora = r.Id;

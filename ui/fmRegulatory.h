@@ -12,6 +12,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QTreeWidget;
 class QTreeWidgetItem;
+class clRegulator;
 class clsWizual;
 struct Uslugi;
 
@@ -38,8 +39,10 @@ class fmRegulatory : public OknoDrzewa, public DrzewoWizual, public DrzewoRegula
     // fixed border and no close, minimise or maximise buttons.
     static fmRegulatory* OtworzW(QMdiArea* obszar, Uslugi& uslugi, clsWizual& wizual);
 
-    // The stage node's key: the code, "_b" and the stage number by the plain conversion
-    // ("KB-01_b 3"); the notification object finds the nodes by the same key.
+    // The keys of a regulator's node and of its stage node n; the notification object and the
+    // alarm register find the nodes by the same keys. The stage's name is the code, "_b" and the
+    // stage number by the plain conversion ("KB-01_b 3").
+    static QString KluczRegulatora(const QString& kod);
     static QString KluczStopnia(const QString& kod, int n);
 
     // Shows the main window's pop-up menu; set by whoever owns the menus.
@@ -59,9 +62,10 @@ class fmRegulatory : public OknoDrzewa, public DrzewoWizual, public DrzewoRegula
 
   private:
     QTreeWidgetItem* dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
-                                int obraz, const QString& znacznik);
+                                int obraz, const QString& znacznik, int id = 0);
+    clRegulator& regulatorWezla(const QTreeWidgetItem* wezel) const;
     void Tree_NodeClick(QTreeWidgetItem* wezel);
-    void kliknietoRegulator(const QString& klucz);
+    void kliknietoRegulator(const QTreeWidgetItem* wezel);
     void kliknietoStopien(QTreeWidgetItem* wezel);
     void pokazMenu(MenuPodreczne menu);
 

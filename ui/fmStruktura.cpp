@@ -82,9 +82,9 @@ void fmStruktura::LadujObiekty()
     QTreeWidgetItem* korzen = dodajWezel(nullptr, kKluczKorzenia, kKorzen, kObrazKorzenia, kZnacznikElementu);
     const QList<Wiersz> wiersze = wczytajWiersze();
     for (const Wiersz& w : wiersze) {
-        const bool regulator = w.typ == kZnacznikRegulatora;
-        dodajWezel(korzen, w.kod, w.kod, regulator ? kObrazRegulatora : kObrazElementu,
-                   regulator ? kZnacznikRegulatora : kZnacznikElementu);
+        const QString z = znacznik(w);
+        dodajWezel(korzen, KluczWezla(z, w.kod), w.kod,
+                   z == kZnacznikRegulatora ? kObrazRegulatora : kObrazElementu, z);
     }
     for (const Wiersz& w : wiersze)
         umiesc(w, korzen);
@@ -109,6 +109,17 @@ QList<fmStruktura::Wiersz> fmStruktura::wczytajWiersze() const
     return wiersze;
 }
 
+QString fmStruktura::znacznik(const Wiersz& w)
+{
+    return w.typ == kZnacznikRegulatora ? kZnacznikRegulatora : kZnacznikElementu;
+}
+
+QTreeWidgetItem* fmStruktura::WezelNazwy(const QString& nazwa) const
+{
+    QTreeWidgetItem* element = Wezel(KluczWezla(kZnacznikElementu, nazwa));
+    return element ? element : Wezel(KluczWezla(kZnacznikRegulatora, nazwa));
+}
+
 QTreeWidgetItem* fmStruktura::dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
                                          int obraz, const QString& znacznik)
 {
@@ -123,14 +134,16 @@ QTreeWidgetItem* fmStruktura::dodajWezel(QTreeWidgetItem* rodzic, const QString&
 }
 
 // A parent named by no row of its own becomes an element below the root, which later rows
-// naming it find.
+// naming it find. Names are looked up among the named nodes only: a row naming "Korzen" as
+// its parent means an element of that name, not the root.
 void fmStruktura::umiesc(const Wiersz& w, QTreeWidgetItem* korzen)
 {
-    QTreeWidgetItem* rodzic = Wezel(w.nad);
+    QTreeWidgetItem* rodzic = WezelNazwy(w.nad);
     if (!rodzic)
-        rodzic =
-            w.nad == kKorzen ? korzen : dodajWezel(korzen, w.nad, w.nad, kObrazElementu, kZnacznikElementu);
-    przenies(Wezel(w.kod), rodzic);
+        rodzic = w.nad == kKorzen ? korzen
+                                  : dodajWezel(korzen, KluczWezla(kZnacznikElementu, w.nad), w.nad,
+                                               kObrazElementu, kZnacznikElementu);
+    przenies(Wezel(KluczWezla(znacznik(w), w.kod)), rodzic);
 }
 
 // The node goes last below its new parent, with its children. A row naming itself or an
@@ -202,7 +215,7 @@ bool fmStruktura::wybierzRegulator(const QTreeWidgetItem* wezel)
 {
     const clRegulator* r = nullptr;
     try {
-        r = &m_uslugi.oRegulatory->Item(wezel->data(0, kRolaKlucza).toString());
+        r = &m_uslugi.oRegulatory->Item(wezel->text(0));
     } catch (const BladKolekcji&) {
         return false;
     }

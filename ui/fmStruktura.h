@@ -39,6 +39,9 @@ class fmStruktura : public OknoDrzewa
 
     // Null for a key no node has.
     QTreeWidgetItem* Wezel(const QString& klucz) const { return m_wezly.value(klucz); }
+    // The element or regulator node of that name (the name a row of the table gives it); null
+    // when there is none. The root is no named node.
+    QTreeWidgetItem* WezelNazwy(const QString& nazwa) const;
 
     static const QString kZnacznikElementu;   // "S", the root's tag too
     static const QString kZnacznikRegulatora; // "R"
@@ -52,6 +55,7 @@ class fmStruktura : public OknoDrzewa
         QString nad;
     };
     QList<Wiersz> wczytajWiersze() const;
+    static QString znacznik(const Wiersz& w);
     QTreeWidgetItem* dodajWezel(QTreeWidgetItem* rodzic, const QString& klucz, const QString& tekst,
                                 int obraz, const QString& znacznik);
     void umiesc(const Wiersz& w, QTreeWidgetItem* korzen);
@@ -61,6 +65,6 @@ class fmStruktura : public OknoDrzewa
     bool wybierzRegulator(const QTreeWidgetItem* wezel);
 
     Uslugi& m_uslugi;
-    // The first node given a key; keys are unique in a well-formed table.
+    // The first node given a key; keys are unique while names are unique in the table.
     QHash<QString, QTreeWidgetItem*> m_wezly;
 };

@@ -88,8 +88,8 @@ bool frmElStrukt::Command1_Click()
     return true;
 }
 
-// Names are the tree's keys, so each must be new to it; the root's text is taken too, since
-// the tree leaves out a row of that name. A name is stored as typed, blanks included.
+// A name stands for one node of the tree, so each must be new to it; the root's text is taken
+// too, since the tree leaves out a row of that name. A name is stored as typed, blanks included.
 QString frmElStrukt::bladWyboru(const QString& n) const
 {
     const clsoApp& app = *m_uslugi.oApp;
@@ -98,7 +98,7 @@ QString frmElStrukt::bladWyboru(const QString& n) const
     if (n.trimmed().isEmpty())
         return m_element->isChecked() ? QStringLiteral("Proszę podać nazwę elementu.")
                                       : QStringLiteral("Proszę wybrać regulator.");
-    if (m_struktura.Wezel(n) || n == QLatin1String("System Kalbor"))
+    if (m_struktura.WezelNazwy(n) || n == QLatin1String("System Kalbor"))
         return QStringLiteral("„%1” jest już w strukturze.").arg(n);
     return {};
 }

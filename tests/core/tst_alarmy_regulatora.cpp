@@ -28,6 +28,8 @@ class TestAlarmy : public QObject
     void deactivation();
     void acknowledgement_data();
     void acknowledgement();
+    void unrecordedChange_data();
+    void unrecordedChange();
     void countersStopAtTheirLimit_data();
     void countersStopAtTheirLimit();
 
@@ -238,6 +240,44 @@ void TestAlarmy::acknowledgement()
     QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
     QTEST(m_s->wartosc(u"SELECT Data_potw || '/' || ifnull(data_dezakt, '-') FROM Alarmy"_qs).toString(),
           "daty");
+}
+
+// An acknowledgement or a clearing that reaches no row of Alarmy (the row gone, or renumbered
+// outside the program) is a refused write: shown, logged, and an acknowledgement is not made.
+// A cleared condition is cleared all the same.
+void TestAlarmy::unrecordedChange_data()
+{
+    QTest::addColumn<QString>("zmiana"); // run on the file after the alarm is raised
+    QTest::addColumn<bool>("potwierdz"); // acknowledged, else cleared
+    QTest::addColumn<QString>("stan");   // acknowledged and active flags; stan() after
+    QTest::addColumn<bool>("blad");
+    QTest::newRow("acknowledged") << QString() << true << u"TA R1:201:; 1; 1; 1/0"_qs << false;
+    QTest::newRow("acknowledgement, row gone")
+        << u"DELETE FROM Alarmy"_qs << true << u"NA R1:201:; 1; 0; 1/1"_qs << true;
+    QTest::newRow("acknowledgement, row renumbered")
+        << u"UPDATE Alarmy SET Id_alarmu = 7"_qs << true << u"NA R1:201:; 1; 1; 1/1"_qs << true;
+    QTest::newRow("clearing, row gone") << u"DELETE FROM Alarmy"_qs << false << u"NN ; 1; 0; 0/1"_qs << true;
+}
+
+void TestAlarmy::unrecordedChange()
+{
+    QFETCH(QString, zmiana);
+    QFETCH(bool, potwierdz);
+    QFETCH(bool, blad);
+    ustaw(1, {});
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, {});
+    if (!zmiana.isEmpty())
+        m_s->wartosc(zmiana);
+    m_s->wizual.zdarzenia.clear();
+    potwierdz ? m_s->rejestr->Potwierdz(1) : m_s->rejestr->DezaktywujAlarm(1);
+    const WierszAlarmu& w = m_s->rejestr->Wiersz(1);
+    QTEST(w.Potwierdzony + w.Aktywny + u' ' + stan(), "stan");
+    const QString tekst = u"Błąd zapisu do bazy danych nr -1\r'W tabeli Alarmy nie ma alarmu nr 1.'"_qs;
+    QCOMPARE(m_s->komunikaty.bledyZapisu, blad ? QStringList{tekst} : QStringList{});
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Operacja || Status || Typ) FROM Log"_qs).toString(),
+             blad ? QString(tekst).replace(u'\r', u' ') + u"BD"_qs : QString());
+    // Announced: a made acknowledgement, the last active alarm cleared.
+    QCOMPARE(m_s->wizual.zdarzenia.size(), potwierdz && blad ? 0 : 1);
 }
 
 // A counter at its 16-bit limit stays there when one more alarm comes, so the blinking and the

@@ -176,6 +176,16 @@ void TestBaza::incompleteFiles_data()
     QTest::newRow("missing column") << u"ALTER TABLE Pomiary DROP COLUMN Czestotliwosc"_qs
                                     << QStringList{u"kolumny Pomiary.Czestotliwosc"_qs}
                                     << u"Czestotliwosc"_qs;
+    // New alarms take their identity from the database; a unique column alone gives them none.
+    const QString alarmy = u"DROP TABLE Alarmy; CREATE TABLE Alarmy (Id_alarmu %1, Data TEXT, Typ TEXT, "
+                           "Tresc TEXT, Kod_Regul TEXT, Data_potw TEXT, data_dezakt TEXT, Operator TEXT)"_qs;
+    const QStringList nienumerowana{u"kolumny Alarmy.Id_alarmu numerowanej przez bazę danych"_qs};
+    QTest::newRow("alarm identity unique, not numbered")
+        << alarmy.arg(u"INTEGER UNIQUE"_qs) << nienumerowana << QString();
+    QTest::newRow("alarm identity a key of another type")
+        << alarmy.arg(u"INT PRIMARY KEY"_qs) << nienumerowana << QString();
+    QTest::newRow("alarm identity numbered, no AUTOINCREMENT")
+        << alarmy.arg(u"integer primary key"_qs) << QStringList() << QString();
     QTest::newRow("everything missing named")
         << bezKluczy(u"Regulatory"_qs) + u";"_qs + bezKluczy(u"Alarmy"_qs) +
                u"; DROP TABLE Hierarchia; ALTER TABLE Log DROP COLUMN Typ"_qs

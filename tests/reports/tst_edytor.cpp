@@ -257,12 +257,15 @@ void tst_edytor::zmianyOczekujace()
     QVERIFY(dane->Eof());
 }
 
-// The regulator menu opens the current regulator's row; a second opening brings the editor
+// The regulator menu opens the row the current regulator was loaded from, though a row that
+// start-up skipped shares its address and comes first; a second opening brings the editor
 // forward; Esc closes it.
 void tst_edytor::otwieranie()
 {
     Stanowisko st;
     QMdiArea obszar;
+    st.s->dodajRegulator(u"KB-03a"_qs, 3);
+    st.s->wartosc(u"UPDATE Regulatory SET rowid = 100 WHERE Kod = 'KB-03'"_qs);
     st.s->wczytaj();
     st.s->app->NrAktRegulatora = 3;
     frmRegulatory::OtworzRekordAktualnego(st.s->uslugi, obszar);

@@ -10,17 +10,38 @@
 
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <functional>
 
 namespace {
 
-// Two regulators, the tree shown and fully expanded, the notification object recording.
+QString wezelR(const QString& kod)
+{
+    return fmRegulatory::KluczRegulatora(kod);
+}
+
+QString wezelB(const QString& kod, int n)
+{
+    return fmRegulatory::KluczStopnia(kod, n);
+}
+
+// Rows of Regulatory as "code@address", in table order.
+QStringList kolejneAdresy(const QStringList& kody)
+{
+    QStringList wiersze;
+    for (const QString& kod : kody)
+        wiersze << kod + u'@' + QString::number(wiersze.size() + 1);
+    return wiersze;
+}
+
+// Two regulators (or the rows given), the tree shown, the notification object recording.
 struct Drzewo
 {
-    explicit Drzewo(const QStringList& kody = {QStringLiteral("KB-01"), QStringLiteral("KB-02")})
+    explicit Drzewo(const QStringList& kody = {QStringLiteral("KB-01"), QStringLiteral("KB-02")},
+                    bool adresy = false)
     {
-        int adres = 0;
-        for (const QString& kod : kody)
-            s.dodajRegulator(kod, ++adres);
+        for (const QString& w : adresy ? kody : kolejneAdresy(kody))
+            s.dodajRegulator(w.section(u'@', 0, -2), w.section(u'@', -1).toInt());
         s.wczytaj();
         okno = std::make_unique<fmRegulatory>(s.uslugi, wizual);
         okno->PokazMenu = [this](MenuPodreczne m) { menu << int(m); };
@@ -28,12 +49,32 @@ struct Drzewo
     }
     void kliknij(const QString& klucz, Qt::MouseButton przycisk)
     {
-        okno->Tree()->expandAll();
         QTreeWidgetItem* wezel = okno->Wezel(klucz);
         QVERIFY2(wezel, qPrintable(klucz));
+        kliknij(wezel, przycisk);
+    }
+    void kliknij(QTreeWidgetItem* wezel, Qt::MouseButton przycisk = Qt::LeftButton)
+    {
+        okno->Tree()->expandAll();
         okno->Tree()->scrollToItem(wezel);
         QTest::mouseClick(okno->Tree()->viewport(), przycisk, {},
                           okno->Tree()->visualItemRect(wezel).center());
+    }
+    QTreeWidgetItem* grupa() const { return okno->Tree()->topLevelItem(0)->child(0); }
+    // The nodes, by their texts from the group down, whose background or text is red.
+    QStringList czerwone(const std::function<QBrush(const QTreeWidgetItem*)>& pedzel) const
+    {
+        QStringList wynik;
+        for (QTreeWidgetItemIterator it(okno->Tree()); *it; ++it) {
+            const QBrush b = pedzel(*it);
+            if (b.style() != Qt::NoBrush && b.color() == QColor(Qt::red))
+                wynik << sciezka(*it);
+        }
+        return wynik;
+    }
+    static QString sciezka(const QTreeWidgetItem* w)
+    {
+        return w->parent() ? sciezka(w->parent()) + u'/' + w->text(0) : w->text(0);
     }
 
     Srodowisko s;
@@ -56,6 +97,8 @@ class TestDrzewo : public QObject
     void klikniecie();
     void obrazyZNotyfikacji();
     void kolorAlarmu();
+    void jedenKodJedenWezel_data();
+    void jedenKodJedenWezel();
 };
 
 void TestDrzewo::wezly_data()
@@ -68,12 +111,9 @@ void TestDrzewo::wezly_data()
                           << "System Kalbor" << 1 << "";
     QTest::newRow("group") << "Reg"
                            << "Regulatory" << 3 << "Korzen";
-    QTest::newRow("regulator") << "KB-02"
-                               << "KB-02" << 2 << "Reg";
-    QTest::newRow("stage 1") << "KB-01_b 1"
-                             << "stopień  1" << 6 << "KB-01";
-    QTest::newRow("stage 9") << "KB-02_b 9"
-                             << "stopień  9" << 6 << "KB-02";
+    QTest::newRow("regulator") << wezelR("KB-02") << "KB-02" << 2 << "Reg";
+    QTest::newRow("stage 1") << wezelB("KB-01", 1) << "stopień  1" << 6 << wezelR("KB-01");
+    QTest::newRow("stage 9") << wezelB("KB-02", 9) << "stopień  9" << 6 << wezelR("KB-02");
 }
 
 void TestDrzewo::wezly()
@@ -91,7 +131,7 @@ void TestDrzewo::wezly()
     // Only the root and the group are open; a regulator's stages wait for the operator.
     QCOMPARE(d.okno->Wezel(QStringLiteral("Reg"))->childCount(), 2);
     QVERIFY(d.okno->Wezel(QStringLiteral("Reg"))->isExpanded());
-    QVERIFY(!d.okno->Wezel(QStringLiteral("KB-01"))->isExpanded());
+    QVERIFY(!d.okno->Wezel(wezelR("KB-01"))->isExpanded());
 }
 
 void TestDrzewo::bezRegulatorow()
@@ -113,19 +153,19 @@ void TestDrzewo::klikniecie_data()
     QTest::addColumn<QList<int>>("menu");
     const auto R = int(MenuPodreczne::Regulator), B = int(MenuPodreczne::Baza),
                S = int(MenuPodreczne::Stopien);
-    QTest::newRow("regulator") << "KB-02" << Qt::LeftButton << "2||R|0" << QStringList{"eZmianaRegulatora(2)"}
-                               << QList<int>{};
-    QTest::newRow("regulator, right")
-        << "KB-02" << Qt::RightButton << "2||R|0" << QStringList{"eZmianaRegulatora(2)"} << QList<int>{R};
+    QTest::newRow("regulator") << wezelR("KB-02") << Qt::LeftButton << "2||R|0"
+                               << QStringList{"eZmianaRegulatora(2)"} << QList<int>{};
+    QTest::newRow("regulator, right") << wezelR("KB-02") << Qt::RightButton << "2||R|0"
+                                      << QStringList{"eZmianaRegulatora(2)"} << QList<int>{R};
     // A stage of another regulator makes it current: the open windows show it first.
     QTest::newRow("stage 3 of another regulator")
-        << "KB-02_b 3" << Qt::LeftButton << "2|E1|S|3"
+        << wezelB("KB-02", 3) << Qt::LeftButton << "2|E1|S|3"
         << QStringList{"eZmianaRegulatora(2)", "eZmianaBaterii(2,3)"} << QList<int>{};
-    QTest::newRow("stage 9, right") << "KB-02_b 9" << Qt::RightButton << "2|E1|S|9"
+    QTest::newRow("stage 9, right") << wezelB("KB-02", 9) << Qt::RightButton << "2|E1|S|9"
                                     << QStringList{"eZmianaRegulatora(2)", "eZmianaBaterii(2,9)"}
                                     << QList<int>{S};
-    QTest::newRow("stage 2 of the current regulator")
-        << "KB-01_b 2" << Qt::LeftButton << "1|E1|S|0" << QStringList{"eZmianaBaterii(1,2)"} << QList<int>{};
+    QTest::newRow("stage 2 of the current regulator") << wezelB("KB-01", 2) << Qt::LeftButton << "1|E1|S|0"
+                                                      << QStringList{"eZmianaBaterii(1,2)"} << QList<int>{};
     QTest::newRow("group") << "Reg" << Qt::LeftButton << "1|E1|S|0" << QStringList{} << QList<int>{};
     QTest::newRow("group, right") << "Reg" << Qt::RightButton << "1|E1|S|0" << QStringList{} << QList<int>{B};
     QTest::newRow("root, right") << "Korzen" << Qt::RightButton << "1|E1|S|0" << QStringList{}
@@ -162,20 +202,20 @@ void TestDrzewo::obrazyZNotyfikacji()
     r.Stan.StanDiod1 = quint8(~0x04); // lamps are active-low: only stage 3 on
     r.Zablokowany = true;
     d.wizual.eNoweDane(2, QStringLiteral("O"));
-    QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02")), ObrazkiDrzewa::kZablokowany);
-    QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02_b 3")), ObrazkiDrzewa::kStopienWl);
-    QCOMPARE(d.okno->Wezel(QStringLiteral("KB-02_b 3"))->foreground(0).color(), QColor(Qt::red));
+    QCOMPARE(d.okno->ObrazWezla(wezelR("KB-02")), ObrazkiDrzewa::kZablokowany);
+    QCOMPARE(d.okno->ObrazWezla(wezelB("KB-02", 3)), ObrazkiDrzewa::kStopienWl);
+    QCOMPARE(d.okno->Wezel(wezelB("KB-02", 3))->foreground(0).color(), QColor(Qt::red));
     const QImage wlaczony = ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kStopienWl).pixmap(16).toImage();
-    QCOMPARE(d.okno->Wezel(QStringLiteral("KB-02_b 3"))->icon(0).pixmap(16).toImage(), wlaczony);
+    QCOMPARE(d.okno->Wezel(wezelB("KB-02", 3))->icon(0).pixmap(16).toImage(), wlaczony);
 
     d.wizual.eBlokadaRegul(2, false, false);
-    QCOMPARE(d.okno->ObrazWezla(QStringLiteral("KB-02")), ObrazkiDrzewa::kRegulator);
+    QCOMPARE(d.okno->ObrazWezla(wezelR("KB-02")), ObrazkiDrzewa::kRegulator);
 }
 
 void TestDrzewo::kolorAlarmu()
 {
     Drzewo d;
-    const auto tlo = [&] { return d.okno->Wezel(QStringLiteral("KB-02"))->background(0).color(); };
+    const auto tlo = [&] { return d.okno->Wezel(wezelR("KB-02"))->background(0).color(); };
     const QDateTime teraz = d.s.zegar.now();
     d.s.rejestr->NowyAlarm(teraz, 2, 201, QStringLiteral("prąd"));
     d.s.rejestr->NowyAlarm(teraz, 2, 202, QStringLiteral("napięcie"));
@@ -184,7 +224,68 @@ void TestDrzewo::kolorAlarmu()
     QCOMPARE(tlo(), QColor(Qt::red));
     d.s.rejestr->DezaktywujAlarm(2);
     QCOMPARE(tlo(), d.okno->palette().color(QPalette::Window));
-    QCOMPARE(d.okno->Wezel(QStringLiteral("KB-01"))->background(0).style(), Qt::NoBrush);
+    QCOMPARE(d.okno->Wezel(wezelR("KB-01"))->background(0).style(), Qt::NoBrush);
+}
+
+// Codes equal but for letter case or surrounding blanks are one regulator: the first row in load
+// order keeps the code and the message names both rows with their addresses. Whatever a code
+// spells, its alarm, its stage colours and clicks on its nodes reach its own nodes only.
+void TestDrzewo::jedenKodJedenWezel_data()
+{
+    QTest::addColumn<QStringList>("wiersze");   // "code@address" in table order
+    QTest::addColumn<QString>("wczytane");      // "code@address" by Id
+    QTest::addColumn<QStringList>("komunikat"); // in the start-up message; none: no message
+    QTest::newRow("letter case")
+        << QStringList{"kb-01@3", "KB-01@1", "KB-02@2"} << "KB-01@1, KB-02@2"
+        << QStringList{
+               "regulator 'kb-01' (adres 3): kod powtórzony, wczytano już regulator 'KB-01' (adres 1)"};
+    QTest::newRow("blanks") << QStringList{"KB-01@1", " KB-01 @3"} << "KB-01@3"
+                            << QStringList{"regulator 'KB-01' (adres 1): kod powtórzony, wczytano już "
+                                           "regulator ' KB-01 ' (adres 3)"};
+    QTest::newRow("codes spelling the tree's keys")
+        << QStringList{"Reg@1", "Korzen@2", "KB-01@3", "KB-01_b 1@4", "R|KB-01@5", "B|KB-01_b 2@6"}
+        << "B|KB-01_b 2@6, KB-01@3, KB-01_b 1@4, Korzen@2, Reg@1, R|KB-01@5" << QStringList{};
+}
+
+void TestDrzewo::jedenKodJedenWezel()
+{
+    QFETCH(QStringList, wiersze);
+    QFETCH(QStringList, komunikat);
+    Drzewo d(wiersze, true);
+    QStringList wczytane;
+    for (const clRegulator& r : *d.s.regulatory)
+        wczytane << r.Kod + u'@' + QString::number(r.adres);
+    QTEST(wczytane.join(u", "_qs), "wczytane");
+    QCOMPARE(d.s.raport.isEmpty(), komunikat.isEmpty());
+    for (const QString& fragment : komunikat)
+        QVERIFY2(d.s.raport.contains(fragment), qPrintable(d.s.raport));
+
+    const auto tlo = [](const QTreeWidgetItem* w) { return w->background(0); };
+    const auto tekst = [](const QTreeWidgetItem* w) { return w->foreground(0); };
+    for (clRegulator& r : *d.s.regulatory) {
+        QTreeWidgetItem* wezel = d.grupa()->child(r.Id - 1);
+        QCOMPARE(wezel->text(0), r.Kod);
+        d.s.rejestr->NowyAlarm(d.s.zegar.now(), r.Id, 100, {});
+        QCOMPARE(d.czerwone(tlo), QStringList{Drzewo::sciezka(wezel)});
+        d.s.rejestr->DezaktywujAlarm(d.s.rejestr->Count());
+        QCOMPARE(d.czerwone(tlo), QStringList{});
+
+        r.Stan.StanDiod1 = quint8(~0x01); // lamps are active-low: stage 1 on, stage 9 off
+        r.Stan.StanDiod2 = 0x80;
+        d.wizual.eNoweDane(r.Id, QStringLiteral("O"));
+        QCOMPARE(d.czerwone(tekst), QStringList{Drzewo::sciezka(wezel->child(0))});
+        r.Stan.StanDiod1 = 0xFF;
+        d.wizual.eNoweDane(r.Id, QStringLiteral("O"));
+        QCOMPARE(d.czerwone(tekst), QStringList{});
+
+        d.s.app->NrAktRegulatora = 0;
+        d.kliknij(wezel->child(2));
+        QCOMPARE(QStringLiteral("%1/%2").arg(d.s.app->NrAktRegulatora).arg(r.NrAktBaterii),
+                 QStringLiteral("%1/3").arg(r.Id));
+        d.s.app->NrAktRegulatora = 0;
+        d.kliknij(wezel);
+        QCOMPARE(d.s.app->NrAktRegulatora, r.Id);
+    }
 }
 
 KALBOR_TEST_OKIEN(TestDrzewo)

@@ -232,13 +232,17 @@ void TestMenu::usuwanie_data()
     QTest::addColumn<int>("razy");
     QTest::addColumn<QString>("zostaje"); // codes left with address 2
     QTest::addColumn<QStringList>("komunikaty");
+    QTest::addColumn<bool>("przed"); // the row not loaded stands first in the table
     const QString poRestarcie =
         u"Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."_qs;
-    QTest::newRow("cancel") << false << 1 << u"KB-02,KB-02x"_qs << QStringList{};
-    QTest::newRow("ok: the first row only") << true << 1 << u"KB-02x"_qs << QStringList{poRestarcie};
-    QTest::newRow("no row left") << true << 3 << QString()
-                                 << QStringList{poRestarcie, poRestarcie,
-                                                "W bazie danych nie ma już regulatora o adresie 2."};
+    const QString brak = u"W bazie danych nie ma już regulatora o adresie 2."_qs;
+    QTest::newRow("cancel") << false << 1 << u"KB-02,KB-02x"_qs << QStringList{} << false;
+    QTest::newRow("ok: the loaded row only")
+        << true << 1 << u"KB-02x"_qs << QStringList{poRestarcie} << false;
+    QTest::newRow("ok: the loaded row, the other first")
+        << true << 1 << u"KB-02x"_qs << QStringList{poRestarcie} << true;
+    QTest::newRow("no row left") << true << 3 << u"KB-02x"_qs << QStringList{poRestarcie, brak, brak}
+                                 << false;
 }
 
 void TestMenu::usuwanie()
@@ -248,6 +252,10 @@ void TestMenu::usuwanie()
     QFETCH(QString, zostaje);
     Menu m;
     m.s.dodajRegulator(u"KB-02x"_qs, 2); // a second row with the same address
+    QFETCH(bool, przed);
+    if (przed)
+        m.s.wartosc(
+            u"UPDATE Regulatory SET rowid = (SELECT max(rowid) + 1 FROM Regulatory) WHERE Kod = 'KB-02'"_qs);
     QStringList pytania;
     m.okno.Menu().Polecenia().Pytaj = [&](const QString& tytul, const QString& tekst) {
         pytania << tytul + u'|' + tekst;

@@ -62,6 +62,16 @@ struct Struktura : StanowiskoOkien
     int menu = 0;
 };
 
+QString S(const QString& nazwa)
+{
+    return fmStruktura::KluczWezla(fmStruktura::kZnacznikElementu, nazwa);
+}
+
+QString R(const QString& kod)
+{
+    return fmStruktura::KluczWezla(fmStruktura::kZnacznikRegulatora, kod);
+}
+
 const Wiersze kZaklad{"Hala|S|System Kalbor", "KB-01|R|Hala", "Linia|S|Hala",
                       "KB-02|R|Linia",        "Pusta|S|Hala", "Magazyn|S|System Kalbor"};
 
@@ -96,6 +106,8 @@ void TestStruktura::budowa_data()
                                                      << u"System Kalbor:S(Rozdzielnia:S(KB-01:R,KB-02:R))"_qs;
     QTest::newRow("row named as the root") << Wiersze{"System Kalbor|S|X"} << u"System Kalbor:S"_qs;
     QTest::newRow("own parent") << Wiersze{"A|S|A"} << u"System Kalbor:S(A:S)"_qs;
+    QTest::newRow("element named as the root's key")
+        << Wiersze{"KB-01|R|Korzen", "Korzen|S|System Kalbor"} << u"System Kalbor:S(Korzen:S(KB-01:R))"_qs;
 }
 
 void TestStruktura::budowa()
@@ -114,9 +126,9 @@ void TestStruktura::listaRegul_data()
 {
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("lista");
-    QTest::newRow("element, depth first") << u"Hala"_qs << u"'KB-01','KB-02'"_qs;
-    QTest::newRow("element without regulators") << u"Pusta"_qs << u""_qs;
-    QTest::newRow("regulator: its bare code") << u"KB-01"_qs << u"KB-01"_qs;
+    QTest::newRow("element, depth first") << S(u"Hala"_qs) << u"'KB-01','KB-02'"_qs;
+    QTest::newRow("element without regulators") << S(u"Pusta"_qs) << u""_qs;
+    QTest::newRow("regulator: its bare code") << R(u"KB-01"_qs) << u"KB-01"_qs;
     QTest::newRow("root by its key") << u"Korzen"_qs << u"'KB-01','KB-02'"_qs;
     QTest::newRow("root by its text") << u"System Kalbor"_qs << u""_qs;
 }
@@ -133,9 +145,9 @@ void TestStruktura::listaRegul()
 void TestStruktura::listaWybranego()
 {
     Struktura st(kZaklad);
-    st.okno->Tree()->setCurrentItem(st.okno->Wezel(u"Hala"_qs), 0, QItemSelectionModel::NoUpdate);
+    st.okno->Tree()->setCurrentItem(st.okno->Wezel(S(u"Hala"_qs)), 0, QItemSelectionModel::NoUpdate);
     QCOMPARE(st.okno->WezListeRegulAkt(), QString());
-    st.kliknij(u"Linia"_qs, Qt::LeftButton);
+    st.kliknij(S(u"Linia"_qs), Qt::LeftButton);
     QCOMPARE(st.okno->WezListeRegulAkt(), u"'KB-02'"_qs);
 }
 
@@ -147,12 +159,12 @@ void TestStruktura::klikniecie_data()
     QTest::addColumn<QStringList>("zdarzenia");
     QTest::addColumn<int>("menu");
     QTest::newRow("regulator, right")
-        << u"KB-02"_qs << Qt::RightButton << u"2|KB-02|R"_qs << QStringList{"eZmianaRegulatora(2)"} << 1;
+        << R(u"KB-02"_qs) << Qt::RightButton << u"2|KB-02|R"_qs << QStringList{"eZmianaRegulatora(2)"} << 1;
     QTest::newRow("element keeps the regulator")
-        << u"Linia"_qs << Qt::LeftButton << u"1|Linia|S"_qs << QStringList{} << 0;
+        << S(u"Linia"_qs) << Qt::LeftButton << u"1|Linia|S"_qs << QStringList{} << 0;
     QTest::newRow("root") << u"Korzen"_qs << Qt::LeftButton << u"1|System Kalbor|S"_qs << QStringList{} << 0;
     QTest::newRow("regulator not loaded")
-        << u"KB-09"_qs << Qt::RightButton << u"1||R"_qs << QStringList{} << 0;
+        << R(u"KB-09"_qs) << Qt::RightButton << u"1||R"_qs << QStringList{} << 0;
 }
 
 void TestStruktura::klikniecie()

@@ -189,13 +189,13 @@ void TestWizual::zdarzenia_data()
            {"Dane.Odswiez"});
 
     wiersz("lock current with sound", [](auto& t) { t.w.eBlokadaRegul(1, true, true); },
-           {"węzeł 'R1' obraz 4", "dźwięk zablokregul.wav", "menu 1 = &Odblokuj regulator",
+           {"węzeł 'R|R1' obraz 4", "dźwięk zablokregul.wav", "menu 1 = &Odblokuj regulator",
             "panel 0 = Odblokuj", "panel 1 dostępny 1", "panel 2 dostępny 1"});
     wiersz("first read of current, no sound", [](auto& t) { t.w.eBlokadaRegul(1, false, false); },
-           {"węzeł 'R1' obraz 2", "menu 1 = &Zablokuj regulator", "OdswiezPanel"});
+           {"węzeł 'R|R1' obraz 2", "menu 1 = &Zablokuj regulator", "OdswiezPanel"});
     // The lock item describes the current regulator only.
     wiersz("lock other", [](auto& t) { t.w.eBlokadaRegul(2, true, true); },
-           {"węzeł 'R2' obraz 4", "dźwięk zablokregul.wav"});
+           {"węzeł 'R|R2' obraz 4", "dźwięk zablokregul.wav"});
 
     // The items that act on the current regulator describe the new one.
     wiersz("monitored, locked regulator chosen, its stage 3 on",
@@ -248,17 +248,17 @@ void TestWizual::noweDaneWritesOnlyChangedNodes()
     st.w.eNoweDane(2, QStringLiteral("O"));
     const QStringList pierwsze = st.wez();
     QCOMPARE(pierwsze.size(), 1 + 2 * 9);
-    QCOMPARE(pierwsze.mid(0, 5),
-             QStringList({"węzeł 'R2' obraz 2", "węzeł 'R2_b 1' obraz 5", "węzeł 'R2_b 1' kolor #ff0000",
-                          "węzeł 'R2_b 2' obraz 6", "węzeł 'R2_b 2' kolor #000000"}));
+    QCOMPARE(pierwsze.mid(0, 5), QStringList({"węzeł 'R|R2' obraz 2", "węzeł 'B|R2_b 1' obraz 5",
+                                              "węzeł 'B|R2_b 1' kolor #ff0000", "węzeł 'B|R2_b 2' obraz 6",
+                                              "węzeł 'B|R2_b 2' kolor #000000"}));
     st.w.eNoweDane(2, QStringLiteral("O"));
     QVERIFY(st.wez().isEmpty());
 
     r.Zablokowany = true;
     r.Stan.StanDiod1 = 0xFF;
     st.w.eNoweDane(2, QStringLiteral("O"));
-    QCOMPARE(st.wez(),
-             QStringList({"węzeł 'R2' obraz 4", "węzeł 'R2_b 1' obraz 6", "węzeł 'R2_b 1' kolor #000000"}));
+    QCOMPARE(st.wez(), QStringList({"węzeł 'R|R2' obraz 4", "węzeł 'B|R2_b 1' obraz 6",
+                                    "węzeł 'B|R2_b 1' kolor #000000"}));
 }
 
 // Whether or not the machine has an audio output, a missing file or one that cannot be played
