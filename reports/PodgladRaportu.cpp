@@ -16,6 +16,19 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// A button showing a picture, its text as the tooltip.
+QPushButton* ikona(QPushButton* b, QStyle::StandardPixmap obraz)
+{
+    b->setToolTip(b->text());
+    b->setText({});
+    b->setIcon(b->style()->standardIcon(obraz));
+    return b;
+}
+
+} // namespace
+
 PodgladRaportu::PodgladRaportu(RaportWydruk& raport, QWidget* rodzic)
     : QDialog(rodzic), m_raport(raport), m_drukarka(QPrinter::HighResolution),
       m_widok(new WidokStrony(raport))
@@ -44,19 +57,6 @@ PodgladRaportu::PodgladRaportu(RaportWydruk& raport, QWidget* rodzic)
     Rozloz();
     m_widok->setFocus();
 }
-
-namespace {
-
-// A button showing a picture, its text as the tooltip.
-QPushButton* ikona(QPushButton* b, QStyle::StandardPixmap obraz)
-{
-    b->setToolTip(b->text());
-    b->setText({});
-    b->setIcon(b->style()->standardIcon(obraz));
-    return b;
-}
-
-} // namespace
 
 // First, previous, the page's number to go to, next and last.
 void PodgladRaportu::utworzPrzyciski(QHBoxLayout* narzedzia)
@@ -118,11 +118,10 @@ QWidget* PodgladRaportu::utworzPowiekszenie()
 QPushButton* PodgladRaportu::przycisk(const QString& tekst, QList<QKeySequence> klawisze,
                                       const std::function<void()>& co, QAction** akcja)
 {
-    auto* polecenie = new QAction(tekst, this);
-    klawisze.prepend(QKeySequence::mnemonic(tekst));
-    polecenie->setShortcuts(klawisze);
-    addAction(polecenie);
-    connect(polecenie, &QAction::triggered, this, co);
+    if (const QKeySequence litera = QKeySequence::mnemonic(tekst); !litera.isEmpty())
+        klawisze.prepend(litera);
+    QAction* polecenie = skrot(klawisze, co);
+    polecenie->setText(tekst);
     auto* b = new QPushButton(tekst);
     b->setShortcut({});
     b->setAutoDefault(false); // Enter in the page number goes to the page, it presses no button
@@ -133,21 +132,22 @@ QPushButton* PodgladRaportu::przycisk(const QString& tekst, QList<QKeySequence> 
     return b;
 }
 
-void PodgladRaportu::skrot(QList<QKeySequence> klawisze, const std::function<void()>& co)
+QAction* PodgladRaportu::skrot(const QList<QKeySequence>& klawisze, const std::function<void()>& co)
 {
     auto* polecenie = new QAction(this);
     polecenie->setShortcuts(klawisze);
     addAction(polecenie);
     connect(polecenie, &QAction::triggered, this, co);
+    return polecenie;
 }
 
 void PodgladRaportu::pokazPowiekszenie()
 {
-    const int tryb = int(m_widok->Tryb());
-    const bool sto =
-        m_widok->Tryb() == WidokStrony::Powiekszenie::Procent && std::lround(m_widok->Procent()) == 100;
-    m_powiekszenie->setPlaceholderText(QStringLiteral("%1 %").arg(std::lround(m_widok->Procent())));
-    m_powiekszenie->setCurrentIndex(m_widok->Tryb() != WidokStrony::Powiekszenie::Procent || sto ? tryb : -1);
+    using P = WidokStrony::Powiekszenie;
+    const long procent = std::lround(m_widok->Procent());
+    const bool wybor = m_widok->Tryb() != P::Procent || procent == 100;
+    m_powiekszenie->setPlaceholderText(QStringLiteral("%1 %").arg(procent));
+    m_powiekszenie->setCurrentIndex(wybor ? int(m_widok->Tryb()) : -1);
 }
 
 void PodgladRaportu::PokazStrone(int nr, bool odDolu)

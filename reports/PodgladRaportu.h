@@ -41,7 +41,8 @@ class PodgladRaportu : public QDialog
     QWidget* utworzPowiekszenie();
     QPushButton* przycisk(const QString& tekst, QList<QKeySequence> klawisze, const std::function<void()>& co,
                           QAction** akcja = nullptr);
-    void skrot(QList<QKeySequence> klawisze, const std::function<void()>& co);
+    // An action of the window on the given keys, without a button.
+    QAction* skrot(const QList<QKeySequence>& klawisze, const std::function<void()>& co);
     void pokazPowiekszenie();
     void otworzDrukowanie();
     void otworzUstawieniaStrony();
