@@ -1,7 +1,8 @@
 // The reports: the queries on known readings (day bounds, per-day statistics, net reactive
 // energy, tg φ without active energy, the regulators of a structure element), the page
 // placeholders, the number formats, every printed line of both layouts on a known history,
-// the parameter windows' defaults and "&Ok", and the report commands.
+// the parameter windows' defaults and "&Ok", the report commands, the pages and copies printed
+// as the print dialog asks, and the preview: its paper, keys, wheel and zoom.
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
