@@ -1,16 +1,24 @@
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
+#include <QList>
 #include <QPrinter>
+#include <functional>
 
+class QAction;
+class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class RaportWydruk;
-class StronaRaportu;
+class WidokStrony;
 
-// The report's preview, captioned by its layout and maximised. The report is laid out once on
-// the A4 printer's page; the preview paints only the page on the screen, so that a long report
-// opens as fast as a short one, and "Drukuj..." prints every page of that same layout.
+// The report's preview, captioned by its layout and maximised. The report is laid out on the
+// printer's page set-up, at first A4 upright, and again whenever the page set-up or the print
+// dialog may have changed the paper, so that the pages shown are the pages printed. Only the
+// page on the screen is painted, so a long report opens as fast as a short one.
 class PodgladRaportu : public QDialog
 {
     Q_OBJECT
@@ -18,16 +26,36 @@ class PodgladRaportu : public QDialog
     PodgladRaportu(RaportWydruk& raport, QWidget* rodzic);
 
     int Strona() const { return m_nr; }
-    void PokazStrone(int nr);
+    // Shows page `nr`, kept within the report, from its top or, coming back, from its bottom.
+    void PokazStrone(int nr, bool odDolu = false);
+    // The printer the preview lays out for and prints on.
+    QPrinter& Drukarka() { return m_drukarka; }
+    WidokStrony& Widok() { return *m_widok; }
+    // Prints as the printer is set up now, then shows the pages of that paper.
+    void Drukuj();
+    // Lays the report out again for the printer's page set-up as it is now.
+    void Rozloz();
 
   private:
-    void drukuj();
+    void utworzPrzyciski(QHBoxLayout* narzedzia);
+    QWidget* utworzPowiekszenie();
+    QPushButton* przycisk(const QString& tekst, QList<QKeySequence> klawisze, const std::function<void()>& co,
+                          QAction** akcja = nullptr);
+    // An action of the window on the given keys, without a button.
+    QAction* skrot(const QList<QKeySequence>& klawisze, const std::function<void()>& co);
+    void pokazPowiekszenie();
+    void otworzDrukowanie();
+    void otworzUstawieniaStrony();
 
     RaportWydruk& m_raport;
     QPrinter m_drukarka;
-    StronaRaportu* m_strona;
-    QLabel* m_numer;
-    QPushButton* m_poprzednia;
-    QPushButton* m_nastepna;
+    WidokStrony* m_widok;
+    QSpinBox* m_numer = nullptr;
+    QLabel* m_liczba = nullptr;
+    QComboBox* m_powiekszenie = nullptr;
+    QAction* m_pierwsza = nullptr;
+    QAction* m_poprzednia = nullptr;
+    QAction* m_nastepna = nullptr;
+    QAction* m_ostatnia = nullptr;
     int m_nr = 1;
 };

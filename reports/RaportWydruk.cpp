@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -166,17 +167,53 @@ void RaportWydruk::Rozloz(const QPrinter& drukarka)
     Rozloz(QSizeF(drukarka.pageLayout().paintRectPixels(drukarka.resolution()).size()) / skala);
 }
 
-void RaportWydruk::Drukuj(QPrinter& drukarka)
+void RaportWydruk::Drukuj(QPrinter& drukarka, int biezaca)
 {
-    const double skala = drukarka.resolution() / kTwipyNaCal;
     Rozloz(drukarka);
+    const std::vector<int> strony = StronyWydruku(drukarka, biezaca);
+    if (strony.empty())
+        return; // a range past the last page: no blank sheet either
+    const double skala = drukarka.resolution() / kTwipyNaCal;
     QPainter p(&drukarka);
     p.scale(skala, skala);
-    for (int nr = 1; nr <= LiczbaStron(); ++nr) {
-        if (nr > 1)
+    for (size_t i = 0; i < strony.size(); ++i) {
+        if (i > 0)
             drukarka.newPage();
-        MalujStrone(p, nr);
+        MalujStrone(p, strony[i]);
     }
+}
+
+std::vector<int> RaportWydruk::StronyWydruku(const QPrinter& drukarka, int biezaca) const
+{
+    const QPageRanges zakres = drukarka.pageRanges();
+    std::vector<int> strony;
+    for (int nr = 1; nr <= LiczbaStron(); ++nr) {
+        switch (drukarka.printRange()) {
+        case QPrinter::PageRange:
+            if (zakres.isEmpty() || zakres.contains(nr))
+                strony.push_back(nr);
+            break;
+        case QPrinter::CurrentPage:
+            if (nr == biezaca)
+                strony.push_back(nr);
+            break;
+        default:
+            strony.push_back(nr);
+        }
+    }
+    if (drukarka.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(strony.begin(), strony.end());
+    // A printer that makes its copies itself gets the pages once.
+    const int kopie = drukarka.supportsMultipleCopies() ? 1 : std::max(1, drukarka.copyCount());
+    std::vector<int> wynik;
+    if (drukarka.collateCopies()) {
+        for (int k = 0; k < kopie; ++k)
+            wynik.insert(wynik.end(), strony.begin(), strony.end());
+    } else {
+        for (int nr : strony)
+            wynik.insert(wynik.end(), size_t(kopie), nr);
+    }
+    return wynik;
 }
 
 QImage RaportWydruk::Obraz(int nr, int dpi)

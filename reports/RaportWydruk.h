@@ -43,8 +43,14 @@ class RaportWydruk
     // The text of a label or field as drawn on page `nr` (row -1 outside the detail).
     QString Tekst(const Element& e, int nr, int wiersz) const;
 
-    // Lays the report out on the printer's page and prints every page.
-    void Drukuj(QPrinter& drukarka);
+    // Lays the report out on the printer's page and prints the pages its settings ask for.
+    // `biezaca` is the page the operator is looking at, for a printer set to print it alone.
+    void Drukuj(QPrinter& drukarka, int biezaca = 1);
+    // The page numbers printing on `drukarka` gives, in the order they leave the printer:
+    // its range (every page, the pages asked for, or `biezaca`), the last page first if it
+    // is set so, and once for each copy the printer does not make itself, collated or page
+    // by page. Taken on the report as last laid out.
+    std::vector<int> StronyWydruku(const QPrinter& drukarka, int biezaca) const;
     // Page `nr` on a white A4 sheet at `dpi` dots per inch, with the printer's margins.
     QImage Obraz(int nr, int dpi);
 

@@ -1,14 +1,25 @@
 #include "Wykres.h"
 
 #include <QCategoryAxis>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <cmath>
 
 namespace {
-// Room one time or day label needs along the axis, in pixels.
-constexpr int kSzerokoscEtykiety = 64;
+
+// Room a row label needs along the axis: its own width and a gap of two digits, so that the
+// chart never shortens a label to make it fit.
+double szerokoscEtykiety(const QFont& czcionka, const QStringList& etykiety)
+{
+    const QFontMetricsF miara(czcionka);
+    double najszersza = 0;
+    for (const QString& e : etykiety)
+        najszersza = std::max(najszersza, miara.horizontalAdvance(e));
+    return najszersza + 2 * miara.horizontalAdvance(u'0');
+}
+
 } // namespace
 
 Wykres::Wykres(QWidget* parent)
@@ -62,6 +73,9 @@ bool Wykres::ShowLegend() const
 void Wykres::setShowLegend(bool pokaz)
 {
     chart()->legend()->setVisible(pokaz);
+    // The legend takes its room from the plot area, and with it from the row labels.
+    if (!m_wstrzymany)
+        opiszKategorie();
 }
 
 void Wykres::setColumnLabel(int c, const QString& tekst)
@@ -153,15 +167,21 @@ void Wykres::odswiez()
     opiszKategorie();
 }
 
-// Every row is a category, but only as many labels are written as fit along the axis.
+// Every row is a category, but only as many labels are written as fit along the plot area,
+// which the legend and the value labels leave narrower than the chart.
 void Wykres::opiszKategorie()
 {
     for (const QString& etykieta : m_osKategorii->categoriesLabels())
         m_osKategorii->remove(etykieta);
     const int n = RowCount();
     m_osKategorii->setRange(-0.5, std::max(n, 1) - 0.5);
-    const int miesci = std::max(1, width() / kSzerokoscEtykiety);
-    const int krok = std::max(1, int(std::ceil(double(n) / miesci)));
+    // A chart drawn before its window is shown has not yet been given the view's size.
+    if (chart()->size() != QSizeF(size()))
+        chart()->resize(size());
+    chart()->layout()->activate();
+    const double naWiersz = chart()->plotArea().width() / std::max(n, 1);
+    const double potrzeba = szerokoscEtykiety(m_osKategorii->labelsFont(), m_etykietyWierszy);
+    const int krok = std::max(1, int(std::ceil(potrzeba / std::max(naWiersz, 1.0))));
     for (int r = 0; r < n; r += krok)
         m_osKategorii->append(m_etykietyWierszy.at(r), r);
     // The chart otherwise places its axis texts only once the event loop comes round, and a

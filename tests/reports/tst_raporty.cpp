@@ -1,10 +1,12 @@
 // The reports: the queries on known readings (day bounds, per-day statistics, net reactive
 // energy, tg φ without active energy, the regulators of a structure element), the page
 // placeholders, the number formats, every printed line of both layouts on a known history,
-// the parameter windows' defaults and "&Ok", and the report commands.
+// the parameter windows' defaults and "&Ok", the report commands, the pages and copies printed
+// as the print dialog asks, and the preview: its paper, keys, wheel and zoom.
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
+#include "PodgladRaportu.h"
 #include "PortQt.h"
 #include "RaportFormat.h"
 #include "RaportUklady.h"
@@ -12,6 +14,7 @@
 #include "RaportZapytania.h"
 #include "Raporty.h"
 #include "TestSupport.h"
+#include "WidokStrony.h"
 #include "fmGlowny.h"
 #include "fmRapOkna.h"
 
@@ -23,11 +26,16 @@
 #include <QMdiSubWindow>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -301,6 +309,34 @@ QString linia(const QString& pierwsza, const Miary& m, Wybor energie, Wybor pomi
     return k.join(u'|');
 }
 
+// A report of `wiersze` empty readings, printed on the given date.
+RaportWydruk raportZWierszami(int wiersze)
+{
+    return RaportWydruk(RapDobowy(), std::vector<QSqlRecord>(size_t(wiersze)),
+                        QDateTime(QDate(2004, 1, 2), QTime(8, 0)));
+}
+
+// A printer writing a PDF file in `katalog`, A4 upright as a preview starts.
+void doPliku(QPrinter& drukarka, const QTemporaryDir& katalog)
+{
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(katalog.filePath(QStringLiteral("raport.pdf")));
+    drukarka.setPageLayout(RaportWydruk::Strona());
+}
+
+// The pages of the PDF file a printer wrote; none when it wrote no file.
+int stronyPliku(const QPrinter& drukarka)
+{
+    QFile plik(drukarka.outputFileName());
+    if (!plik.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression strona(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    int ile = 0;
+    for (auto i = strona.globalMatch(QString::fromLatin1(plik.readAll())); i.hasNext(); i.next())
+        ++ile;
+    return ile;
+}
+
 using Okno = fmRapOkno* (*)(Uslugi&, Raporty&);
 template <typename T> fmRapOkno* okno(Uslugi& u, Raporty& r)
 {
@@ -336,6 +372,13 @@ class TestRaporty : public QObject
     void przyciskOk();
     void skrajneWStopce_data();
     void skrajneWStopce();
+    void wydruk_data();
+    void wydruk();
+    void podgladPapier_data();
+    void podgladPapier();
+    void podgladKlawisze_data();
+    void podgladKlawisze();
+    void podgladMysz();
 };
 
 // The daily rows keep the day's edges inclusive and the next midnight out, with the net reactive
@@ -655,6 +698,175 @@ void TestRaporty::skrajneWStopce()
     }
     const RaportWydruk raport(RaportUklad{}, wiersze, {});
     QTEST(raport.Agregat(Funkcja(funkcja), u"x"_qs).toDouble(), "wynik");
+}
+
+// Printing gives the pages the print dialog asked for: the range, the page shown, the last page
+// first, and each copy the printer does not make itself, collated or page by page.
+void TestRaporty::wydruk_data()
+{
+    QTest::addColumn<int>("zakres"); // QPrinter::PrintRange
+    QTest::addColumn<int>("od");
+    QTest::addColumn<int>("doStrony");
+    QTest::addColumn<int>("kopie");
+    QTest::addColumn<bool>("sortuj");
+    QTest::addColumn<bool>("odKonca");
+    QTest::addColumn<QString>("strony");
+    const int wszystkie = QPrinter::AllPages, zakres = QPrinter::PageRange, biezaca = QPrinter::CurrentPage;
+    QTest::newRow("every page") << wszystkie << 0 << 0 << 1 << true << false << "1 2 3";
+    QTest::newRow("pages 2 to 3") << zakres << 2 << 3 << 1 << true << false << "2 3";
+    QTest::newRow("range past the last page") << zakres << 2 << 9 << 1 << true << false << "2 3";
+    QTest::newRow("range after the last page") << zakres << 5 << 6 << 1 << true << false << "";
+    QTest::newRow("page shown") << biezaca << 0 << 0 << 1 << true << false << "2";
+    QTest::newRow("2 copies collated") << wszystkie << 0 << 0 << 2 << true << false << "1 2 3 1 2 3";
+    QTest::newRow("2 copies page by page") << wszystkie << 0 << 0 << 2 << false << false << "1 1 2 2 3 3";
+    QTest::newRow("pages 1 to 2 last first, 2 copies") << zakres << 1 << 2 << 2 << true << true << "2 1 2 1";
+}
+
+void TestRaporty::wydruk()
+{
+    QFETCH(int, zakres);
+    QFETCH(int, od);
+    QFETCH(int, doStrony);
+    QFETCH(int, kopie);
+    QFETCH(bool, sortuj);
+    QFETCH(bool, odKonca);
+    QFETCH(QString, strony);
+    RaportWydruk r = raportZWierszami(150);
+    QTemporaryDir katalog;
+    QPrinter drukarka(QPrinter::HighResolution);
+    doPliku(drukarka, katalog);
+    drukarka.setPrintRange(QPrinter::PrintRange(zakres));
+    if (od > 0)
+        drukarka.setFromTo(od, doStrony);
+    drukarka.setCopyCount(kopie);
+    drukarka.setCollateCopies(sortuj);
+    drukarka.setPageOrder(odKonca ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+    r.Drukuj(drukarka, 2);
+    QCOMPARE(r.LiczbaStron(), 3);
+    QStringList wydrukowane;
+    for (int nr : r.StronyWydruku(drukarka, 2))
+        wydrukowane << QString::number(nr);
+    QCOMPARE(wydrukowane.join(u' '), strony);
+    QCOMPARE(stronyPliku(drukarka), int(wydrukowane.size()));
+}
+
+// The preview shows the pages of the paper the printer is set up for, whether changed by the
+// page set-up (laid out again) or in the print dialog (printed): as many, and of its shape.
+void TestRaporty::podgladPapier_data()
+{
+    QTest::addColumn<int>("papier"); // QPageSize::PageSizeId
+    QTest::addColumn<bool>("wDrukowaniu");
+    QTest::newRow("page set-up, A4 landscape") << int(QPageSize::A4) << false;
+    QTest::newRow("print dialog, A5 landscape") << int(QPageSize::A5) << true;
+}
+
+void TestRaporty::podgladPapier()
+{
+    QFETCH(int, papier);
+    QFETCH(bool, wDrukowaniu);
+    RaportWydruk r = raportZWierszami(150);
+    PodgladRaportu p(r, nullptr);
+    p.show();
+    const auto* numer = p.findChild<QSpinBox*>();
+    QCOMPARE(numer->maximum(), 3);
+    QTemporaryDir katalog;
+    doPliku(p.Drukarka(), katalog);
+    p.Drukarka().setPageSize(QPageSize(QPageSize::PageSizeId(papier)));
+    p.Drukarka().setPageOrientation(QPageLayout::Landscape);
+    if (wDrukowaniu)
+        p.Drukuj();
+    else
+        p.Rozloz();
+    QVERIFY(numer->maximum() > 3);
+    QCOMPARE(numer->maximum(), r.LiczbaStron());
+    const QSizeF arkusz = p.Drukarka().pageLayout().fullRectPoints().size();
+    const QRect kartka = p.Widok().Kartka();
+    QVERIFY(arkusz.width() > arkusz.height());
+    QVERIFY(std::abs(kartka.width() / double(kartka.height()) - arkusz.width() / arkusz.height()) < 0.02);
+    if (!wDrukowaniu)
+        p.Drukuj();
+    QCOMPARE(stronyPliku(p.Drukarka()), numer->maximum());
+}
+
+// The preview's keys, each acting on every press: page up and down, first and last page
+// (also with Ctrl), the buttons' Alt letters pressed in quick succession, and going to a page
+// typed after Ctrl+G. A page -1 is the last one.
+void TestRaporty::podgladKlawisze_data()
+{
+    QTest::addColumn<int>("od");
+    QTest::addColumn<QKeySequence>("klawisze");
+    QTest::addColumn<int>("strona");
+    QTest::newRow("PgDn") << 1 << QKeySequence(Qt::Key_PageDown) << 2;
+    QTest::newRow("PgUp") << 3 << QKeySequence(Qt::Key_PageUp) << 2;
+    QTest::newRow("PgUp on the first page") << 1 << QKeySequence(Qt::Key_PageUp) << 1;
+    QTest::newRow("End") << 2 << QKeySequence(Qt::Key_End) << -1;
+    QTest::newRow("Home") << 5 << QKeySequence(Qt::Key_Home) << 1;
+    QTest::newRow("Ctrl+End") << 2 << QKeySequence(Qt::CTRL | Qt::Key_End) << -1;
+    QTest::newRow("Ctrl+Home") << 5 << QKeySequence(Qt::CTRL | Qt::Key_Home) << 1;
+    const QKeyCombination altN = Qt::ALT | Qt::Key_N, altP = Qt::ALT | Qt::Key_P;
+    QTest::newRow("Alt+N 4 times") << 1 << QKeySequence(altN, altN, altN, altN) << 5;
+    QTest::newRow("Alt+P twice") << 5 << QKeySequence(altP, altP) << 3;
+    QTest::newRow("Ctrl+G 7 Enter") << 1
+                                    << QKeySequence(Qt::CTRL | Qt::Key_G, QKeyCombination(Qt::Key_7),
+                                                    QKeyCombination(Qt::Key_Return))
+                                    << 7;
+}
+
+void TestRaporty::podgladKlawisze()
+{
+    QFETCH(int, od);
+    QFETCH(QKeySequence, klawisze);
+    QFETCH(int, strona);
+    RaportWydruk r = raportZWierszami(600);
+    PodgladRaportu p(r, nullptr);
+    p.show();
+    QApplication::setActiveWindow(&p);
+    QVERIFY(QTest::qWaitForWindowActive(&p));
+    p.PokazStrone(od);
+    for (int i = 0; i < klawisze.count(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), klawisze[i].key(), klawisze[i].keyboardModifiers());
+    QCOMPARE(p.Strona(), strona < 0 ? r.LiczbaStron() : strona);
+}
+
+// The wheel turns the pages of a whole sheet and scrolls one wider than the view; Ctrl and the
+// wheel zoom by a quarter; the page's width and 100 % give the sizes they say.
+void TestRaporty::podgladMysz()
+{
+    RaportWydruk r = raportZWierszami(150);
+    PodgladRaportu p(r, nullptr);
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    WidokStrony& w = p.Widok();
+    const auto kolko = [&w](int obrot, Qt::KeyboardModifiers klawisze = Qt::NoModifier) {
+        const QPointF gdzie(20, 20);
+        QWheelEvent e(gdzie, w.viewport()->mapToGlobal(gdzie), {}, {0, obrot}, Qt::NoButton, klawisze,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.viewport(), &e);
+    };
+    const QString cel = QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/reports");
+    QVERIFY(QDir().mkpath(cel));
+    QVERIFY(p.grab().save(cel + QStringLiteral("/podglad.png")));
+
+    QVERIFY(w.viewport()->rect().contains(w.Kartka()));
+    kolko(-120);
+    QCOMPARE(p.Strona(), 2);
+    kolko(+120);
+    QCOMPARE(p.Strona(), 1);
+    const double caly = w.Procent();
+    kolko(+120, Qt::ControlModifier);
+    QCOMPARE(w.Tryb(), WidokStrony::Powiekszenie::Procent);
+    QVERIFY(std::abs(w.Procent() / caly - 1.25) < 0.01);
+
+    w.UstawPowiekszenie(WidokStrony::Powiekszenie::SzerokoscStrony);
+    QCoreApplication::processEvents(); // the view makes room for its scroll bar
+    const QRect kartka = w.Kartka();
+    QVERIFY(kartka.width() > w.viewport()->width() - 20 && kartka.right() < w.viewport()->width());
+    kolko(-120);
+    QCOMPARE(p.Strona(), 1);
+    QVERIFY(w.Kartka().top() < kartka.top());
+
+    w.UstawPowiekszenie(WidokStrony::Powiekszenie::Procent, 100);
+    QVERIFY(std::abs(w.Kartka().width() - 210 / 25.4 * w.logicalDpiX()) <= 1);
 }
 
 KALBOR_TEST_OKIEN(TestRaporty)
