@@ -17,35 +17,28 @@ const QString kKorzen = QStringLiteral("System Kalbor");
 
 const QString kTgFi = QStringLiteral("CASE WHEN p.EnCzynna <> 0 THEN p.EnBiernaCalk / p.EnCzynna ELSE 0 END");
 
-// FROM and WHERE of both reports; the values are bound in the order of their placeholders.
-QString zrodlo(const Regulatory& r, QVariantList& wartosci, const QDate& od, const QDate& doDnia)
+// FROM and WHERE of both reports, with their values.
+Polecenie zrodlo(const QString& wybor, const Adresy& adresy, const QDate& od, const QDate& doDnia)
 {
-    wartosci = {SqlDates::sqlDay(od), SqlDates::sqlDay(doDnia.addDays(1))};
-    QString sql = QStringLiteral(" FROM Pomiary p");
-    QString warunek;
-    if (r.adres) {
-        warunek = QStringLiteral(" AND p.Adres = ?");
-        wartosci << *r.adres;
-    } else {
-        // Codes compare without regard to case, as the original database did.
-        sql += QStringLiteral(" LEFT JOIN Regulatory r ON p.Adres = r.Adres");
-        QStringList znaki;
-        for (const QString& kod : r.kody) {
-            znaki << QStringLiteral("?");
-            wartosci << kod;
-        }
-        warunek = QStringLiteral(" AND r.Kod COLLATE NOCASE IN (%1)").arg(znaki.join(u','));
+    Polecenie p{wybor, {}};
+    QStringList znaki;
+    for (const qint16 adres : adresy) {
+        znaki << QStringLiteral("?");
+        p.wartosci << adres;
     }
-    return sql + QStringLiteral(" WHERE p.Data >= ? AND p.Data < ?") + warunek;
+    p.sql += QStringLiteral(" FROM Pomiary p WHERE p.Adres IN (%1) AND p.Data >= ? AND p.Data < ?")
+                 .arg(znaki.join(u','));
+    p.wartosci << SqlDates::sqlDay(od) << SqlDates::sqlDay(doDnia.addDays(1));
+    return p;
 }
 
-std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci)
+std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const Polecenie& p)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
+    if (!q.prepare(p.sql))
         throw std::runtime_error(q.lastError().text().toStdString());
-    for (const QVariant& v : wartosci)
+    for (const QVariant& v : p.wartosci)
         q.addBindValue(v);
     if (!q.exec())
         throw std::runtime_error(q.lastError().text().toStdString());
@@ -58,23 +51,26 @@ std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const QString& sql, cons
 
 } // namespace
 
-std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
-                               const Regulatory& regulatory)
+Polecenie PolecenieDobowe(const QDate& od, const QDate& doDnia, const Adresy& adresy)
 {
-    QVariantList wartosci;
-    const QString sql = QStringLiteral("SELECT p.Adres, p.Data, p.EnCzynna, p.EnBiernaCalk, p.EnBiernaPoj, "
-                                       "p.Napiecie, p.PradBierny, p.PradCalk, p.Czestotliwosc, "
-                                       "p.EnBiernaCalk - p.EnBiernaPoj AS EnBierna, %1 AS tgfi")
-                            .arg(kTgFi) +
-                        zrodlo(regulatory, wartosci, od, doDnia) + QStringLiteral(" ORDER BY p.Data");
-    return wykonaj(db, sql, wartosci);
+    Polecenie p = zrodlo(QStringLiteral("SELECT p.Adres, p.Data, p.EnCzynna, p.EnBiernaCalk, p.EnBiernaPoj, "
+                                        "p.Napiecie, p.PradBierny, p.PradCalk, p.Czestotliwosc, "
+                                        "p.EnBiernaCalk - p.EnBiernaPoj AS EnBierna, %1 AS tgfi")
+                             .arg(kTgFi),
+                         adresy, od, doDnia);
+    p.sql += QStringLiteral(" ORDER BY p.Data");
+    return p;
 }
 
-std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
-                                 const Regulatory& regulatory)
+std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
+                               const Adresy& adresy)
 {
-    QVariantList wartosci;
-    const QString sql =
+    return wykonaj(db, PolecenieDobowe(od, doDnia, adresy));
+}
+
+Polecenie PolecenieOkresowe(const QDate& od, const QDate& doDnia, const Adresy& adresy)
+{
+    Polecenie p = zrodlo(
         QStringLiteral("SELECT substr(p.Data, 1, 10) AS data, SUM(p.EnCzynna) AS EnCzynnaSuma, "
                        "SUM(p.EnBiernaCalk - p.EnBiernaPoj) AS EnBiernaSuma, AVG(%1) AS tgfiSr, "
                        "MIN(%1) AS tgfiMin, MAX(%1) AS tgfiMaks, SUM(p.EnBiernaPoj) AS EnBiernaPojSuma, "
@@ -83,10 +79,16 @@ std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const 
                        "MIN(p.Czestotliwosc) AS CzestotliwoscMin, MAX(p.Czestotliwosc) AS CzestotliwoscMaks, "
                        "AVG(p.PradCalk) AS PradCalkSr, MIN(p.PradCalk) AS PradCalkMin, "
                        "MAX(p.PradCalk) AS PradCalkMaks")
-            .arg(kTgFi) +
-        zrodlo(regulatory, wartosci, od, doDnia) +
-        QStringLiteral(" GROUP BY substr(p.Data, 1, 10) ORDER BY substr(p.Data, 1, 10)");
-    return wykonaj(db, sql, wartosci);
+            .arg(kTgFi),
+        adresy, od, doDnia);
+    p.sql += QStringLiteral(" GROUP BY substr(p.Data, 1, 10) ORDER BY substr(p.Data, 1, 10)");
+    return p;
+}
+
+std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
+                                 const Adresy& adresy)
+{
+    return wykonaj(db, PolecenieOkresowe(od, doDnia, adresy));
 }
 
 QStringList RegulatoryObiektu(const QSqlDatabase& db, const QString& nazwa)
