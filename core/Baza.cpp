@@ -50,26 +50,42 @@ QString utworzTabele(QSqlDatabase db)
     return {};
 }
 
-// Empty for a sound file, else what SQLite found wrong with it.
-QString bladSpojnosci(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return OpisBledu(q.lastError());
-    QStringList wynik;
-    while (q.next())
-        wynik << q.value(0).toString();
-    if (q.lastError().isValid())
-        return OpisBledu(q.lastError());
-    return wynik == QStringList{QStringLiteral("ok")} ? QString() : wynik.join(QStringLiteral("; "));
-}
-
 QStringList kolumnaPierwsza(QSqlQuery& q)
 {
     QStringList wynik;
     while (q.next())
         wynik << q.value(0).toString();
     return wynik;
+}
+
+// Empty for a file the program can rely on, else what SQLite found wrong with it. Checking
+// every page takes as long as the history is big (seconds for years of readings, at every
+// opening), so the opening checks what does not grow with it: the first read of the schema
+// fails on a cut, foreign or unreadable file, and the tables the plant's size bounds are
+// checked page by page with their indexes. A damaged page among the readings, alarms or log
+// shows when a statement reads or writes it, as that statement's error; its transaction is
+// rolled back, so nothing stored before is changed.
+QString bladSpojnosci(QSqlDatabase db)
+{
+    static const QStringList kTabeleStale{QStringLiteral("sqlite_master"), QStringLiteral("Regulatory"),
+                                          QStringLiteral("OstPomiar"), QStringLiteral("Hierarchia")};
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return OpisBledu(q.lastError());
+    const QStringList tabele = kolumnaPierwsza(q) << QStringLiteral("sqlite_master");
+    QStringList wynik;
+    for (const QString& tabela : kTabeleStale) {
+        if (!tabele.contains(tabela, Qt::CaseInsensitive))
+            continue;
+        q.prepare(QStringLiteral("SELECT * FROM pragma_quick_check(?)"));
+        q.addBindValue(tabela);
+        const QStringList sprawdzenie = q.exec() ? kolumnaPierwsza(q) : QStringList();
+        if (q.lastError().isValid())
+            return OpisBledu(q.lastError());
+        if (sprawdzenie != QStringList{QStringLiteral("ok")})
+            wynik << sprawdzenie;
+    }
+    return wynik.join(QStringLiteral("; "));
 }
 
 // The first column of a statement about one table or index.

@@ -34,8 +34,8 @@ class Raporty
   private:
     void bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& zbuduj);
     void podglad(RaportWydruk& raport);
-    std::shared_ptr<RaportWydruk> zloz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QString& tytul,
-                                       const QString& podtytul) const;
+    std::shared_ptr<RaportWydruk> zloz(RaportUklad uklad, std::vector<QSqlRecord> wiersze,
+                                       const QString& tytul, const QString& podtytul) const;
     RaportZapytania::Adresy regulator(qint16 Id, QString& tytul) const;
     RaportZapytania::Adresy adresyObiektu(const QString& nazwa) const;
 

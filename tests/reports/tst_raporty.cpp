@@ -461,7 +461,8 @@ void TestRaporty::wczytaneRegulatoryObiektu_data()
     QTest::addColumn<QString>("adresy"); // of the rows in the daily report of 17 December
     const QString odczyt4 = u"; INSERT INTO Pomiary (Adres, Data) VALUES (4, '2003-12-17 08:00:00')"_qs;
     QTest::newRow("code in other case and blanks")
-        << u"INSERT INTO Hierarchia VALUES (' r2 ', 'R', 'Hala2')"_qs << "Hala2" << "2";
+        << u"INSERT INTO Hierarchia VALUES (' r2 ', 'R', 'Hala2')"_qs << "Hala2"
+        << "2";
     QTest::newRow("a row not loaded with the same code")
         << u"INSERT INTO Regulatory (Kod, Adres, Typ) VALUES ('r1', 4, 'regulator')"_qs + odczyt4 << "Hala1"
         << "1 1 1";
@@ -469,7 +470,8 @@ void TestRaporty::wczytaneRegulatoryObiektu_data()
         << u"INSERT INTO Regulatory (Kod, Adres, Typ) VALUES ('R4', 4, 'regulator'); "
            "INSERT INTO Hierarchia VALUES ('R4', 'R', 'Hala4')"_qs +
                odczyt4
-        << "Hala4" << "no report";
+        << "Hala4"
+        << "no report";
 }
 
 void TestRaporty::wczytaneRegulatoryObiektu()
