@@ -32,19 +32,23 @@ Polecenie zrodlo(const QString& wybor, const Adresy& adresy, const QDate& od, co
     return p;
 }
 
-std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const Polecenie& p)
+// The rows of the statement run once with each set of values, one set after another.
+std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const QString& sql,
+                                const QList<QVariantList>& zestawy)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(p.sql))
-        throw std::runtime_error(q.lastError().text().toStdString());
-    for (const QVariant& v : p.wartosci)
-        q.addBindValue(v);
-    if (!q.exec())
+    if (!q.prepare(sql))
         throw std::runtime_error(q.lastError().text().toStdString());
     std::vector<QSqlRecord> wiersze;
-    while (q.next())
-        wiersze.push_back(q.record());
+    for (const QVariantList& wartosci : zestawy) {
+        for (int i = 0; i < wartosci.size(); ++i)
+            q.bindValue(i, wartosci[i]);
+        if (!q.exec())
+            throw std::runtime_error(q.lastError().text().toStdString());
+        while (q.next())
+            wiersze.push_back(q.record());
+    }
     q.finish();
     return wiersze;
 }
@@ -65,7 +69,8 @@ Polecenie PolecenieDobowe(const QDate& od, const QDate& doDnia, const Adresy& ad
 std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
                                const Adresy& adresy)
 {
-    return wykonaj(db, PolecenieDobowe(od, doDnia, adresy));
+    const Polecenie p = PolecenieDobowe(od, doDnia, adresy);
+    return wykonaj(db, p.sql, {p.wartosci});
 }
 
 Polecenie PolecenieOkresowe(const QDate& od, const QDate& doDnia, const Adresy& adresy)
@@ -85,10 +90,16 @@ Polecenie PolecenieOkresowe(const QDate& od, const QDate& doDnia, const Adresy& 
     return p;
 }
 
+// A day at a time: the readings of one time lie together in the file, whatever the regulator,
+// so a day's pages are read once for all the element's regulators, where a whole period through
+// the index would read every page of it once per regulator.
 std::vector<QSqlRecord> Okresowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
                                  const Adresy& adresy)
 {
-    return wykonaj(db, PolecenieOkresowe(od, doDnia, adresy));
+    QList<QVariantList> dni;
+    for (QDate dzien = od; dzien <= doDnia; dzien = dzien.addDays(1))
+        dni << PolecenieOkresowe(dzien, dzien, adresy).wartosci;
+    return wykonaj(db, PolecenieOkresowe(od, doDnia, adresy).sql, dni);
 }
 
 QStringList RegulatoryObiektu(const QSqlDatabase& db, const QString& nazwa)
