@@ -50,14 +50,6 @@ QString utworzTabele(QSqlDatabase db)
     return {};
 }
 
-QStringList kolumnaPierwsza(QSqlQuery& q)
-{
-    QStringList wynik;
-    while (q.next())
-        wynik << q.value(0).toString();
-    return wynik;
-}
-
 // Empty for a file the program can rely on, else what SQLite found wrong with it. Checking
 // every page takes as long as the history is big (seconds for years of readings, at every
 // opening), so the opening checks what does not grow with it: the first read of the schema
@@ -72,20 +64,34 @@ QString bladSpojnosci(QSqlDatabase db)
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         return OpisBledu(q.lastError());
-    const QStringList tabele = kolumnaPierwsza(q) << QStringLiteral("sqlite_master");
+    QStringList tabele{QStringLiteral("sqlite_master")};
+    while (q.next())
+        tabele << q.value(0).toString();
     QStringList wynik;
     for (const QString& tabela : kTabeleStale) {
         if (!tabele.contains(tabela, Qt::CaseInsensitive))
             continue;
         q.prepare(QStringLiteral("SELECT * FROM pragma_quick_check(?)"));
         q.addBindValue(tabela);
-        const QStringList sprawdzenie = q.exec() ? kolumnaPierwsza(q) : QStringList();
+        QStringList sprawdzenie;
+        if (q.exec()) {
+            while (q.next())
+                sprawdzenie << q.value(0).toString();
+        }
         if (q.lastError().isValid())
             return OpisBledu(q.lastError());
         if (sprawdzenie != QStringList{QStringLiteral("ok")})
             wynik << sprawdzenie;
     }
     return wynik.join(QStringLiteral("; "));
+}
+
+QStringList kolumnaPierwsza(QSqlQuery& q)
+{
+    QStringList wynik;
+    while (q.next())
+        wynik << q.value(0).toString();
+    return wynik;
 }
 
 // The first column of a statement about one table or index.
