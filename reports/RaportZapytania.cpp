@@ -17,8 +17,10 @@ const QString kKorzen = QStringLiteral("System Kalbor");
 
 const QString kTgFi = QStringLiteral("CASE WHEN p.EnCzynna <> 0 THEN p.EnBiernaCalk / p.EnCzynna ELSE 0 END");
 
-// FROM and WHERE of both reports, with their values.
-Polecenie zrodlo(const QString& wybor, const Adresy& adresy, const QDate& od, const QDate& doDnia)
+// The statement of both reports: its select list, their FROM and WHERE, and its `koniec`
+// (grouping and order), with the values.
+Polecenie polecenie(const QString& wybor, const Adresy& adresy, const QDate& od, const QDate& doDnia,
+                    const QString& koniec)
 {
     Polecenie p{wybor, {}};
     QStringList znaki;
@@ -28,6 +30,7 @@ Polecenie zrodlo(const QString& wybor, const Adresy& adresy, const QDate& od, co
     }
     p.sql += QStringLiteral(" FROM Pomiary p WHERE p.Adres IN (%1) AND p.Data >= ? AND p.Data < ?")
                  .arg(znaki.join(u','));
+    p.sql += koniec;
     p.wartosci << SqlDates::sqlDay(od) << SqlDates::sqlDay(doDnia.addDays(1));
     return p;
 }
@@ -57,13 +60,11 @@ std::vector<QSqlRecord> wykonaj(const QSqlDatabase& db, const QString& sql,
 
 Polecenie PolecenieDobowe(const QDate& od, const QDate& doDnia, const Adresy& adresy)
 {
-    Polecenie p = zrodlo(QStringLiteral("SELECT p.Adres, p.Data, p.EnCzynna, p.EnBiernaCalk, p.EnBiernaPoj, "
-                                        "p.Napiecie, p.PradBierny, p.PradCalk, p.Czestotliwosc, "
-                                        "p.EnBiernaCalk - p.EnBiernaPoj AS EnBierna, %1 AS tgfi")
-                             .arg(kTgFi),
-                         adresy, od, doDnia);
-    p.sql += QStringLiteral(" ORDER BY p.Data");
-    return p;
+    return polecenie(QStringLiteral("SELECT p.Adres, p.Data, p.EnCzynna, p.EnBiernaCalk, p.EnBiernaPoj, "
+                                    "p.Napiecie, p.PradBierny, p.PradCalk, p.Czestotliwosc, "
+                                    "p.EnBiernaCalk - p.EnBiernaPoj AS EnBierna, %1 AS tgfi")
+                         .arg(kTgFi),
+                     adresy, od, doDnia, QStringLiteral(" ORDER BY p.Data"));
 }
 
 std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QDate& doDnia,
@@ -75,7 +76,7 @@ std::vector<QSqlRecord> Dobowe(const QSqlDatabase& db, const QDate& od, const QD
 
 Polecenie PolecenieOkresowe(const QDate& od, const QDate& doDnia, const Adresy& adresy)
 {
-    Polecenie p = zrodlo(
+    return polecenie(
         QStringLiteral("SELECT substr(p.Data, 1, 10) AS data, SUM(p.EnCzynna) AS EnCzynnaSuma, "
                        "SUM(p.EnBiernaCalk - p.EnBiernaPoj) AS EnBiernaSuma, AVG(%1) AS tgfiSr, "
                        "MIN(%1) AS tgfiMin, MAX(%1) AS tgfiMaks, SUM(p.EnBiernaPoj) AS EnBiernaPojSuma, "
@@ -85,9 +86,7 @@ Polecenie PolecenieOkresowe(const QDate& od, const QDate& doDnia, const Adresy& 
                        "AVG(p.PradCalk) AS PradCalkSr, MIN(p.PradCalk) AS PradCalkMin, "
                        "MAX(p.PradCalk) AS PradCalkMaks")
             .arg(kTgFi),
-        adresy, od, doDnia);
-    p.sql += QStringLiteral(" GROUP BY substr(p.Data, 1, 10) ORDER BY substr(p.Data, 1, 10)");
-    return p;
+        adresy, od, doDnia, QStringLiteral(" GROUP BY substr(p.Data, 1, 10) ORDER BY substr(p.Data, 1, 10)"));
 }
 
 // A day at a time: the readings of one time lie together in the file, whatever the regulator,
