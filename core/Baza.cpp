@@ -61,19 +61,40 @@ QString doKomunikatu(const QStringList& lista, const QString& separator)
     return TekstKomunikatu::PierwszeZ(lista).join(separator);
 }
 
-// Empty for a sound file, else what SQLite found wrong with it, fault by fault (one row of the
-// check may hold several, a line each).
+// Empty for a file the program can rely on, else what SQLite found wrong with it. Checking
+// every page takes as long as the history is big (seconds for years of readings, at every
+// opening), so the opening checks what does not grow with it: the first read of the schema
+// fails on a cut, foreign or unreadable file, and the tables the plant's size bounds are
+// checked page by page with their indexes. A damaged page among the readings, alarms or log
+// shows when a statement reads or writes it, as that statement's error; its transaction is
+// rolled back, so nothing stored before is changed.
 QString bladSpojnosci(QSqlDatabase db)
 {
+    static const QStringList kTabeleStale{QStringLiteral("sqlite_master"), QStringLiteral("Regulatory"),
+                                          QStringLiteral("OstPomiar"), QStringLiteral("Hierarchia")};
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         return OpisBledu(q.lastError());
-    QStringList wynik;
+    QStringList tabele{QStringLiteral("sqlite_master")};
     while (q.next())
-        wynik << q.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
-    if (q.lastError().isValid())
-        return OpisBledu(q.lastError());
-    return wynik == QStringList{QStringLiteral("ok")} ? QString() : doKomunikatu(wynik, QStringLiteral("; "));
+        tabele << q.value(0).toString();
+    QStringList wynik;
+    for (const QString& tabela : kTabeleStale) {
+        if (!tabele.contains(tabela, Qt::CaseInsensitive))
+            continue;
+        q.prepare(QStringLiteral("SELECT * FROM pragma_quick_check(?)"));
+        q.addBindValue(tabela);
+        QStringList sprawdzenie;
+        if (q.exec()) {
+            while (q.next())
+                sprawdzenie << q.value(0).toString().split(u'\n', Qt::SkipEmptyParts);
+        }
+        if (q.lastError().isValid())
+            return OpisBledu(q.lastError());
+        if (sprawdzenie != QStringList{QStringLiteral("ok")})
+            wynik << sprawdzenie;
+    }
+    return wynik.isEmpty() ? QString() : doKomunikatu(wynik, QStringLiteral("; "));
 }
 
 QStringList kolumnaPierwsza(QSqlQuery& q)

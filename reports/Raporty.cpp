@@ -12,6 +12,7 @@
 #include "clRegulator.h"
 #include "colRegulatory.h"
 
+#include <QGuiApplication>
 #include <memory>
 
 Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic)
@@ -37,26 +38,36 @@ QString obiektu(const QString& nazwa)
     return QStringLiteral(" obiektu '") + nazwa + u'\'';
 }
 
+// The busy cursor for as long as it lives.
+class KursorZajety
+{
+  public:
+    KursorZajety() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~KursorZajety() { QGuiApplication::restoreOverrideCursor(); }
+    KursorZajety(const KursorZajety&) = delete;
+    KursorZajety& operator=(const KursorZajety&) = delete;
+};
+
 } // namespace
 
 void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
 {
     bezpiecznie([&] {
         QString tytul;
-        const auto wybor = regulator(Id, tytul);
-        pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, wybor), tytul,
-              zDnia(data));
+        const auto adresy = regulator(Id, tytul);
+        return zloz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, adresy), tytul,
+                    zDnia(data));
     });
 }
 
 void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
 {
-    bezpiecznie([&] {
-        const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
-        if (kody.isEmpty())
-            return;
-        pokaz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, {std::nullopt, kody}),
-              obiektu(nazwa), zDnia(data));
+    bezpiecznie([&]() -> std::shared_ptr<RaportWydruk> {
+        const auto adresy = adresyObiektu(nazwa);
+        if (adresy.isEmpty())
+            return nullptr;
+        return zloz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, adresy),
+                    obiektu(nazwa), zDnia(data));
     });
 }
 
@@ -64,54 +75,76 @@ void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 I
 {
     bezpiecznie([&] {
         QString tytul;
-        const auto wybor = regulator(Id, tytul);
-        pokaz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, wybor), tytul,
-              zaOkres(od, doDnia));
+        const auto adresy = regulator(Id, tytul);
+        return zloz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, adresy),
+                    tytul, zaOkres(od, doDnia));
     });
 }
 
 void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa)
 {
-    bezpiecznie([&] {
-        const QStringList kody = RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa);
-        if (kody.isEmpty())
-            return;
-        pokaz(RapOkresowy(),
-              RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, {std::nullopt, kody}),
-              obiektu(nazwa), zaOkres(od, doDnia));
+    bezpiecznie([&]() -> std::shared_ptr<RaportWydruk> {
+        const auto adresy = adresyObiektu(nazwa);
+        if (adresy.isEmpty())
+            return nullptr;
+        return zloz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, adresy),
+                    obiektu(nazwa), zaOkres(od, doDnia));
     });
 }
 
 // The procedures run from menu and button handlers: a report that cannot be made (a regulator
 // no longer in the collection, a failing statement) is told to the operator rather than
-// unwinding into the event loop.
-void Raporty::bezpiecznie(const std::function<void()>& raport)
+// unwinding into the event loop. A year of readings takes a while to gather: the busy cursor
+// shows while the report is made and is gone before the message or the preview appears.
+void Raporty::bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& zbuduj)
 {
+    std::shared_ptr<RaportWydruk> raport;
     try {
-        raport();
+        const KursorZajety kursor;
+        raport = zbuduj();
     } catch (const std::exception& e) {
         if (m_uslugi.komunikaty)
             m_uslugi.komunikaty->Pokaz(QString::fromUtf8(e.what()), kTytulAplikacji,
                                        Komunikaty::Ikona::Krytyczna);
+        return;
     }
+    // The preview is modal: asked for during a tick, it opens when the tick has ended.
+    if (raport)
+        m_uslugi.poTakcie->Wykonaj([this, raport] { Pokaz(*raport); });
 }
 
-RaportZapytania::Regulatory Raporty::regulator(qint16 Id, QString& tytul) const
+RaportZapytania::Adresy Raporty::regulator(qint16 Id, QString& tytul) const
 {
     const clRegulator& r = m_uslugi.oRegulatory->Item(Id);
     tytul = QStringLiteral(" regulatora '") + r.Kod + u'\'';
-    return {r.adres, {}};
+    return {r.adres};
 }
 
-void Raporty::pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QString& tytul,
-                    const QString& podtytul)
+// An element names its regulators by code; each code stands for the one regulator loaded under
+// it, so rows of Regulatory that loading skipped never reach the report.
+RaportZapytania::Adresy Raporty::adresyObiektu(const QString& nazwa) const
+{
+    RaportZapytania::Adresy adresy;
+    for (const QString& kod : RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa)) {
+        const QString klucz = KluczKodu(kod);
+        for (const clRegulator& r : *m_uslugi.oRegulatory) {
+            if (KluczKodu(r.Kod) == klucz) {
+                if (!adresy.contains(r.adres))
+                    adresy << r.adres;
+                break;
+            }
+        }
+    }
+    return adresy;
+}
+
+std::shared_ptr<RaportWydruk> Raporty::zloz(RaportUklad uklad, std::vector<QSqlRecord> wiersze,
+                                            const QString& tytul, const QString& podtytul) const
 {
     uklad.UstawEtykiete(QStringLiteral("Tytul"), tytul);
     uklad.UstawEtykiete(QStringLiteral("Podtytul"), podtytul);
     const QDateTime teraz = m_uslugi.zegar ? m_uslugi.zegar->now() : QDateTime::currentDateTime();
-    // The preview is modal: asked for during a tick, it opens when the tick has ended.
-    auto raport = std::make_shared<RaportWydruk>(std::move(uklad), std::move(wiersze), teraz);
-    m_uslugi.poTakcie->Wykonaj([this, raport] { Pokaz(*raport); });
+    return std::make_shared<RaportWydruk>(std::move(uklad), std::move(wiersze), teraz);
 }
 
 void Raporty::podglad(RaportWydruk& raport)

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
 class RaportWydruk;
@@ -22,7 +23,7 @@ class Raporty
 
     // Id is the regulator's position in oRegulatory.
     void RaportDobowyRegul(const QDate& data, qint16 Id);
-    // An element without regulators, or a name no node carries, shows nothing.
+    // An element without loaded regulators, or a name no node carries, shows nothing.
     void RaportDobowyObiekt(const QDate& data, const QString& nazwa);
     void RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 Id);
     void RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa);
@@ -31,11 +32,12 @@ class Raporty
     std::function<void(RaportWydruk&)> Pokaz;
 
   private:
-    void bezpiecznie(const std::function<void()>& raport);
+    void bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& zbuduj);
     void podglad(RaportWydruk& raport);
-    void pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QString& tytul,
-               const QString& podtytul);
-    RaportZapytania::Regulatory regulator(qint16 Id, QString& tytul) const;
+    std::shared_ptr<RaportWydruk> zloz(RaportUklad uklad, std::vector<QSqlRecord> wiersze,
+                                       const QString& tytul, const QString& podtytul) const;
+    RaportZapytania::Adresy regulator(qint16 Id, QString& tytul) const;
+    RaportZapytania::Adresy adresyObiektu(const QString& nazwa) const;
 
     Uslugi& m_uslugi;
     QWidget* m_rodzic;

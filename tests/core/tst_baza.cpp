@@ -22,6 +22,21 @@ QByteArray tresc(const QString& plik)
     QFile f(plik);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A file of the program's database in one piece (no journal beside it), with its page
+// `sql` names (a page number) overwritten by garbage, as a failing disk leaves it.
+QByteArray zUszkodzonaStrona(Srodowisko& s, const QString& sql)
+{
+    QSqlQuery(s.baza->db()).exec(u"PRAGMA journal_mode=DELETE"_qs);
+    const int strona = s.wartosc(sql).toInt(), rozmiar = s.wartosc(u"PRAGMA page_size"_qs).toInt();
+    s.baza->Zamknij();
+    QByteArray plik = tresc(s.plik());
+    const int od = strona == 1 ? 100 : (strona - 1) * rozmiar; // the first page opens with the file header
+    if (strona < 1 || od >= plik.size())
+        return {};
+    plik.replace(od, (strona * rozmiar) - od, QByteArray((strona * rozmiar) - od, '\xA5'));
+    return plik;
+}
 } // namespace
 
 class TestBaza : public QObject
@@ -37,6 +52,7 @@ class TestBaza : public QObject
     void badFiles();
     void incompleteFiles_data();
     void incompleteFiles();
+    void damagedReadingPage();
     void writers();
 };
 
@@ -123,12 +139,29 @@ void TestBaza::badFiles_data()
     const QByteArray pelna = tresc(s.plik());
     QTest::newRow("truncated") << pelna.left(pelna.size() / 2) << true
                                << "(database disk image is malformed)";
-    // Cells of many pages overwritten: the check finds a fault in each, more than a message shows.
-    QByteArray uszkodzona = pelna;
+    // Cells of many pages of a checked table overwritten: the check finds a fault in each, more
+    // than a message shows.
+    Srodowisko duza;
+    QSqlQuery qd(duza.baza->db());
+    qd.exec(u"PRAGMA journal_mode=DELETE"_qs);
+    qd.exec(
+        u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+        "INSERT INTO Hierarchia (kod_obiektu, typ) SELECT printf('%.200c%d', char(97 + i % 26), i), 'S' FROM n"_qs);
+    QCOMPARE(duza.liczWiersze(u"Hierarchia"_qs), 2000);
+    duza.baza->Zamknij();
+    QByteArray uszkodzona = tresc(duza.plik());
     for (qsizetype strona = 3; strona * 4096 < uszkodzona.size(); strona += 7)
         uszkodzona.replace(strona * 4096 + 100, 200, QByteArray(200, '\xff'));
     QTest::newRow("damaged pages: the first faults and the count of the rest")
         << uszkodzona << true << "; … i ";
+    // What start-up reads and the plant bounds is checked page by page at every opening.
+    Srodowisko schemat;
+    QTest::newRow("damaged schema page") << zUszkodzonaStrona(schemat, u"SELECT 1"_qs) << true << "malformed";
+    Srodowisko regulatory;
+    regulatory.dodajRegulator(u"R1"_qs, 1);
+    QTest::newRow("damaged regulators' page")
+        << zUszkodzonaStrona(regulatory, u"SELECT rootpage FROM sqlite_master WHERE name = 'Regulatory'"_qs)
+        << true << "malformed";
 }
 
 void TestBaza::badFiles()
@@ -218,6 +251,47 @@ void TestBaza::incompleteFiles()
     QCOMPARE(blad.isEmpty(), brakuje.isEmpty());
     for (const QString& fragment : brakuje + QStringList{s.plik()})
         QVERIFY2(brakuje.isEmpty() || blad.contains(fragment), qPrintable(blad));
+}
+
+// The readings grow with the history and are not checked at the opening: a damaged page among
+// them shows as the error of the statement that meets it, and a refused reading changes nothing
+// stored (the last counters stay those of the last stored reading).
+void TestBaza::damagedReadingPage()
+{
+    Srodowisko s;
+    QSqlQuery q(s.baza->db());
+    QVERIFY(q.exec(u"WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                   "INSERT INTO Pomiary (Adres, Data, EnCzynna) SELECT 1, datetime('2003-01-01', "
+                   "'+' || (i * 15) || ' minutes'), 1 FROM n"_qs));
+    QVERIFY(
+        q.exec(u"INSERT INTO OstPomiar (Adres, PopTimerU, Czas) VALUES (1, 7, '2003-02-01 06:00:00')"_qs));
+    // The last page of readings, where the next reading goes.
+    const QByteArray uszkodzony = zUszkodzonaStrona(
+        s,
+        u"SELECT pageno FROM dbstat WHERE name = 'Pomiary' AND pagetype = 'leaf' ORDER BY path DESC LIMIT 1"_qs);
+    QVERIFY(!uszkodzony.isEmpty());
+    QFile f(s.plik());
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(uszkodzony) == uszkodzony.size());
+    f.close();
+
+    Baza baza(u"uszkodzona"_qs);
+    QCOMPARE(baza.Otworz(s.plik()), QString());
+    QSqlQuery odczyt(baza.db());
+    QVERIFY(!odczyt.exec(u"SELECT sum(EnCzynna) FROM Pomiary WHERE Data >= '2003-01-31'"_qs) ||
+            !odczyt.next());
+    QCOMPARE(OpisBledu(odczyt.lastError()), u"database disk image is malformed"_qs);
+    ZapisPomiaru pomiar;
+    pomiar.Adres = 1;
+    pomiar.Data = QDateTime(QDate(2003, 2, 1), QTime(6, 15));
+    pomiar.PopTimerU = 8;
+    QVERIFY(!baza.Pomiary().Zapisz(pomiar));
+    QVERIFY2(
+        TekstBleduZapisu(baza.Pomiary().blad()).contains(u"nr  11\r'database disk image is malformed'"_qs),
+        qPrintable(TekstBleduZapisu(baza.Pomiary().blad())));
+    QVERIFY(odczyt.exec(u"SELECT PopTimerU || ' ' || Czas FROM OstPomiar"_qs) && odczyt.next());
+    QCOMPARE(odczyt.value(0).toString(), u"7 2003-02-01 06:00:00"_qs);
+    QVERIFY(odczyt.exec(u"SELECT count(EnCzynna) FROM Pomiary WHERE rowid <= 96"_qs) && odczyt.next());
+    QCOMPARE(odczyt.value(0).toInt(), 96);
 }
 
 // The log takes rows without a regulator; a refused write waits for nobody: the refused alarm,

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -346,6 +347,7 @@ template <typename T> fmRapOkno* okno(Uslugi& u, Raporty& r)
 } // namespace
 
 Q_DECLARE_METATYPE(Okno)
+Q_DECLARE_METATYPE(RaportZapytania::Polecenie)
 
 class TestRaporty : public QObject
 {
@@ -354,9 +356,13 @@ class TestRaporty : public QObject
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void zapytania_data();
     void zapytania();
+    void planyZapytan_data();
+    void planyZapytan();
     void regulatoryObiektu_data();
     void regulatoryObiektu();
     void raportObiektu();
+    void wczytaneRegulatoryObiektu_data();
+    void wczytaneRegulatoryObiektu();
     void formaty_data();
     void formaty();
     void strony();
@@ -387,17 +393,16 @@ class TestRaporty : public QObject
 void TestRaporty::zapytania_data()
 {
     QTest::addColumn<bool>("okresowe");
-    QTest::addColumn<QVariant>("adres");
-    QTest::addColumn<QStringList>("kody");
+    QTest::addColumn<RaportZapytania::Adresy>("adresy");
     QTest::addColumn<QStringList>("wiersze");
     const QString polnoc = u"2003-12-17 00:00:00 3 0.5"_qs, poludnie = u"2003-12-17 12:00:00 1 0"_qs,
                   koniec = u"2003-12-17 23:59:59 0 0.25"_qs;
     QTest::newRow("17 Dec, regulator 1")
-        << false << QVariant(1) << QStringList{} << QStringList{polnoc, poludnie, koniec};
-    QTest::newRow("17 Dec, elements' codes")
-        << false << QVariant() << QStringList{"r1", "R2"}
+        << false << RaportZapytania::Adresy{1} << QStringList{polnoc, poludnie, koniec};
+    QTest::newRow("17 Dec, regulators 1 and 2")
+        << false << RaportZapytania::Adresy{1, 2}
         << QStringList{polnoc, u"2003-12-17 06:00:00 2 1"_qs, poludnie, koniec};
-    QTest::newRow("28 Nov to 3 Dec") << true << QVariant(1) << QStringList{}
+    QTest::newRow("28 Nov to 3 Dec") << true << RaportZapytania::Adresy{1}
                                      << QStringList{"2003-11-28 10 5 2 0 0.5 0.25 230 6 49.9",
                                                     "2003-12-01 4 4 0 1 1 1 230 5 50",
                                                     "2003-12-03 2 1 0 0.5 0.5 0.5 230 5 50"};
@@ -406,8 +411,7 @@ void TestRaporty::zapytania_data()
 void TestRaporty::zapytania()
 {
     QFETCH(bool, okresowe);
-    QFETCH(QVariant, adres);
-    QFETCH(QStringList, kody);
+    QFETCH(RaportZapytania::Adresy, adresy);
     const QDate od = okresowe ? QDate(2003, 11, 28) : QDate(2003, 12, 17),
                 doDnia = okresowe ? QDate(2003, 12, 3) : od;
     const QStringList pola =
@@ -416,10 +420,29 @@ void TestRaporty::zapytania()
                           "tgfiMaks", "tgfiSr",       "NapiecieSr",   "PradCalkMaks",    "CzestotliwoscMin"}
             : QStringList{"data", "EnBierna", "TGFI"};
     Baza3 b;
-    const RaportZapytania::Regulatory r{adres.isValid() ? std::optional<qint16>(adres.toInt()) : std::nullopt,
-                                        kody};
     const auto zapytanie = okresowe ? RaportZapytania::Okresowe : RaportZapytania::Dobowe;
-    QTEST(tabela(zapytanie(b.s.baza->db(), od, doDnia, r), pola), "wiersze");
+    QTEST(tabela(zapytanie(b.s.baza->db(), od, doDnia, adresy), pola), "wiersze");
+}
+
+// However long the history, a report reads only its regulators' readings of its days: every
+// statement searches Pomiary through the (Adres, Data) index.
+void TestRaporty::planyZapytan_data()
+{
+    QTest::addColumn<RaportZapytania::Polecenie>("polecenie");
+    const QDate od(2003, 12, 1), doDnia(2003, 12, 31);
+    const RaportZapytania::Adresy jeden{1}, element{1, 2, 3};
+    QTest::newRow("daily, regulator") << RaportZapytania::PolecenieDobowe(od, od, jeden);
+    QTest::newRow("daily, element") << RaportZapytania::PolecenieDobowe(od, od, element);
+    QTest::newRow("periodic, regulator") << RaportZapytania::PolecenieOkresowe(od, doDnia, jeden);
+    QTest::newRow("periodic, element") << RaportZapytania::PolecenieOkresowe(od, doDnia, element);
+}
+
+void TestRaporty::planyZapytan()
+{
+    QFETCH(RaportZapytania::Polecenie, polecenie);
+    Baza3 b;
+    const QString plan = PlanBezIndeksuPomiarow(b.s.baza->db(), polecenie.sql, polecenie.wartosci);
+    QVERIFY2(plan.isEmpty(), qPrintable(plan));
 }
 
 void TestRaporty::regulatoryObiektu_data()
@@ -446,13 +469,16 @@ void TestRaporty::regulatoryObiektu()
 }
 
 // The element's report takes only its regulators' readings; an empty element shows nothing; a
-// regulator gone from the collection gives a message, not an exception.
+// regulator gone from the collection gives a message, not an exception. The busy cursor shown
+// while a report is made is gone again on every path, before the preview appears.
 void TestRaporty::raportObiektu()
 {
     Baza3 b;
     Raporty raporty(b.s.uslugi, nullptr);
     QStringList pokazane;
+    bool zajetyPrzyPodgladzie = false;
     raporty.Pokaz = [&](RaportWydruk& r) {
+        zajetyPrzyPodgladzie = zajetyPrzyPodgladzie || QGuiApplication::overrideCursor();
         QStringList tytul;
         for (const Element& e : r.Uklad().RaportNagl.elementy)
             tytul << r.Tekst(e, 1, -1);
@@ -467,6 +493,52 @@ void TestRaporty::raportObiektu()
         pokazane,
         (QStringList{"Raport dobowy dla  | obiektu 'Hala1'| z dnia 17/12/2003 rows 3",
                      "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
+    QVERIFY(!zajetyPrzyPodgladzie);
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+// An element's regulators are the loaded ones: each code of the element stands for the
+// regulator loaded under it, whatever its letter case or blanks in the tree, and a row of
+// Regulatory that is not loaded, whatever its code, adds nothing.
+void TestRaporty::wczytaneRegulatoryObiektu_data()
+{
+    QTest::addColumn<QString>("zmiana"); // of the file after loading
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("adresy"); // of the rows in the daily report of 17 December
+    const QString odczyt4 = u"; INSERT INTO Pomiary (Adres, Data) VALUES (4, '2003-12-17 08:00:00')"_qs;
+    QTest::newRow("code in other case and blanks")
+        << u"INSERT INTO Hierarchia VALUES (' r2 ', 'R', 'Hala2')"_qs << "Hala2"
+        << "2";
+    QTest::newRow("a row not loaded with the same code")
+        << u"INSERT INTO Regulatory (Kod, Adres, Typ) VALUES ('r1', 4, 'regulator')"_qs + odczyt4 << "Hala1"
+        << "1 1 1";
+    QTest::newRow("no regulator loaded")
+        << u"INSERT INTO Regulatory (Kod, Adres, Typ) VALUES ('R4', 4, 'regulator'); "
+           "INSERT INTO Hierarchia VALUES ('R4', 'R', 'Hala4')"_qs +
+               odczyt4
+        << "Hala4"
+        << "no report";
+}
+
+void TestRaporty::wczytaneRegulatoryObiektu()
+{
+    QFETCH(QString, zmiana);
+    QFETCH(QString, nazwa);
+    Baza3 b;
+    for (const QString& sql : zmiana.split(u';')) {
+        QSqlQuery q(b.s.baza->db());
+        QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+    }
+    Raporty raporty(b.s.uslugi, nullptr);
+    QString adresy = u"no report"_qs;
+    raporty.Pokaz = [&](RaportWydruk& r) {
+        QStringList a;
+        for (const QSqlRecord& w : r.Wiersze())
+            a << w.value(u"Adres"_qs).toString();
+        adresy = a.join(u' ');
+    };
+    raporty.RaportDobowyObiekt(QDate(2003, 12, 17), nazwa);
+    QTEST(adresy, "adresy");
 }
 
 // What the layout tests' known history does not reach: no digit grouping, and no value (the

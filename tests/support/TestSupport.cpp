@@ -119,6 +119,29 @@ void Srodowisko::dodajRegulator(const QString& kod, int adres, const QVariantMap
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
 }
 
+QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci)
+{
+    QSqlQuery q(db);
+    if (!q.prepare(u"EXPLAIN QUERY PLAN "_qs + sql))
+        return q.lastError().text();
+    for (const QVariant& v : wartosci)
+        q.addBindValue(v);
+    if (!q.exec())
+        return q.lastError().text();
+    QStringList kroki;
+    bool przezIndeks = false, inaczej = false;
+    while (q.next()) {
+        const QString krok = q.value(3).toString();
+        kroki << krok;
+        // A table is read either by a SCAN (every row) or by a SEARCH through a key.
+        if (krok.startsWith(u"SCAN "_qs))
+            inaczej = true;
+        else if (krok.startsWith(u"SEARCH "_qs))
+            (krok.contains(u"INDEX Pomiary_Adres_Data (Adres="_qs) ? przezIndeks : inaczej) = true;
+    }
+    return przezIndeks && !inaczej ? QString() : kroki.join(u'\n');
+}
+
 QVariant Srodowisko::wartosc(const QString& sql) const
 {
     QSqlQuery q(baza->db());

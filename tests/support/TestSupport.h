@@ -156,6 +156,11 @@ struct BlokPomiaru
     QByteArray bajty() const;
 };
 
+// The query plan of a statement, one line per step, when it reads table Pomiary otherwise than
+// by searching its (Adres, Data) index on the address; empty when it searches only that way
+// (a statement that cannot be planned yields its error).
+QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci);
+
 // Every core service wired to fakes, on a fresh database file in a temporary folder or on the
 // existing file given.
 class Srodowisko
