@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     // The report as the operator gets it: laid out, and its preview window drawn with the first
     // page.
     auto podglad = [&](RaportWydruk& r) {
-        PodgladRaportu okno(r, nullptr);
+        PodgladRaportu okno(r, s.poTakcie, nullptr);
         okno.show();
         okno.grab();
         strony = r.LiczbaStron();

@@ -1,10 +1,12 @@
 #include "PodgladRaportu.h"
 
+#include "OknaModalne.h"
 #include "RaportWydruk.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -56,8 +58,8 @@ namespace {
 constexpr double kTwipyNaPunkt = 20.0;
 }
 
-PodgladRaportu::PodgladRaportu(RaportWydruk& raport, QWidget* rodzic)
-    : QDialog(rodzic), m_raport(raport), m_drukarka(QPrinter::HighResolution)
+PodgladRaportu::PodgladRaportu(RaportWydruk& raport, PoTakcie& poTakcie, QWidget* rodzic)
+    : QDialog(rodzic), m_raport(raport), m_poTakcie(poTakcie), m_drukarka(QPrinter::HighResolution)
 {
     setWindowTitle(raport.Uklad().podpis);
     m_drukarka.setPageLayout(RaportWydruk::Strona());
@@ -102,10 +104,20 @@ void PodgladRaportu::PokazStrone(int nr)
     m_strona->UstawNumer(m_nr);
 }
 
+// A preview closed while its print dialog waited for the tick's end prints nothing.
 void PodgladRaportu::drukuj()
 {
+    OknaModalne::Otworz(m_poTakcie, QStringLiteral("Drukowanie"), [podglad = QPointer<PodgladRaportu>(this)] {
+        if (podglad && podglad->isVisible())
+            podglad->drukujZOkna();
+    });
+}
+
+void PodgladRaportu::drukujZOkna()
+{
     QPrintDialog okno(&m_drukarka, this);
-    if (okno.exec() != QDialog::Accepted)
+    OknaModalne::WstrzymujPrzyciski(m_poTakcie, okno);
+    if (OknaModalne::Exec(m_poTakcie, okno) != QDialog::Accepted)
         return;
     m_raport.Drukuj(m_drukarka);
     PokazStrone(m_nr); // another paper may have given other pages

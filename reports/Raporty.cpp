@@ -3,7 +3,7 @@
 #include "Baza.h"
 #include "Clock.h"
 #include "Interfaces.h"
-#include "PoTakcie.h"
+#include "OknaModalne.h"
 #include "PodgladRaportu.h"
 #include "RaportUklady.h"
 #include "RaportWydruk.h"
@@ -111,11 +111,13 @@ void Raporty::pokaz(RaportUklad uklad, std::vector<QSqlRecord> wiersze, const QS
     const QDateTime teraz = m_uslugi.zegar ? m_uslugi.zegar->now() : QDateTime::currentDateTime();
     // The preview is modal: asked for during a tick, it opens when the tick has ended.
     auto raport = std::make_shared<RaportWydruk>(std::move(uklad), std::move(wiersze), teraz);
-    m_uslugi.poTakcie->Wykonaj([this, raport] { Pokaz(*raport); });
+    // One preview waits at a time: a repeated "&Ok" shows the last choice once.
+    OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
+                        [this, raport] { Pokaz(*raport); });
 }
 
 void Raporty::podglad(RaportWydruk& raport)
 {
-    PodgladRaportu podglad(raport, m_rodzic);
-    podglad.exec();
+    PodgladRaportu podglad(raport, *m_uslugi.poTakcie, m_rodzic);
+    OknaModalne::Exec(*m_uslugi.poTakcie, podglad);
 }

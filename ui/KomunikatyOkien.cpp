@@ -1,6 +1,6 @@
 #include "KomunikatyOkien.h"
 
-#include "PoTakcie.h"
+#include "OknaModalne.h"
 
 #include <QMessageBox>
 
@@ -30,17 +30,20 @@ QString wiersze(const QString& tekst)
 
 void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ikona)
 {
-    m_poTakcie.Wykonaj([this, tresc = wiersze(tekst), tytul, ikona] {
-        QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, tresc, QMessageBox::Ok,
-                         m_rodzic);
-        okno.exec();
-    });
+    const QString t = tytul.isEmpty() ? kTytulAplikacji : tytul;
+    const QString tresc = wiersze(tekst);
+    // The same message asked for again while it waits is one box.
+    OknaModalne::Otworz(
+        m_poTakcie, t,
+        [this, tresc, t, ikona] { OknaModalne::Komunikat(m_poTakcie, m_rodzic, ikonaOkna(ikona), t, tresc); },
+        t + u'\n' + tresc);
 }
 
 void KomunikatyOkien::PokazBladZapisu(const QString& tekst)
 {
     if (!m_bladZapisu) {
-        m_bladZapisu = new QMessageBox(QMessageBox::NoIcon, kTytulAplikacji, {}, QMessageBox::Ok, m_rodzic);
+        m_bladZapisu =
+            OknaModalne::NowyKomunikat(m_rodzic, QMessageBox::NoIcon, kTytulAplikacji, {}, QMessageBox::Ok);
         m_bladZapisu->setObjectName(QStringLiteral("BladZapisu"));
         m_bladZapisu->setWindowModality(Qt::NonModal);
         m_bladZapisu->setAttribute(Qt::WA_DeleteOnClose);

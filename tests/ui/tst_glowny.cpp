@@ -521,9 +521,12 @@ void TestGlowny::exitQuestion_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("przycisk");
     QTest::addColumn<bool>("wTakcie"); // asked while a reading waits for its reply
-    QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false;
-    QTest::newRow("OK unloads") << QMessageBox::Ok << false;
-    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true;
+    QTest::addColumn<bool>("ramka");   // by the close box rather than Plik → Koniec
+    QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false << false;
+    QTest::newRow("OK unloads") << QMessageBox::Ok << false << false;
+    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true << false;
+    QTest::newRow("close box, OK unloads") << QMessageBox::Ok << false << true;
+    QTest::newRow("close box during a tick, OK after its end") << QMessageBox::Ok << true << true;
 }
 
 // A close asked for during a tick is asked and carried out when the tick has ended, so the
@@ -532,6 +535,7 @@ void TestGlowny::exitQuestion()
 {
     QFETCH(QMessageBox::StandardButton, przycisk);
     QFETCH(bool, wTakcie);
+    QFETCH(bool, ramka);
     const bool zamknij = przycisk == QMessageBox::Ok;
     Stanowisko st;
     AppSettings::write(AppSettings::Port, m_sim->sim()->slavePath());
@@ -539,9 +543,17 @@ void TestGlowny::exitQuestion()
     st.okno.show();
     QString pytanie;
     bool otwartyPoPytaniu = false;
+    // The close box's question comes once its close has returned to the event loop.
     const auto zamykaj = [&] {
-        odpowiedz(przycisk, pytanie);
-        st.okno.close();
+        if (ramka) {
+            st.okno.close();
+            odpowiedz(przycisk, pytanie);
+            if (!wTakcie)
+                QCoreApplication::processEvents();
+        } else {
+            odpowiedz(przycisk, pytanie);
+            st.akcja("mnuKoniec")->trigger();
+        }
         otwartyPoPytaniu = st.port.Otwarty() && st.s.baza->db().isOpen() && st.okno.isVisible();
         return true;
     };
@@ -550,6 +562,8 @@ void TestGlowny::exitQuestion()
         st.s.wczytaj();
         st.s.komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [&](std::span<quint8>, quint8) { return zamykaj(); };
         st.okno.Timer1().Takt();
+        if (ramka)
+            QCoreApplication::processEvents();
     } else {
         st.okno.Timer1().Wlacz();
         zamykaj();
