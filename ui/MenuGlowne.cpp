@@ -209,18 +209,20 @@ void MenuGlowne::ToolbarAction(const QString& Key, bool Value)
 void MenuGlowne::WyswRaportDobowy()
 {
     if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
-        OknoPodrzedne::otworz<fmRapDob>(m_obszar, [this] { return new fmRapDob(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapDob>(m_obszar, [this] { return new fmRapDob(m_uslugi, *m_raporty); });
     else
-        OknoPodrzedne::otworz<fmRapDobS>(m_obszar, [this] { return new fmRapDobS(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapDobS>(m_obszar,
+                                              [this] { return new fmRapDobS(m_uslugi, *m_raporty); });
 }
 
 void MenuGlowne::WyswRaportOkresowy()
 {
     if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
-        OknoPodrzedne::otworz<fmRapOkres>(m_obszar, [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapOkres>(m_obszar,
+                                               [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
     else
-        OknoPodrzedne::otworz<fmRapOkresS>(m_obszar,
-                                           [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapOkresS>(m_obszar,
+                                                [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
 }
 
 // The current-alarms window is open for the whole run; the button only brings it forward.

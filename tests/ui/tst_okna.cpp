@@ -293,7 +293,7 @@ void TestOkna::qtOwnTextsArePolish_data()
                 przyciski << b->text();
             pytanie->button(QMessageBox::Cancel)->click();
         });
-        glowny().close();
+        glowny().findChild<QAction*>(u"mnuKoniec"_qs)->trigger();
         return przyciski.join(u',');
     }) << u"OK,Anuluj"_qs;
     QTest::newRow("date picker") << Tekst([data] { return data()->text(); }) << u"8.12.2026"_qs;
