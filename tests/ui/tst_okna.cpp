@@ -107,6 +107,7 @@ class TestOkna : public QObject
     void cleanup();
     void childWindowsOpenAtTheirDesignedSize_data();
     void childWindowsOpenAtTheirDesignedSize();
+    void childWindowsOpenInsideTheVisibleArea();
     void fixedChildWindowsCloseEveryWay_data();
     void fixedChildWindowsCloseEveryWay();
     void dialogs_data();
@@ -230,16 +231,27 @@ void TestOkna::childWindowsOpenAtTheirDesignedSize()
     QTRY_VERIFY(p->isVisible());
     sprawdzRozmiar(p->widget(), projekt);
     QVERIFY2(tytulSieMiesci(p), qPrintable(p->windowTitle()));
-    const QRect widok(QPoint(0, 0), glowny().Obszar()->viewport()->size());
-    QVERIFY2(widok.contains(p->geometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
-                                                           .arg(tytul)
-                                                           .arg(p->x())
-                                                           .arg(p->y())
-                                                           .arg(p->width())
-                                                           .arg(p->height())
-                                                           .arg(widok.width())
-                                                           .arg(widok.height())));
     zapiszObraz(p->grab(), zrzut);
+}
+
+// Each child window opened while the others stay open, as an operator leaves them, lies inside
+// the visible part of the area, which has no scroll bars.
+void TestOkna::childWindowsOpenInsideTheVisibleArea()
+{
+    const QRect widok(QPoint(0, 0), glowny().Obszar()->viewport()->size());
+    for (const char* akcja : {"Panel", "Dane", "mnuStruktura", "mnuRaportyDobowy", "mnuWykresDob",
+                              "mnuNarzAlarmy", "mnuWykresMies", "mnuRapOkresowy", "mnuRegulEdytuj"}) {
+        glowny().findChild<QAction*>(QString::fromLatin1(akcja))->trigger();
+        const QMdiSubWindow* p = glowny().Obszar()->activeSubWindow();
+        QVERIFY2(widok.contains(p->geometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
+                                                               .arg(p->windowTitle())
+                                                               .arg(p->x())
+                                                               .arg(p->y())
+                                                               .arg(p->width())
+                                                               .arg(p->height())
+                                                               .arg(widok.width())
+                                                               .arg(widok.height())));
+    }
 }
 
 // The plant structure and the report parameter windows: one size, no minimise or maximise, and
