@@ -239,8 +239,8 @@ void TestOkna::childWindowsOpenAtTheirDesignedSize()
 void TestOkna::childWindowsOpenInsideTheVisibleArea()
 {
     const QRect widok(QPoint(0, 0), glowny().Obszar()->viewport()->size());
-    for (const char* akcja : {"Panel", "Dane", "mnuStruktura", "mnuRaportyDobowy", "mnuWykresDob",
-                              "mnuNarzAlarmy", "mnuWykresMies", "mnuRapOkresowy", "mnuRegulEdytuj"}) {
+    for (const char* akcja : {"Panel", "Dane", "mnuStruktura", "mnuNarzAlarmy", "mnuRaportyDobowy",
+                              "mnuWykresDob", "mnuWykresMies", "mnuRapOkresowy", "mnuRegulEdytuj"}) {
         glowny().findChild<QAction*>(QString::fromLatin1(akcja))->trigger();
         const QMdiSubWindow* p = glowny().Obszar()->activeSubWindow();
         QVERIFY2(widok.contains(p->geometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
