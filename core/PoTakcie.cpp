@@ -19,7 +19,7 @@ void PoTakcie::Wykonaj(const QString& nazwa, std::function<void()> akcja, const 
     zglosZmiane();
 }
 
-QStringList PoTakcie::Czekajace() const
+QStringList PoTakcie::czekajace() const
 {
     QStringList nazwy;
     for (const Odlozona& o : m_odlozone)
@@ -30,7 +30,7 @@ QStringList PoTakcie::Czekajace() const
 void PoTakcie::zglosZmiane() const
 {
     if (ZmianaCzekajacych)
-        ZmianaCzekajacych(Czekajace());
+        ZmianaCzekajacych(czekajace());
 }
 
 // An action that opens a window lets later ticks end inside it, and their ends come back here:

@@ -23,11 +23,10 @@ class PoTakcie
     // requests are one window; empty, the name does.
     void Wykonaj(const QString& nazwa, std::function<void()> akcja, const QString& klucz = {});
     bool TrwaTakt() const { return m_trwaTakt; }
-    // The names of the windows waiting for the tick's end, in the order they will open.
-    QStringList Czekajace() const;
 
-    // Called with Czekajace() whenever it changes; the last call of a tick gives an empty list,
-    // before the first kept window opens.
+    // Called with the names of the windows waiting for the tick's end, in the order they will
+    // open, whenever they change; the last call of a tick gives an empty list, before the first
+    // kept window opens.
     std::function<void(const QStringList&)> ZmianaCzekajacych;
 
     // Called by the main loop around each tick.
@@ -41,6 +40,7 @@ class PoTakcie
         QString klucz;
         std::function<void()> akcja;
     };
+    QStringList czekajace() const;
     void zglosZmiane() const;
 
     bool m_trwaTakt = false;
