@@ -136,12 +136,13 @@ std::vector<Przypadek> przypadki(const QSqlDatabase& db)
 // page; and every page printed, for information: paper is not what the operator waits for.
 struct Pokazy
 {
+    PoTakcie& poTakcie;
     int strony = 0;
     QTemporaryDir katalog;
 
     void podglad(RaportWydruk& r)
     {
-        PodgladRaportu okno(r, nullptr);
+        PodgladRaportu okno(r, poTakcie, nullptr);
         okno.show();
         okno.grab();
         strony = r.LiczbaStron();
@@ -160,7 +161,7 @@ struct Pokazy
 bool raporty(Srodowisko& s, const QString& wybor)
 {
     Raporty raporty(s.uslugi, nullptr);
-    Pokazy pokazy;
+    Pokazy pokazy{s.poTakcie};
     bool wCelu = true;
     std::printf("  %-34s %6s %9s %9s %9s %6s %6s %12s\n", "report", "plan", "query ms", "whole ms", "goal ms",
                 "ratio", "pages", "PDF ms (info)");

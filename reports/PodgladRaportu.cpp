@@ -1,5 +1,6 @@
 #include "PodgladRaportu.h"
 
+#include "OknaModalne.h"
 #include "RaportWydruk.h"
 #include "WidokStrony.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,8 +31,8 @@ QPushButton* ikona(QPushButton* b, QStyle::StandardPixmap obraz)
 
 } // namespace
 
-PodgladRaportu::PodgladRaportu(RaportWydruk& raport, QWidget* rodzic)
-    : QDialog(rodzic), m_raport(raport), m_drukarka(QPrinter::HighResolution),
+PodgladRaportu::PodgladRaportu(RaportWydruk& raport, PoTakcie& poTakcie, QWidget* rodzic)
+    : QDialog(rodzic), m_raport(raport), m_poTakcie(poTakcie), m_drukarka(QPrinter::HighResolution),
       m_widok(new WidokStrony(raport))
 {
     setWindowTitle(raport.Uklad().podpis);
@@ -39,10 +41,12 @@ PodgladRaportu::PodgladRaportu(RaportWydruk& raport, QWidget* rodzic)
     auto* narzedzia = new QHBoxLayout;
     uklad->addLayout(narzedzia);
     uklad->addWidget(m_widok, 1);
-    narzedzia->addWidget(
-        przycisk(QStringLiteral("&Drukuj..."), {QKeySequence::Print}, [this] { otworzDrukowanie(); }));
-    narzedzia->addWidget(
-        przycisk(QStringLiteral("Ustawienia &strony..."), {}, [this] { otworzUstawieniaStrony(); }));
+    narzedzia->addWidget(przycisk(QStringLiteral("&Drukuj..."), {QKeySequence::Print}, [this] {
+        otworzPoTakcie(QStringLiteral("Drukowanie"), &PodgladRaportu::drukujZOkna);
+    }));
+    narzedzia->addWidget(przycisk(QStringLiteral("Ustawienia &strony..."), {}, [this] {
+        otworzPoTakcie(QStringLiteral("Ustawienia strony"), &PodgladRaportu::ustawStroneZOkna);
+    }));
     narzedzia->addSpacing(12);
     utworzPrzyciski(narzedzia);
     connect(m_widok, &WidokStrony::PoprosonoOStrone, this,
@@ -181,23 +185,32 @@ void PodgladRaportu::Drukuj()
     Rozloz();
 }
 
+void PodgladRaportu::otworzPoTakcie(const QString& nazwa, void (PodgladRaportu::*okno)())
+{
+    OknaModalne::Otworz(m_poTakcie, nazwa, [podglad = QPointer<PodgladRaportu>(this), okno] {
+        if (podglad && podglad->isVisible())
+            (podglad->*okno)();
+    });
+}
+
 // The dialog offers the range, the page shown and collated copies; its printer properties may
 // change the paper even when the operator then cancels.
-void PodgladRaportu::otworzDrukowanie()
+void PodgladRaportu::drukujZOkna()
 {
     QPrintDialog okno(&m_drukarka, this);
     okno.setOptions(okno.options() | QAbstractPrintDialog::PrintPageRange |
                     QAbstractPrintDialog::PrintCurrentPage | QAbstractPrintDialog::PrintCollateCopies);
     okno.setMinMax(1, m_raport.LiczbaStron());
-    if (okno.exec() == QDialog::Accepted)
+    OknaModalne::WstrzymujPrzyciski(m_poTakcie, okno);
+    if (OknaModalne::Exec(m_poTakcie, okno) == QDialog::Accepted)
         Drukuj();
     else
         Rozloz();
 }
 
-void PodgladRaportu::otworzUstawieniaStrony()
+void PodgladRaportu::ustawStroneZOkna()
 {
     QPageSetupDialog okno(&m_drukarka, this);
-    if (okno.exec() == QDialog::Accepted)
+    if (OknaModalne::Exec(m_poTakcie, okno) == QDialog::Accepted)
         Rozloz();
 }

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <functional>
 
+class PoTakcie;
 class QAction;
 class QComboBox;
 class QHBoxLayout;
@@ -18,12 +19,13 @@ class WidokStrony;
 // The report's preview, captioned by its layout and maximised. The report is laid out on the
 // printer's page set-up, at first A4 upright, and again whenever the page set-up or the print
 // dialog may have changed the paper, so that the pages shown are the pages printed. Only the
-// page on the screen is painted, so a long report opens as fast as a short one.
+// page on the screen is painted, so a long report opens as fast as a short one. Ticks of the
+// main loop run inside it: the print dialog and the page set-up wait for a running tick's end.
 class PodgladRaportu : public QDialog
 {
     Q_OBJECT
   public:
-    PodgladRaportu(RaportWydruk& raport, QWidget* rodzic);
+    PodgladRaportu(RaportWydruk& raport, PoTakcie& poTakcie, QWidget* rodzic);
 
     int Strona() const { return m_nr; }
     // Shows page `nr`, kept within the report, from its top or, coming back, from its bottom.
@@ -44,10 +46,13 @@ class PodgladRaportu : public QDialog
     // An action of the window on the given keys, without a button.
     QAction* skrot(const QList<QKeySequence>& klawisze, const std::function<void()>& co);
     void pokazPowiekszenie();
-    void otworzDrukowanie();
-    void otworzUstawieniaStrony();
+    // Asks for one of the preview's dialogs; a preview closed meanwhile opens none.
+    void otworzPoTakcie(const QString& nazwa, void (PodgladRaportu::*okno)());
+    void drukujZOkna();
+    void ustawStroneZOkna();
 
     RaportWydruk& m_raport;
+    PoTakcie& m_poTakcie;
     QPrinter m_drukarka;
     WidokStrony* m_widok;
     QSpinBox* m_numer = nullptr;

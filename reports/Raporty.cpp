@@ -3,7 +3,7 @@
 #include "Baza.h"
 #include "Clock.h"
 #include "Interfaces.h"
-#include "PoTakcie.h"
+#include "OknaModalne.h"
 #include "PodgladRaportu.h"
 #include "RaportUklady.h"
 #include "RaportWydruk.h"
@@ -108,9 +108,11 @@ void Raporty::bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& 
                                        Komunikaty::Ikona::Krytyczna);
         return;
     }
-    // The preview is modal: asked for during a tick, it opens when the tick has ended.
+    // The preview is modal: asked for during a tick, it opens when the tick has ended. One
+    // preview waits at a time: a repeated "&Ok" shows the last choice once.
     if (raport)
-        m_uslugi.poTakcie->Wykonaj([this, raport] { Pokaz(*raport); });
+        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
+                            [this, raport] { Pokaz(*raport); });
 }
 
 RaportZapytania::Adresy Raporty::regulator(qint16 Id, QString& tytul) const
@@ -149,6 +151,6 @@ std::shared_ptr<RaportWydruk> Raporty::zloz(RaportUklad uklad, std::vector<QSqlR
 
 void Raporty::podglad(RaportWydruk& raport)
 {
-    PodgladRaportu podglad(raport, m_rodzic);
-    podglad.exec();
+    PodgladRaportu podglad(raport, *m_uslugi.poTakcie, m_rodzic);
+    OknaModalne::Exec(*m_uslugi.poTakcie, podglad);
 }

@@ -1,6 +1,6 @@
 #include "KomunikatyOkien.h"
 
-#include "PoTakcie.h"
+#include "OknaModalne.h"
 #include "TekstKomunikatu.h"
 
 #include <QApplication>
@@ -49,17 +49,20 @@ QString wiersze(const QString& tekst, const QWidget* rodzic)
 
 void KomunikatyOkien::Pokaz(const QString& tekst, const QString& tytul, Ikona ikona)
 {
-    m_poTakcie.Wykonaj([this, tresc = wiersze(tekst, m_rodzic), tytul, ikona] {
-        QMessageBox okno(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul, tresc, QMessageBox::Ok,
-                         m_rodzic);
-        okno.exec();
-    });
+    const QString t = tytul.isEmpty() ? kTytulAplikacji : tytul;
+    const QString tresc = wiersze(tekst, m_rodzic);
+    // The same message asked for again while it waits is one box.
+    OknaModalne::Otworz(
+        m_poTakcie, t,
+        [this, tresc, t, ikona] { OknaModalne::Komunikat(m_poTakcie, m_rodzic, ikonaOkna(ikona), t, tresc); },
+        t + u'\n' + tresc);
 }
 
 void KomunikatyOkien::PokazBezCzekania(const QString& tekst, const QString& tytul, Ikona ikona)
 {
-    auto* okno = new QMessageBox(ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul,
-                                 wiersze(tekst, m_rodzic), QMessageBox::Ok, m_rodzic);
+    auto* okno =
+        OknaModalne::NowyKomunikat(m_rodzic, ikonaOkna(ikona), tytul.isEmpty() ? kTytulAplikacji : tytul,
+                                   wiersze(tekst, m_rodzic), QMessageBox::Ok);
     okno->setWindowModality(Qt::NonModal);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     okno->show();
@@ -69,7 +72,8 @@ void KomunikatyOkien::PokazBezCzekania(const QString& tekst, const QString& tytu
 void KomunikatyOkien::PokazBladZapisu(const QString& tekst)
 {
     if (!m_bladZapisu) {
-        m_bladZapisu = new QMessageBox(QMessageBox::NoIcon, kTytulAplikacji, {}, QMessageBox::Ok, m_rodzic);
+        m_bladZapisu =
+            OknaModalne::NowyKomunikat(m_rodzic, QMessageBox::NoIcon, kTytulAplikacji, {}, QMessageBox::Ok);
         m_bladZapisu->setObjectName(QStringLiteral("BladZapisu"));
         m_bladZapisu->setWindowModality(Qt::NonModal);
         m_bladZapisu->setAttribute(Qt::WA_DeleteOnClose);

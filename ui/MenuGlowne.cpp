@@ -4,8 +4,8 @@
 #include "IkonyGlowne.h"
 #include "ObrazkiDrzewa.h"
 #include "ObrazyRaportow.h"
+#include "OknaModalne.h"
 #include "OknoPodrzedne.h"
-#include "PoTakcie.h"
 #include "PoleceniaRegulatora.h"
 #include "PrzelaczanieOkien.h"
 #include "Raporty.h"
@@ -82,7 +82,8 @@ void MenuGlowne::createMenus()
     QMenu* plik = menu("mnuPlik", QStringLiteral("&Plik"));
     pozycja(plik, "mnuStruktura", QStringLiteral("&Struktura"),
             [this, struktura] { fmStruktura::Otworz(m_obszar, m_uslugi, struktura); });
-    pozycja(plik, "mnuKoniec", QStringLiteral("&Koniec"), [this] { m_okno.close(); });
+    Koniec = [this] { m_okno.close(); };
+    pozycja(plik, "mnuKoniec", QStringLiteral("&Koniec"), [this] { Koniec(); });
     m_baza = menu("mnuBaza", QStringLiteral("&Baza danych"), false);
     pozycja(m_baza, "mnuBDNowyRegul", QStringLiteral("&Nowy regulator"),
             [this] { frmRegulatory::OtworzNowyRekord(m_uslugi, m_obszar); });
@@ -96,18 +97,17 @@ void MenuGlowne::createMenus()
     pozycja(wykresy, "mnuWykresMies", QStringLiteral("Wykres &okresowy"),
             [this] { otworzWykres<fmWykresy2>(m_obszar, m_uslugi); });
     QMenu* ster = menu("mnuSter", QStringLiteral("&Sterowanie"));
-    // Switching on asks for the login, a modal window. Both ways wait for a running tick's end,
-    // so that two clicks keep their order.
     m_pozycje[size_t(PozycjaMenu::SterWlacz)] =
-        pozycja(ster, "mnuSterWlacz", QStringLiteral("Włącz tryb &sterowania"),
-                [this] { m_uslugi.poTakcie->Wykonaj([this] { m_uslugi.oApp->PrzelaczTrybSterowania(); }); });
+        pozycja(ster, "mnuSterWlacz", QStringLiteral("Włącz tryb &sterowania"), [this] { przelaczTryb(); });
     QMenu* narzedzia = menu("mnuNarzedzia", QStringLiteral("&Narzędzia"));
     pozycja(narzedzia, "mnuNarzOpcje", QStringLiteral("&Opcje"), [this] { otworzOpcje(); });
     pozycja(narzedzia, "mnuNarzAlarmy", QStringLiteral("Archiwum &alarmów"),
             [this] { fmAlarmyArch::Otworz(m_obszar, m_uslugi); });
     QMenu* pomoc = menu("mnuPomoc", QStringLiteral("&Pomoc"));
-    pozycja(pomoc, "mnuPomocOProgramie", QStringLiteral("&O programie"),
-            [this] { frmSplash::PokazOProgramie(&m_okno); });
+    pozycja(pomoc, "mnuPomocOProgramie", QStringLiteral("&O programie"), [this] {
+        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("O programie"),
+                            [this] { frmSplash::PokazOProgramie(&m_okno); });
+    });
 }
 
 // The window items are hidden; their check marks only follow the toggles. The stage and lock
@@ -209,18 +209,20 @@ void MenuGlowne::ToolbarAction(const QString& Key, bool Value)
 void MenuGlowne::WyswRaportDobowy()
 {
     if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
-        OknoPodrzedne::otworz<fmRapDob>(m_obszar, [this] { return new fmRapDob(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapDob>(m_obszar, [this] { return new fmRapDob(m_uslugi, *m_raporty); });
     else
-        OknoPodrzedne::otworz<fmRapDobS>(m_obszar, [this] { return new fmRapDobS(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapDobS>(m_obszar,
+                                              [this] { return new fmRapDobS(m_uslugi, *m_raporty); });
 }
 
 void MenuGlowne::WyswRaportOkresowy()
 {
     if (m_uslugi.oApp->AktTypEl == QLatin1String("R"))
-        OknoPodrzedne::otworz<fmRapOkres>(m_obszar, [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapOkres>(m_obszar,
+                                               [this] { return new fmRapOkres(m_uslugi, *m_raporty); });
     else
-        OknoPodrzedne::otworz<fmRapOkresS>(m_obszar,
-                                           [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
+        OknoPodrzedne::otworzStale<fmRapOkresS>(m_obszar,
+                                                [this] { return new fmRapOkresS(m_uslugi, *m_raporty); });
 }
 
 // The current-alarms window is open for the whole run; the button only brings it forward.
@@ -232,6 +234,17 @@ void MenuGlowne::pokazAlarmy()
             podokno->widget()->setFocus();
         }
     }
+}
+
+// Switching on asks for the login, a modal window. Both ways wait for a running tick's end, so
+// that the clicks keep their order; clicks repeated meanwhile are one.
+void MenuGlowne::przelaczTryb()
+{
+    const QString nazwa = m_uslugi.oApp->TrybSterowania ? QStringLiteral("Wyłącz tryb sterowania")
+                                                        : QStringLiteral("Logowanie");
+    OknaModalne::Otworz(
+        *m_uslugi.poTakcie, nazwa, [this] { m_uslugi.oApp->PrzelaczTrybSterowania(); },
+        QStringLiteral("mnuSterWlacz"));
 }
 
 void MenuGlowne::otworzOpcje()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class PoleceniaRegulatora;
@@ -45,6 +46,8 @@ class MenuGlowne final : public QObject, public MenuWizual
     void WyswRaportDobowy();
     void WyswRaportOkresowy();
     Raporty& Raport() const { return *m_raporty; }
+    // "&Koniec": by default closes the window; the main window asks its exit question.
+    std::function<void()> Koniec;
 
     void UstawPodpis(PozycjaMenu pozycja, const QString& podpis) override;
     void UstawDostepna(PozycjaMenu pozycja, bool dostepna) override;
@@ -62,6 +65,7 @@ class MenuGlowne final : public QObject, public MenuWizual
     QAction* przycisk(const char* klucz, const QIcon& ikona, const QString& podpowiedz, bool przelacznik);
     void pokazAlarmy();
     void otworzOpcje();
+    void przelaczTryb();
 
     Uslugi& m_uslugi;
     QMainWindow& m_okno;

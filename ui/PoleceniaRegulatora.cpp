@@ -2,24 +2,21 @@
 
 #include "Baza.h"
 #include "Interfaces.h"
-#include "PoTakcie.h"
+#include "OknaModalne.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsKolejka.h"
 #include "clsoApp.h"
 #include "colRegulatory.h"
 
-#include <QMessageBox>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
 
 PoleceniaRegulatora::PoleceniaRegulatora(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi)
 {
-    Pytaj = [rodzic](const QString& tytul, const QString& tekst) {
-        QMessageBox pytanie(QMessageBox::Question, tytul, tekst, QMessageBox::Ok | QMessageBox::Cancel,
-                            rodzic);
-        return pytanie.exec() == QMessageBox::Ok;
+    Pytaj = [this, rodzic](const QString& tytul, const QString& tekst) {
+        return OknaModalne::Pytaj(*m_uslugi.poTakcie, rodzic, tytul, tekst);
     };
 }
 
@@ -63,11 +60,12 @@ void PoleceniaRegulatora::mnuRegulUsun_Click()
     if (!r)
         return;
     // The regulator chosen when the operator asked, should the question wait for a tick's end.
-    m_uslugi.poTakcie->Wykonaj([this, kod = r->KodWiersza, adres = r->adres] {
-        if (Pytaj(QStringLiteral("UWAGA"),
-                  QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
-            usunWiersz(kod, adres);
-    });
+    OknaModalne::Otworz(
+        *m_uslugi.poTakcie, QStringLiteral("UWAGA"), [this, kod = r->KodWiersza, adres = r->adres] {
+            if (Pytaj(QStringLiteral("UWAGA"),
+                      QStringLiteral("Czy napewno usunąć wybrany regulator z systemu Kalbor?")))
+                usunWiersz(kod, adres);
+        });
 }
 
 // The row the regulator was loaded from goes, found by its code as stored: Kod is unique in

@@ -66,9 +66,7 @@ void PrzelaczanieOkien::otworz(Okno& o, const Tworzenie& tworz)
     }
     // Both are fixed-size windows: a frame without minimise and maximise buttons, which also
     // leaves their narrow title bars room for the regulator's code.
-    const Qt::WindowFlags staleOkno = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    o.podokno = OknoPodrzedne::pokaz(m_obszar, okno, staleOkno);
+    o.podokno = OknoPodrzedne::pokaz(m_obszar, okno, OknoPodrzedne::kStaleOkno);
 }
 
 void PrzelaczanieOkien::zamknij(Okno& o)

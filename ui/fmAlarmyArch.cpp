@@ -74,8 +74,11 @@ fmAlarmyArch* fmAlarmyArch::Otworz(QMdiArea& obszar, Uslugi& uslugi)
         bezMinimalizacji);
     // The design width is the whole window's, frame included; a window brought forward keeps
     // the size the operator gave it.
-    if (nowe)
-        okno->parentWidget()->resize(twipyNaPiksele(kSzerokoscOkna, okno), okno->parentWidget()->height());
+    if (nowe) {
+        auto* podokno = static_cast<QMdiSubWindow*>(okno->parentWidget());
+        podokno->resize(twipyNaPiksele(kSzerokoscOkna, okno), podokno->height());
+        OknoPodrzedne::wWidoku(*podokno);
+    }
     return okno;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ModelAlarmow.h"
 #include "Nazwany.h"
+#include "OknoPodrzedne.h"
 #include "RejestrAlarmow.h"
 #include "Twipy.h"
 #include "Uslugi.h"
@@ -101,6 +102,7 @@ QMdiSubWindow* fmAlarmyN::OtworzW(QMdiArea* obszar, Uslugi& uslugi, const QIcon&
     podokno->move(miejsce.topLeft());
     podokno->resize(podokno->minimumSizeHint().expandedTo(miejsce.size()));
     podokno->show();
+    OknoPodrzedne::wWidoku(*podokno);
     return podokno;
 }
 

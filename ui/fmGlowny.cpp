@@ -5,6 +5,7 @@
 #include "IkonyGlowne.h"
 #include "Interfaces.h"
 #include "MenuGlowne.h"
+#include "OknaModalne.h"
 #include "PetlaOdczytow.h"
 #include "PoTakcie.h"
 #include "PoleStanu.h"
@@ -15,9 +16,9 @@
 #include "clsoApp.h"
 #include "frmOptions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -45,15 +46,23 @@ fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
     setCentralWidget(m_obszar);
     resize(1024, 720);
     WybierzPort = [this] {
-        frmOptions opcje(m_uslugi, this);
-        opcje.exec();
+        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Opcje programu"), [this] {
+            frmOptions opcje(m_uslugi, this);
+            OknaModalne::Exec(*m_uslugi.poTakcie, opcje);
+        });
     };
+    m_uslugi.poTakcie->ZmianaCzekajacych = [this](const QStringList& nazwy) { pokazCzekajace(nazwy); };
+    m_menu->Koniec = [this] { ZapytajOZakonczenie(); };
     createStatusBar();
     createTimers();
     connect(m_petla, &PetlaOdczytow::czas, this, &fmGlowny::pokazCzas);
 }
 
-fmGlowny::~fmGlowny() = default;
+fmGlowny::~fmGlowny()
+{
+    m_uslugi.poTakcie->ZmianaCzekajacych = nullptr;
+    pokazCzekajace({});
+}
 
 void fmGlowny::createStatusBar()
 {
@@ -114,9 +123,29 @@ void fmGlowny::otworzPort()
     }
 }
 
+// While a window waits for the tick's end, the status line names it over the progress texts.
 void fmGlowny::UstawTekstPanelu(PanelStanu panel, const QString& tekst)
 {
+    if (panel == PanelStanu::Stan) {
+        m_tekstStanu = tekst;
+        if (!m_czekajace.isEmpty())
+            return;
+    }
     m_panele[size_t(panel) - 1]->UstawTekst(tekst);
+}
+
+// Shows at once that a request was taken, though its window opens only when the tick ends.
+void fmGlowny::pokazCzekajace(const QStringList& nazwy)
+{
+    if (nazwy.isEmpty() != m_czekajace.isEmpty()) {
+        if (nazwy.isEmpty())
+            QApplication::restoreOverrideCursor();
+        else
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+    }
+    m_czekajace =
+        nazwy.isEmpty() ? QString() : QStringLiteral("Czeka na koniec odczytu: ") + nazwy.join(u", ");
+    m_panele[size_t(PanelStanu::Stan) - 1]->UstawTekst(m_czekajace.isEmpty() ? m_tekstStanu : m_czekajace);
 }
 
 void fmGlowny::UstawObrazPanelu(PanelStanu panel, const QPixmap& obraz)
@@ -157,12 +186,15 @@ void fmGlowny::pokazCzas(const QString& czas)
         UstawTekstPanelu(PanelStanu::Czas, czas);
 }
 
-bool fmGlowny::pytajOZakonczenie()
+// Never asked inside a close: a window still closing takes no further close, and a request made
+// after the question was cancelled, but before its loop has returned under a tick, would be lost.
+void fmGlowny::ZapytajOZakonczenie()
 {
-    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Koniec programu"),
-                        QStringLiteral("Czy zakończyć działanie programu Kalbor?"),
-                        QMessageBox::Ok | QMessageBox::Cancel, this);
-    return pytanie.exec() == QMessageBox::Ok;
+    OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Koniec programu"), [this] {
+        if (OknaModalne::Pytaj(*m_uslugi.poTakcie, this, QStringLiteral("Koniec programu"),
+                               QStringLiteral("Czy zakończyć działanie programu Kalbor?")))
+            ZakonczBezPytania();
+    });
 }
 
 void fmGlowny::ZakonczBezPytania()
@@ -171,19 +203,21 @@ void fmGlowny::ZakonczBezPytania()
     close();
 }
 
-// A close asked for during a tick is put off to the tick's end. Asked between ticks, the
-// question's own event loop keeps the main loop running, and the answer comes back here only after
-// any tick running inside it has ended, so Unload never takes the port or the database from
-// under a reading.
+// A close is first asked, right after this close has returned; a confirmed one asked for during
+// a tick is put off to the tick's end. The question's own event loop keeps the main loop running,
+// and its answer comes back only after any tick running inside it has ended, so Unload never
+// takes the port or the database from under a reading.
 void fmGlowny::closeEvent(QCloseEvent* event)
 {
-    if (m_uslugi.poTakcie->TrwaTakt()) {
+    if (!m_zamkniecieZatwierdzone) {
         event->ignore();
-        m_uslugi.poTakcie->Wykonaj([this] { close(); });
+        QMetaObject::invokeMethod(this, &fmGlowny::ZapytajOZakonczenie, Qt::QueuedConnection);
         return;
     }
-    if (!m_zamkniecieZatwierdzone && !pytajOZakonczenie()) {
+    if (m_uslugi.poTakcie->TrwaTakt()) {
         event->ignore();
+        m_uslugi.poTakcie->Wykonaj(
+            QStringLiteral("Koniec programu"), [this] { close(); }, QStringLiteral("zamknięcie"));
         return;
     }
     Unload();

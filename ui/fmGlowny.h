@@ -32,6 +32,9 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     // again, so a port saved there is tried at once.
     std::function<void()> WybierzPort;
 
+    // Plik → Koniec, the close box, the window manager's close: the exit question, asked when
+    // no tick runs; each request gets its answer.
+    void ZapytajOZakonczenie();
     // Ends the program as a confirmed close, without the exit question (the system's request
     // to stop); during a tick it is carried out when the tick has ended.
     void ZakonczBezPytania();
@@ -61,7 +64,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     void createTimers();
     void otworzPort();
     void pokazCzas(const QString& czas);
-    bool pytajOZakonczenie();
+    void pokazCzekajace(const QStringList& nazwy);
     void Unload();
 
     Uslugi& m_uslugi;
@@ -72,5 +75,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     PetlaOdczytow* m_petla;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;
-    bool m_zamkniecieZatwierdzone = false; // a stop asked for by the system: no question
+    bool m_zamkniecieZatwierdzone = false; // asked and confirmed, or the system's stop: no question
+    QString m_tekstStanu;                  // the status line's progress text
+    QString m_czekajace;                   // what waits for the tick's end, shown over it
 };

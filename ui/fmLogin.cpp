@@ -1,6 +1,7 @@
 #include "fmLogin.h"
 
 #include "Nazwany.h"
+#include "OknaModalne.h"
 #include "Uslugi.h"
 #include "WygladProgramu.h"
 #include "clsoApp.h"
@@ -48,7 +49,7 @@ void fmLogin::PokazModalnie()
     m_haslo->clear();
     m_uzytkownik->setFocus();
     m_uslugi.oApp->ParametrGlob = false;
-    exec();
+    OknaModalne::Exec(*m_uslugi.poTakcie, *this);
 }
 
 void fmLogin::sprawdz()

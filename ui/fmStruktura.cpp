@@ -58,17 +58,13 @@ fmStruktura::fmStruktura(Uslugi& uslugi, QWidget* parent)
 
 fmStruktura* fmStruktura::Otworz(QMdiArea& obszar, Uslugi& uslugi, QMenu* menu)
 {
-    const Qt::WindowFlags bezMinMax =
-        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     const auto tworz = [&uslugi, menu] {
         auto* okno = new fmStruktura(uslugi);
         okno->PokazMenu = [menu] { menu->popup(QCursor::pos()); };
         return okno;
     };
-    fmStruktura* okno = OknoPodrzedne::otworz<fmStruktura>(obszar, tworz, bezMinMax);
-    QWidget* podokno = okno->parentWidget();
-    podokno->setWindowIcon(ImageList1(kObrazKorzenia));
-    podokno->setFixedSize(podokno->sizeHint().expandedTo(podokno->size()));
+    fmStruktura* okno = OknoPodrzedne::otworzStale<fmStruktura>(obszar, tworz);
+    okno->parentWidget()->setWindowIcon(ImageList1(kObrazKorzenia));
     return okno;
 }
 

@@ -6,6 +6,7 @@
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
+#include "PoTakcie.h"
 #include "PodgladRaportu.h"
 #include "PortQt.h"
 #include "RaportFormat.h"
@@ -837,7 +838,8 @@ void TestRaporty::podgladPapier()
     QFETCH(int, papier);
     QFETCH(bool, wDrukowaniu);
     RaportWydruk r = raportZWierszami(150);
-    PodgladRaportu p(r, nullptr);
+    PoTakcie poTakcie;
+    PodgladRaportu p(r, poTakcie, nullptr);
     p.show();
     const auto* numer = p.findChild<QSpinBox*>();
     QCOMPARE(numer->maximum(), 3);
@@ -890,7 +892,8 @@ void TestRaporty::podgladKlawisze()
     QFETCH(QKeySequence, klawisze);
     QFETCH(int, strona);
     RaportWydruk r = raportZWierszami(600);
-    PodgladRaportu p(r, nullptr);
+    PoTakcie poTakcie;
+    PodgladRaportu p(r, poTakcie, nullptr);
     p.show();
     QApplication::setActiveWindow(&p);
     QVERIFY(QTest::qWaitForWindowActive(&p));
@@ -905,7 +908,8 @@ void TestRaporty::podgladKlawisze()
 void TestRaporty::podgladMysz()
 {
     RaportWydruk r = raportZWierszami(150);
-    PodgladRaportu p(r, nullptr);
+    PoTakcie poTakcie;
+    PodgladRaportu p(r, poTakcie, nullptr);
     p.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p));
     WidokStrony& w = p.Widok();

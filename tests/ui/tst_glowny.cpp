@@ -5,10 +5,14 @@
 #include "GlownaTestuOkien.h"
 #include "IkonyGlowne.h"
 #include "KomunikatyOkien.h"
+#include "OknaModalne.h"
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
+#include "PodgladRaportu.h"
 #include "PoleStanu.h"
 #include "PoleceniaRegulatora.h"
+#include "RaportUklady.h"
+#include "RaportWydruk.h"
 #include "StartUp.h"
 #include "UstawieniaTestowe.h"
 #include "clRegulator.h"
@@ -21,9 +25,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTreeView>
 #include <csignal>
 #include <stdexcept>
@@ -59,22 +66,28 @@ QString nazwaObrazu(const QPixmap& obraz)
     return obraz.toImage() == IkonyGlowne::obraz(u"blysk"_qs).toImage() ? u"blysk"_qs : u"?"_qs;
 }
 
-// Counts the modal windows opened while it lives and closes each at once, so that a window
-// that would wait for an operator fails a test instead of holding it.
+// Counts the modal windows opened while it lives, by class, and closes each at once, so that a
+// window that would wait for an operator fails a test instead of holding it.
 class StrazModalnych
 {
   public:
     StrazModalnych()
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ++otwarte;
-                okno->reject();
-            }
+            QWidget* okno = QApplication::activeModalWidget();
+            if (!okno)
+                return;
+            ++otwarte;
+            klasy << QString::fromLatin1(okno->metaObject()->className());
+            if (auto* dialog = qobject_cast<QDialog*>(okno))
+                dialog->reject();
+            else
+                okno->close();
         });
         m_timer.start(0);
     }
     int otwarte = 0;
+    QStringList klasy;
 
   private:
     QTimer m_timer;
@@ -93,10 +106,39 @@ struct Stanowisko : StanowiskoGlowne
 };
 
 using Akcja = std::function<void(Stanowisko&)>;
+// Readies the program for a request (an open parameter window, preview or print dialog) and
+// gives the request itself.
+using Przygotowanie = std::function<std::function<void()>(Stanowisko&)>;
+
+Przygotowanie zMenu(const char* pozycja)
+{
+    return [pozycja](Stanowisko& st) { return [&st, pozycja] { st.akcja(pozycja)->trigger(); }; };
+}
+
+void kliknijPrzycisk(QWidget& okno, const QString& tekst)
+{
+    for (QAbstractButton* b : okno.findChildren<QAbstractButton*>())
+        if (b->text() == tekst) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    QFAIL(qPrintable(u"no button "_qs + tekst));
+}
+
+// The preview of an empty daily report, shown without its own loop.
+std::shared_ptr<PodgladRaportu> podglad(Stanowisko& st)
+{
+    auto raport = std::make_shared<RaportWydruk>(RapDobowy(), std::vector<QSqlRecord>{}, st.s.zegar.czas);
+    auto okno = std::shared_ptr<PodgladRaportu>(new PodgladRaportu(*raport, st.s.poTakcie, &st.okno),
+                                                [raport](PodgladRaportu* p) { delete p; });
+    okno->show();
+    return okno;
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Akcja)
+Q_DECLARE_METATYPE(Przygotowanie)
 
 class TestGlowny : public QObject
 {
@@ -123,6 +165,9 @@ class TestGlowny : public QObject
     void modalWindowDuringAWaitLeavesTicksRunning();
     void exitQuestion_data();
     void exitQuestion();
+    void everyModalWindowWaitsForTheTickEnd_data();
+    void everyModalWindowWaitsForTheTickEnd();
+    void everyExitRequestIsAnswered();
 
   private:
     std::unique_ptr<UstawieniaTestowe> m_ustawienia;
@@ -534,9 +579,12 @@ void TestGlowny::exitQuestion_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("przycisk");
     QTest::addColumn<bool>("wTakcie"); // asked while a reading waits for its reply
-    QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false;
-    QTest::newRow("OK unloads") << QMessageBox::Ok << false;
-    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true;
+    QTest::addColumn<bool>("ramka");   // by the close box rather than Plik → Koniec
+    QTest::newRow("Cancel changes nothing") << QMessageBox::Cancel << false << false;
+    QTest::newRow("OK unloads") << QMessageBox::Ok << false << false;
+    QTest::newRow("asked during a tick, OK after its end") << QMessageBox::Ok << true << false;
+    QTest::newRow("close box, OK unloads") << QMessageBox::Ok << false << true;
+    QTest::newRow("close box during a tick, OK after its end") << QMessageBox::Ok << true << true;
 }
 
 // A close asked for during a tick is asked and carried out when the tick has ended, so the
@@ -545,6 +593,7 @@ void TestGlowny::exitQuestion()
 {
     QFETCH(QMessageBox::StandardButton, przycisk);
     QFETCH(bool, wTakcie);
+    QFETCH(bool, ramka);
     const bool zamknij = przycisk == QMessageBox::Ok;
     Stanowisko st;
     AppSettings::write(AppSettings::Port, m_sim->sim()->slavePath());
@@ -552,9 +601,17 @@ void TestGlowny::exitQuestion()
     st.okno.show();
     QString pytanie;
     bool otwartyPoPytaniu = false;
+    // The close box's question comes once its close has returned to the event loop.
     const auto zamykaj = [&] {
-        odpowiedz(przycisk, pytanie);
-        st.okno.close();
+        if (ramka) {
+            st.okno.close();
+            odpowiedz(przycisk, pytanie);
+            if (!wTakcie)
+                QCoreApplication::processEvents();
+        } else {
+            odpowiedz(przycisk, pytanie);
+            st.akcja("mnuKoniec")->trigger();
+        }
         otwartyPoPytaniu = st.port.Otwarty() && st.s.baza->db().isOpen() && st.okno.isVisible();
         return true;
     };
@@ -563,6 +620,8 @@ void TestGlowny::exitQuestion()
         st.s.wczytaj();
         st.s.komunikator.odpowiedzi[u"CZYTAJ32"_qs] = [&](std::span<quint8>, quint8) { return zamykaj(); };
         st.okno.Timer1().Takt();
+        if (ramka)
+            QCoreApplication::processEvents();
     } else {
         st.okno.Timer1().Wlacz();
         zamykaj();
@@ -578,6 +637,112 @@ void TestGlowny::exitQuestion()
     QCOMPARE(st.s.liczWiersze(u"Pomiary"_qs), int(wTakcie));
     QCOMPARE(st.logi(), zamknij ? QStringList({"Start aplikacji", "Zatrzymanie aplikacji"})
                                 : QStringList{"Start aplikacji"});
+}
+
+// Every window that can be opened modally, asked for three times while a tick runs: none opens
+// inside the tick, the status line names what waits under a busy cursor, and one window opens
+// when the tick has ended.
+void TestGlowny::everyModalWindowWaitsForTheTickEnd_data()
+{
+    QTest::addColumn<Przygotowanie>("przygotuj");
+    QTest::addColumn<QString>("czeka");
+    QTest::addColumn<QString>("okno"); // its class
+    QTest::newRow("login") << zMenu("mnuSterWlacz") << u"Logowanie"_qs << u"fmLogin"_qs;
+    QTest::newRow("exit question") << zMenu("mnuKoniec") << u"Koniec programu"_qs << u"QMessageBox"_qs;
+    QTest::newRow("exit question, close box") << Przygotowanie([](Stanowisko& st) {
+        return [&st] {
+            st.okno.close();
+            QCoreApplication::processEvents();
+        };
+    }) << u"Koniec programu"_qs << u"QMessageBox"_qs;
+    QTest::newRow("delete question") << zMenu("mnuRegulUsun") << u"UWAGA"_qs << u"QMessageBox"_qs;
+    QTest::newRow("message") << Przygotowanie([](Stanowisko& st) {
+        return [&st] { st.okno.Menu().Polecenia().mnuRegulBatZal_Click(); };
+    }) << u"Kalbor"_qs << u"QMessageBox"_qs;
+    QTest::newRow("report preview") << zMenu("mnuRegRapDob") << u"Podgląd raportu"_qs << u"PodgladRaportu"_qs;
+    QTest::newRow("report parameter window's Ok") << Przygotowanie([](Stanowisko& st) {
+        st.akcja("mnuRaportyDobowy")->trigger();
+        return [&st] { kliknijPrzycisk(*st.okno.Obszar()->activeSubWindow()->widget(), u"&Ok"_qs); };
+    }) << u"Podgląd raportu"_qs << u"PodgladRaportu"_qs;
+    QTest::newRow("about") << zMenu("mnuPomocOProgramie") << u"O programie"_qs << u"frmSplash"_qs;
+    QTest::newRow("options of the port loop")
+        << Przygotowanie([](Stanowisko& st) { return [&st] { st.okno.WybierzPort(); }; })
+        << u"Opcje programu"_qs << u"frmOptions"_qs;
+    QTest::newRow("print dialog") << Przygotowanie([](Stanowisko& st) {
+        auto okno = podglad(st);
+        return [okno] { kliknijPrzycisk(*okno, u"&Drukuj..."_qs); };
+    }) << u"Drukowanie"_qs << u"QPrintDialog"_qs;
+    QTest::newRow("print dialog's properties") << Przygotowanie([](Stanowisko& st) {
+        auto drukarka = std::make_shared<QPrinter>();
+        auto okno = std::shared_ptr<QPrintDialog>(new QPrintDialog(drukarka.get(), &st.okno),
+                                                  [drukarka](QPrintDialog* d) { delete d; });
+        OknaModalne::WstrzymujPrzyciski(st.s.poTakcie, *okno);
+        okno->show();
+        return [okno] {
+            auto* wlasciwosci = okno->findChild<QPushButton*>(u"properties"_qs);
+            QVERIFY(wlasciwosci && wlasciwosci->isEnabled());
+            QTest::mouseClick(wlasciwosci, Qt::LeftButton);
+        };
+    }) << u"Właściwości"_qs << u"QPrintPropertiesDialog"_qs;
+}
+
+void TestGlowny::everyModalWindowWaitsForTheTickEnd()
+{
+    QFETCH(Przygotowanie, przygotuj);
+    QFETCH(QString, czeka);
+    Stanowisko st;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.wczytaj();
+    st.s.app->NrAktRegulatora = 1;
+    st.s.app->AktTypEl = u"R"_qs;
+    fmLogin logowanie(st.s.uslugi, &st.okno);
+    st.s.uslugi.logowanie = &logowanie;
+    KomunikatyOkien komunikaty(st.s.poTakcie);
+    komunikaty.UstawRodzica(&st.okno);
+    st.s.uslugi.komunikaty = &komunikaty;
+    st.okno.show();
+    const std::function<void()> prosba = przygotuj(st);
+    StrazModalnych straz;
+
+    st.s.poTakcie.PoczatekTaktu();
+    for (int i = 0; i < 3; ++i)
+        prosba();
+    QCoreApplication::processEvents();
+    QCOMPARE(straz.klasy, QStringList());
+    QCOMPARE(st.okno.Panel(PanelStanu::Stan).tekst(), u"Czeka na koniec odczytu: "_qs + czeka);
+    QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor);
+
+    st.s.poTakcie.KoniecTaktu();
+    QCoreApplication::processEvents();
+    QTEST(straz.klasy.join(u','), "okno");
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(st.okno.Panel(PanelStanu::Stan).tekst(), u"Stan"_qs);
+}
+
+// Plik → Koniec, Esc on the question while a tick runs inside it, Plik → Koniec again in that
+// tick: the second request gets a question of its own once the tick has ended.
+void TestGlowny::everyExitRequestIsAnswered()
+{
+    Stanowisko st;
+    st.okno.show();
+    QStringList pytania;
+    QTimer::singleShot(0, [&] {
+        auto* pierwsze = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(pierwsze);
+        pytania << pierwsze->windowTitle();
+        st.s.poTakcie.PoczatekTaktu();
+        QTest::keyClick(pierwsze, Qt::Key_Escape);
+        QVERIFY(!pierwsze->isVisible());
+        st.akcja("mnuKoniec")->trigger();
+        QString drugie;
+        odpowiedz(QMessageBox::Cancel, drugie);
+        st.s.poTakcie.KoniecTaktu();
+        pytania << drugie;
+    });
+    st.akcja("mnuKoniec")->trigger();
+    QCOMPARE(pytania,
+             QStringList({"Koniec programu", "Koniec programu|Czy zakończyć działanie programu Kalbor?"}));
+    QVERIFY(st.okno.isVisible());
 }
 
 KALBOR_TEST_OKIEN(TestGlowny)

@@ -19,8 +19,11 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionTitleBar>
@@ -31,9 +34,21 @@ namespace {
 
 using Tekst = std::function<QString()>;
 
+QStyleOptionTitleBar pasekTytulu(const QMdiSubWindow* podokno);
+
 // The title bar's label is wide enough for the whole caption in the title bar's face, taken
 // bold as the active window draws it.
 bool tytulSieMiesci(const QMdiSubWindow* podokno)
+{
+    const QStyleOptionTitleBar o = pasekTytulu(podokno);
+    const QRect etykieta =
+        podokno->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, podokno);
+    QFont czcionka = QApplication::font("QMdiSubWindowTitleBar");
+    czcionka.setBold(true);
+    return QFontMetrics(czcionka).horizontalAdvance(o.text) <= etykieta.width();
+}
+
+QStyleOptionTitleBar pasekTytulu(const QMdiSubWindow* podokno)
 {
     QStyleOptionTitleBar o;
     o.initFrom(podokno);
@@ -44,11 +59,17 @@ bool tytulSieMiesci(const QMdiSubWindow* podokno)
     o.subControls = QStyle::SC_All;
     o.rect =
         QRect(0, 0, podokno->width(), podokno->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, podokno));
-    const QRect etykieta =
-        podokno->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, podokno);
-    QFont czcionka = QApplication::font("QMdiSubWindowTitleBar");
-    czcionka.setBold(true);
-    return QFontMetrics(czcionka).horizontalAdvance(o.text) <= etykieta.width();
+    return o;
+}
+
+// The enabled items of the sub-window's window menu, without their accelerator marks.
+QStringList menuOkna(QMdiSubWindow* podokno)
+{
+    QStringList pozycje;
+    for (QAction* a : podokno->systemMenu()->actions())
+        if (a->isVisible() && a->isEnabled() && !a->isSeparator())
+            pozycje << a->text().remove(u'&');
+    return pozycje;
 }
 
 // Nothing may be smaller than its own layout needs, nor than its design where it has one.
@@ -86,6 +107,9 @@ class TestOkna : public QObject
     void cleanup();
     void childWindowsOpenAtTheirDesignedSize_data();
     void childWindowsOpenAtTheirDesignedSize();
+    void childWindowsOpenInsideTheVisibleArea();
+    void fixedChildWindowsCloseEveryWay_data();
+    void fixedChildWindowsCloseEveryWay();
     void dialogs_data();
     void dialogs();
     void mainWindowAndMenus();
@@ -210,6 +234,76 @@ void TestOkna::childWindowsOpenAtTheirDesignedSize()
     zapiszObraz(p->grab(), zrzut);
 }
 
+// Each child window opened while the others stay open, as an operator leaves them, lies inside
+// the visible part of the area, which has no scroll bars.
+void TestOkna::childWindowsOpenInsideTheVisibleArea()
+{
+    const QRect widok(QPoint(0, 0), glowny().Obszar()->viewport()->size());
+    for (const char* akcja : {"Panel", "Dane", "mnuStruktura", "mnuNarzAlarmy", "mnuRaportyDobowy",
+                              "mnuWykresDob", "mnuWykresMies", "mnuRapOkresowy", "mnuRegulEdytuj"}) {
+        glowny().findChild<QAction*>(QString::fromLatin1(akcja))->trigger();
+        const QMdiSubWindow* p = glowny().Obszar()->activeSubWindow();
+        QVERIFY2(widok.contains(p->geometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
+                                                               .arg(p->windowTitle())
+                                                               .arg(p->x())
+                                                               .arg(p->y())
+                                                               .arg(p->width())
+                                                               .arg(p->height())
+                                                               .arg(widok.width())
+                                                               .arg(widok.height())));
+    }
+}
+
+// The plant structure and the report parameter windows: one size, no minimise or maximise, and
+// closed by the close box, Ctrl+F4 or "Zamknij" of the window menu; opened again afterwards.
+void TestOkna::fixedChildWindowsCloseEveryWay_data()
+{
+    QTest::addColumn<QString>("akcja");
+    QTest::addColumn<QString>("tytul");
+    QTest::addColumn<QString>("sposob");
+    for (const char* sposob : {"close box", "Ctrl+F4", "Zamknij"})
+        QTest::addRow("plant structure, %s", sposob) << u"mnuStruktura"_qs << u"Struktura"_qs << sposob;
+    QTest::newRow("daily report") << u"mnuRaportyDobowy"_qs << u"Raport dobowy"_qs << u"Zamknij"_qs;
+    QTest::newRow("periodic report") << u"mnuRapOkresowy"_qs << u"Raport okresowy"_qs << u"Zamknij"_qs;
+}
+
+void TestOkna::fixedChildWindowsCloseEveryWay()
+{
+    QFETCH(QString, akcja);
+    QFETCH(QString, tytul);
+    QFETCH(QString, sposob);
+    for (int raz = 0; raz < 2; ++raz) {
+        glowny().findChild<QAction*>(akcja)->trigger();
+        QMdiSubWindow* p = podokno(tytul);
+        QVERIFY(p);
+        QTRY_VERIFY(p->isVisible());
+        sprawdzStalyRozmiar(p);
+        QCOMPARE(menuOkna(p), QStringList({"Przenieś", "Rozmiar", "Pozostaw na wierzchu", "Zamknij"}));
+        if (sposob == u"close box") {
+            const QStyleOptionTitleBar o = pasekTytulu(p);
+            const QPoint x = p->style()
+                                 ->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarCloseButton, p)
+                                 .center();
+            // The sub-window takes the button under the mouse from the last move.
+            QMouseEvent ruch(QEvent::MouseMove, x, p->mapToGlobal(x), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(p, &ruch);
+            QTest::mouseClick(p, Qt::LeftButton, {}, x);
+        } else if (sposob == u"Ctrl+F4") {
+            QTest::keyClick(p->widget(), Qt::Key_F4, Qt::ControlModifier);
+        } else {
+            const QList<QAction*> pozycje = p->systemMenu()->actions();
+            const auto zamknij = std::find_if(pozycje.begin(), pozycje.end(), [](QAction* a) {
+                return a->text().remove(u'&') == u"Zamknij";
+            });
+            QVERIFY(zamknij != pozycje.end());
+            (*zamknij)->trigger();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(!podokno(tytul), qPrintable(sposob));
+    }
+}
+
 void TestOkna::dialogs_data()
 {
     QTest::addColumn<QString>("nazwa");
@@ -293,7 +387,7 @@ void TestOkna::qtOwnTextsArePolish_data()
                 przyciski << b->text();
             pytanie->button(QMessageBox::Cancel)->click();
         });
-        glowny().close();
+        glowny().findChild<QAction*>(u"mnuKoniec"_qs)->trigger();
         return przyciski.join(u',');
     }) << u"OK,Anuluj"_qs;
     QTest::newRow("date picker") << Tekst([data] { return data()->text(); }) << u"8.12.2026"_qs;
