@@ -34,6 +34,7 @@ class Baza
 
   private:
     QString polacz(const QString& sciezka, const QString& plik);
+    QString sprawdzZapis(const QString& plik);
     QString sprawdzZawartosc(const QString& plik);
 
     QString m_nazwa;

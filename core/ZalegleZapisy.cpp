@@ -27,20 +27,31 @@ class CzasOczekiwania
     QSqlQuery m_q;
     int m_poprzedni = 0;
 };
+
+// SQLite's primary result code of the error, 0 for none. Extended codes carry the primary code
+// in their low byte.
+int kodGlowny(const QSqlError& blad)
+{
+    bool ok = false;
+    const int kod = blad.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok ? kod : 0;
+}
 } // namespace
 
 bool PlikOdmawiaZapisu(const QSqlError& blad)
 {
-    bool ok = false;
-    // Extended codes carry the primary code in their low byte.
-    const int kod = blad.nativeErrorCode().toInt(&ok) & 0xff;
-    if (!ok)
-        return false;
+    const int kod = kodGlowny(blad);
     for (int k : {kPerm, kBusy, kLocked, kReadOnly, kIoErr, kFull, kCantOpen}) {
         if (kod == k)
             return true;
     }
     return false;
+}
+
+bool BlokadaPliku(const QSqlError& blad)
+{
+    const int kod = kodGlowny(blad);
+    return kod == kBusy || kod == kLocked;
 }
 
 bool ZalegleZapisy::Dodaj(Zapis zapis)

@@ -54,7 +54,8 @@ clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
     return zachowany ? Wynik::Odlozony : Wynik::Odrzucony;
 }
 
-void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool wierszLogu)
+void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit,
+                        bool wierszLogu)
 {
     if (ponadLimit) {
         // One text for every dropped write, so that the message's count is their number.
@@ -70,8 +71,8 @@ void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bo
     const QString operacja = QString(tekst).replace(u'\r', u' ');
     if (operacja != m_tekstOdmowy)
         m_tekstOdmowy = operacja;
-    const ZalegleZapisy::Zapis wiersz = this->wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"),
-                                                        Kod_regulatora);
+    const ZalegleZapisy::Zapis wiersz =
+        this->wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
     // Kept right behind the write it tells of, as part of that one refusal; over the bound it
     // is counted with the other dropped writes.
     if (PlikOdmawiaZapisu(blad))
@@ -128,9 +129,10 @@ void clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& dat
     zapisz(
         [this, Id_alarmu, data_potw, data_dezakt, Operator] {
             QSqlQuery q(m_uslugi.cnBaza->db());
-            q.prepare(QStringLiteral("UPDATE Alarmy SET Data_potw = COALESCE(?, Data_potw), "
-                                     "data_dezakt = COALESCE(?, data_dezakt), Operator = COALESCE(?, Operator) "
-                                     "WHERE Id_alarmu = ?"));
+            q.prepare(
+                QStringLiteral("UPDATE Alarmy SET Data_potw = COALESCE(?, Data_potw), "
+                               "data_dezakt = COALESCE(?, data_dezakt), Operator = COALESCE(?, Operator) "
+                               "WHERE Id_alarmu = ?"));
             q.addBindValue(dataLubNull(data_potw));
             q.addBindValue(dataLubNull(data_dezakt));
             q.addBindValue(tekstLubNull(Operator));
@@ -149,13 +151,13 @@ void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const Q
 
 // The row keeps the time it was asked for, which a kept row would otherwise lose.
 ZalegleZapisy::Zapis clsBD::wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
-                                      const QString& Kod_regulatora) const
+                                       const QString& Kod_regulatora) const
 {
     return [baza = m_uslugi.cnBaza, Operacja, Status, typ, Kod_regulatora,
             czas = SqlDates::sqlDateTime(m_uslugi.zegar->now())] {
         QSqlQuery q(baza->db());
-        q.prepare(
-            QStringLiteral("INSERT INTO Log (Operacja, Status, Typ, Kod_Regul, Czas) VALUES (?, ?, ?, ?, ?)"));
+        q.prepare(QStringLiteral(
+            "INSERT INTO Log (Operacja, Status, Typ, Kod_Regul, Czas) VALUES (?, ?, ?, ?, ?)"));
         q.addBindValue(Operacja);
         q.addBindValue(Status);
         q.addBindValue(typ);

@@ -2,7 +2,9 @@
 #include "MagazynPomiarow.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -15,6 +17,28 @@ QString bezKluczy(const QString& tabela)
     return QStringLiteral(
                "CREATE TABLE kopia AS SELECT * FROM %1; DROP TABLE %1; ALTER TABLE kopia RENAME TO %1")
         .arg(tabela);
+}
+
+// Makes a file or folder read-only, or writable again. Permissions do not hold for the
+// superuser, who gets the file system's immutable flag instead. False when neither holds.
+bool tylkoDoOdczytu(const QString& sciezka, bool wlacz)
+{
+    const bool folder = QFileInfo(sciezka).isDir();
+    const auto prawa = QFileDevice::ReadOwner | QFileDevice::ReadUser |
+                       (folder ? QFileDevice::ExeOwner : QFileDevice::ReadOwner);
+    QFile::setPermissions(sciezka, wlacz ? prawa : prawa | QFileDevice::WriteOwner);
+    const auto zapisywalny = [&] {
+        QFile f(folder ? QDir(sciezka).filePath(u"proba"_qs) : sciezka);
+        const bool ok = f.open(QIODevice::Append);
+        if (ok && folder)
+            f.remove();
+        return ok;
+    };
+    if (wlacz && zapisywalny())
+        QProcess::execute(u"chattr"_qs, {u"+i"_qs, sciezka});
+    else if (!wlacz)
+        QProcess::execute(u"chattr"_qs, {u"-i"_qs, sciezka});
+    return zapisywalny() != wlacz;
 }
 
 QByteArray tresc(const QString& plik)
@@ -36,6 +60,8 @@ class TestBaza : public QObject
     void incompleteFiles_data();
     void incompleteFiles();
     void writers();
+    void unwritableFiles_data();
+    void unwritableFiles();
 };
 
 // The columns that files edited outside the program, and other programs, rely on.
@@ -191,6 +217,46 @@ void TestBaza::writers()
     QVERIFY(s.komunikaty.teksty.isEmpty());
     QCOMPARE(s.komunikaty.bledyZapisu,
              QStringList(3, u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs));
+}
+
+void TestBaza::unwritableFiles_data()
+{
+    QTest::addColumn<QString>("przeszkoda");
+    QTest::addColumn<QString>("powod");
+    QTest::newRow("read-only file") << "plik"
+                                    << "Nie można zapisywać do pliku bazy danych";
+    QTest::newRow("folder without room for the journal") << "folder"
+                                                         << "Nie można zapisywać do pliku bazy danych";
+    QTest::newRow("held by another program") << "blokada"
+                                             << "jest zablokowany przez inny program";
+}
+
+// A sound file that cannot be written stops the start with the reason, never as a damaged file.
+void TestBaza::unwritableFiles()
+{
+    QFETCH(QString, przeszkoda);
+    QFETCH(QString, powod);
+    Srodowisko s;
+    QSqlQuery(s.baza->db()).exec(u"PRAGMA journal_mode=DELETE"_qs);
+    s.baza->Zamknij();
+    const QString sciezka = przeszkoda == u"folder" ? QFileInfo(s.plik()).path() : s.plik();
+    const QString inne = u"blokujace"_qs;
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
+        b.setDatabaseName(s.plik());
+        QSqlQuery q(b);
+        if (przeszkoda == u"blokada")
+            QVERIFY(b.open() && q.exec(u"BEGIN EXCLUSIVE"_qs));
+        else if (!tylkoDoOdczytu(sciezka, true))
+            QSKIP("the file system keeps the file writable");
+        Baza baza(u"sprawdzana"_qs);
+        const QString blad = baza.Otworz(s.plik());
+        tylkoDoOdczytu(sciezka, false);
+        b.close();
+        QVERIFY2(blad.contains(powod) && blad.contains(s.plik()), qPrintable(blad));
+    }
+    QSqlDatabase::removeDatabase(inne);
+    QCOMPARE(Baza().Otworz(s.plik()), QString());
 }
 
 QTEST_GUILESS_MAIN(TestBaza)
