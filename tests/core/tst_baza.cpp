@@ -202,7 +202,8 @@ void TestBaza::incompleteFiles()
 }
 
 // The log takes rows without a regulator; a refused write waits for nobody: the refused alarm,
-// the log row telling of it and the refused log row are each shown and the caller goes on.
+// its change and the refused log row are each shown once, kept with the log rows telling of them,
+// and written in order once the file takes writes; the kept alarm's stand-in finds its row.
 void TestBaza::writers()
 {
     Srodowisko s;
@@ -212,11 +213,28 @@ void TestBaza::writers()
                  .toString(),
              u"Start aplikacjiNL-1"_qs);
     QSqlQuery(s.baza->db()).exec(u"PRAGMA query_only = ON"_qs);
-    QCOMPARE(s.bd->ZapiszAlarm(QDateTime::currentDateTime(), u"R"_qs, u"x"_qs, u"R1"_qs, {}), 0);
+    const QDateTime czas(QDate(2003, 12, 17), QTime(10, 15));
+    const qint32 zastepczy = s.bd->ZapiszAlarm(czas, u"R"_qs, u"x"_qs, u"R1"_qs, {});
+    QVERIFY(zastepczy < 0);
+    s.bd->ModyfikujAlarm(zastepczy, czas.addSecs(60), std::nullopt, {});
     s.bd->ZapiszDoLoga(u"Start aplikacji"_qs, u"N"_qs, u"L"_qs, {});
     QVERIFY(s.komunikaty.teksty.isEmpty());
-    QCOMPARE(s.komunikaty.bledyZapisu,
-             QStringList(3, u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs));
+    const QString odmowa = u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs;
+    QCOMPARE(s.komunikaty.bledyZapisu, QStringList(3, odmowa));
+    QCOMPARE(s.liczWiersze(u"Log"_qs), 1);
+
+    QSqlQuery(s.baza->db()).exec(u"PRAGMA query_only = OFF"_qs);
+    s.bd->ZapiszZalegle();
+    QCOMPARE(s.komunikaty.bledyZapisu.size(), 3);
+    QCOMPARE(s.wartosc(u"SELECT Tresc || Kod_Regul || Data_potw FROM Alarmy"_qs).toString(),
+             u"xR12003-12-17 10:16:00"_qs);
+    const QString zapisana = QString(odmowa).replace(u'\r', u' ');
+    QCOMPARE(s.wartosc(u"SELECT group_concat(w, '|') FROM (SELECT Operacja || Status || Typ || "
+                       "ifnull(Kod_Regul, '-') AS w FROM Log ORDER BY rowid)"_qs)
+                 .toString(),
+             QStringList({u"Start aplikacjiNL-"_qs, zapisana + u"BDR1"_qs, zapisana + u"BD-"_qs,
+                          u"Start aplikacjiNL-"_qs})
+                 .join(u'|'));
 }
 
 void TestBaza::unwritableFiles_data()

@@ -153,32 +153,34 @@ void TestZapis::refusedWrite_data()
     QTest::addColumn<bool>("blokada");  // another connection holds the write lock
     QTest::addColumn<QString>("wylacz");
     QTest::addColumn<QString>("komunikat");
-    QTest::addColumn<int>("wierszeLogu"); // of the three refusals
+    QTest::addColumn<bool>("zachowane"); // the file refuses for a while: the writes are kept
     QTest::newRow("read-only database")
         << "PRAGMA query_only = ON" << false << "PRAGMA query_only = OFF"
-        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'" << 0;
+        << "Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'" << true;
     QTest::newRow("locked beyond the busy time-out")
         << "PRAGMA busy_timeout = 50" << true << "SELECT 1"
-        << "Błąd zapisu do bazy danych nr  5\r'database is locked'" << 0;
+        << "Błąd zapisu do bazy danych nr  5\r'database is locked'" << true;
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
-                               << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << 3;
+                               << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << true;
     // The reading's row went in first and goes again with the refused counters: one transaction.
     QTest::newRow("last counters refused, log taken")
         << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON OstPomiar BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
         << false << "DROP TRIGGER odmowa"
-        << "Błąd zapisu do bazy danych nr  1811\r'odmowa'" << 3;
+        << "Błąd zapisu do bazy danych nr  1811\r'odmowa'" << false;
 }
 
-// The poll goes on: every refused reading stores nothing and is shown without waiting for the
-// operator, and logged where the log still takes rows.
+// The poll goes on: every refused reading is shown once without waiting for the operator and
+// logged. While the file refuses for a while, the readings and their log rows are kept and
+// reach the file in time order, each reading with the energy of its own period, once it takes
+// writes again; a reading refused for good is not stored and the next row carries its energy.
 void TestZapis::refusedWrite()
 {
     QFETCH(QString, wlacz);
     QFETCH(bool, blokada);
     QFETCH(QString, wylacz);
     QFETCH(QString, komunikat);
-    QFETCH(int, wierszeLogu);
+    QFETCH(bool, zachowane);
     const bool pelny = QTest::currentDataTag() == QByteArray("full disk");
     m_s->dodajRegulator(u"R1"_qs, 1);
     m_s->wczytaj();
@@ -186,6 +188,7 @@ void TestZapis::refusedWrite()
     odczyt(licznik);
     const float pierwszy = r().PradCzynny;
     odczyt(licznik += 20000);
+    const float okres = r().PradCzynny - pierwszy;
     QVERIFY(QSqlQuery(m_s->baza->db()).exec(wlacz));
     const QString inne = QStringLiteral("blokujace-") + QTest::currentDataTag();
     if (blokada) {
@@ -196,7 +199,6 @@ void TestZapis::refusedWrite()
 
     // A full disk refuses only once the last page is full.
     const int wiersze = m_s->liczWiersze(u"Pomiary"_qs);
-    const float zapisany = r().PopPradCzynny;
     int odmowy = 0;
     for (int i = 0; i < 500 && odmowy < 3; ++i) {
         const QDateTime nastepny = r().NastepnyOdczyt;
@@ -204,33 +206,43 @@ void TestZapis::refusedWrite()
         QVERIFY(r().NastepnyOdczyt > nastepny);
         odmowy = int(m_s->wizual.filtr(u"eZapisDB"_qs).size());
         QVERIFY(pelny || odmowy == i + 1);
+        m_s->bd->ZapiszZalegle();
     }
     QCOMPARE(odmowy, 3);
     QVERIFY(m_s->komunikaty.teksty.isEmpty());
     const QStringList& bledy = m_s->komunikaty.bledyZapisu;
-    // Each refusal is shown, and so is each log row refused after it.
-    QCOMPARE(bledy.size(), 2 * odmowy - wierszeLogu);
-    QCOMPARE(bledy.first(), komunikat);
-    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Log WHERE Status || Typ || Kod_Regul = 'BDR1'"_qs).toInt(),
-             wierszeLogu);
-    if (wierszeLogu > 0)
-        QCOMPARE(m_s->wartosc(u"SELECT Operacja FROM Log"_qs).toString(),
-                 QString(komunikat).replace(u'\r', u' '));
+    QCOMPARE(bledy, QStringList(odmowy, komunikat));
+    const QString logOdmowy = u"SELECT count(*) FROM Log WHERE Status || Typ || Kod_Regul = 'BDR1'"_qs;
+    QCOMPARE(m_s->wartosc(logOdmowy).toInt(), zachowane ? 0 : odmowy);
     const int poOdmowach = m_s->liczWiersze(u"Pomiary"_qs);
-    QVERIFY(pelny || (poOdmowach == wiersze && r().PopPradCzynny == zapisany));
-    QCOMPARE(m_s->wartosc(u"SELECT PopPradCzynny FROM OstPomiar"_qs).toFloat(), r().PopPradCzynny);
+    QVERIFY(pelny || poOdmowach == wiersze);
+    QCOMPARE(r().PopPradCzynny == r().PradCzynny, zachowane);
 
     QVERIFY(QSqlQuery(m_s->baza->db()).exec(wylacz));
     if (blokada) {
         QSqlDatabase::database(inne).close();
         QSqlDatabase::removeDatabase(inne);
     }
+    m_s->bd->ZapiszZalegle();
     odczyt(licznik += 20000);
-    QCOMPARE(bledy.size(), 2 * odmowy - wierszeLogu);
-    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + 1);
-    // The row after the outage carries the energy of the whole outage.
+    QCOMPARE(bledy.size(), odmowy);
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), poOdmowach + (zachowane ? odmowy : 0) + 1);
+    QCOMPARE(m_s->wartosc(logOdmowy).toInt(), odmowy);
+    QCOMPARE(m_s->wartosc(u"SELECT PopPradCzynny FROM OstPomiar"_qs).toFloat(), r().PopPradCzynny);
+    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Pomiary a JOIN Pomiary b ON b.rowid = a.rowid + 1 "
+                          "WHERE b.Data <= a.Data"_qs)
+                 .toInt(),
+             0);
+    // Each kept log row stamped with the time of the reading it tells of.
+    if (zachowane)
+        QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Log WHERE Status = 'B' AND Czas IN (SELECT Data FROM "
+                              "Pomiary)"_qs)
+                     .toInt(),
+                 odmowy);
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
+    const double najwieksza = m_s->wartosc(u"SELECT max(EnCzynna) FROM Pomiary"_qs).toDouble();
+    QCOMPARE(qRound(najwieksza / okres), zachowane ? 1 : odmowy + 1);
 }
 
 void TestZapis::killedWhileStoring()
