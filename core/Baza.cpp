@@ -281,7 +281,11 @@ QString Baza::UtworzPlik(const QString& plik)
     return blad.isEmpty() ? QString() : QStringLiteral("Nie można utworzyć bazy '%1': %2").arg(plik, blad);
 }
 
-TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(m_db.transaction()) {}
+// Begun and committed by statements rather than through the driver, whose own error for a
+// refused commit drops the database's code, and with it what kind of refusal it was.
+TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(polecenie(QStringLiteral("BEGIN")))
+{
+}
 
 TransakcjaBazy::~TransakcjaBazy()
 {
@@ -291,8 +295,17 @@ TransakcjaBazy::~TransakcjaBazy()
 
 bool TransakcjaBazy::Zatwierdz()
 {
-    m_zatwierdzona = m_rozpoczeta && m_db.commit();
+    m_zatwierdzona = m_rozpoczeta && polecenie(QStringLiteral("COMMIT"));
     return m_zatwierdzona;
+}
+
+bool TransakcjaBazy::polecenie(const QString& sql)
+{
+    QSqlQuery q(m_db);
+    if (q.exec(sql))
+        return true;
+    m_blad = q.lastError();
+    return false;
 }
 
 QString OpisBledu(const QSqlError& blad)

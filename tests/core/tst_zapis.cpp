@@ -149,8 +149,9 @@ void TestZapis::monitoringStoresNothing()
 
 void TestZapis::refusedWrite_data()
 {
-    QTest::addColumn<QString>("wlacz"); // run on the program's connection to cause the fault
-    QTest::addColumn<bool>("blokada");  // another connection holds the write lock
+    // Run on the program's connection to cause the fault; "chattr" sets a flag of the log file.
+    QTest::addColumn<QString>("wlacz");
+    QTest::addColumn<bool>("blokada"); // another connection holds the write lock
     QTest::addColumn<QString>("wylacz");
     QTest::addColumn<QString>("komunikat");
     QTest::addColumn<bool>("zachowane"); // the file refuses for a while: the writes are kept
@@ -163,6 +164,9 @@ void TestZapis::refusedWrite_data()
     // The limit cannot fall below the pages in use: the file is full as it stands.
     QTest::newRow("full disk") << "PRAGMA max_page_count = 1" << false << "PRAGMA max_page_count = 1000000"
                                << "Błąd zapisu do bazy danych nr  13\r'database or disk is full'" << true;
+    // Writes into a log file made immutable fail, as on a failing disk.
+    QTest::newRow("I/O error") << "chattr +i" << false << "chattr -i"
+                               << "Błąd zapisu do bazy danych nr  778\r'disk I/O error'" << true;
     // The reading's row went in first and goes again with the refused counters: one transaction.
     QTest::newRow("last counters refused, log taken")
         << "CREATE TEMP TRIGGER odmowa BEFORE INSERT ON OstPomiar BEGIN SELECT RAISE(ABORT, 'odmowa'); END"
@@ -189,7 +193,13 @@ void TestZapis::refusedWrite()
     const float pierwszy = r().PradCzynny;
     odczyt(licznik += 20000);
     const float okres = r().PradCzynny - pierwszy;
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(wlacz));
+    const auto wykonaj = [this](const QString& polecenie) {
+        if (polecenie.startsWith(u"chattr"))
+            return QProcess::execute(u"chattr"_qs, {polecenie.mid(7), m_s->plik() + u"-wal"_qs}) == 0;
+        return QSqlQuery(m_s->baza->db()).exec(polecenie);
+    };
+    if (!wykonaj(wlacz))
+        QSKIP("the file system keeps the file writable");
     const QString inne = QStringLiteral("blokujace-") + QTest::currentDataTag();
     if (blokada) {
         QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
@@ -218,7 +228,7 @@ void TestZapis::refusedWrite()
     QVERIFY(pelny || poOdmowach == wiersze);
     QCOMPARE(r().PopPradCzynny == r().PradCzynny, zachowane);
 
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(wylacz));
+    QVERIFY(wykonaj(wylacz));
     if (blokada) {
         QSqlDatabase::database(inne).close();
         QSqlDatabase::removeDatabase(inne);
