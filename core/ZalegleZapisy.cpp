@@ -56,7 +56,7 @@ bool BlokadaPliku(const QSqlError& blad)
 
 bool ZalegleZapisy::Dodaj(Zapis zapis)
 {
-    if (Ile() >= kLimit) {
+    if (Ile() >= m_limit) {
         ++m_pominiete;
         return false;
     }

@@ -26,8 +26,11 @@ class ZalegleZapisy
     // Writes carried out per retry, so that a long backlog does not hold up the polling.
     static constexpr int kNaProbe = 500;
 
+    explicit ZalegleZapisy(qsizetype limit = kLimit) : m_limit(limit) {}
+
     bool Puste() const { return m_kolejka.empty(); }
     qsizetype Ile() const { return qsizetype(m_kolejka.size()); }
+    qsizetype Limit() const { return m_limit; }
     // The refusal that keeps the writes waiting; invalid while the file takes writes.
     QSqlError Odmowa() const { return m_odmowa; }
     void UstawOdmowe(const QSqlError& blad) { m_odmowa = blad; }
@@ -43,6 +46,7 @@ class ZalegleZapisy
     void Ponow(QSqlDatabase db, const std::function<void(const QSqlError&)>& odrzucony);
 
   private:
+    qsizetype m_limit;
     std::deque<Zapis> m_kolejka;
     QSqlError m_odmowa;
     qint64 m_pominiete = 0;

@@ -61,7 +61,7 @@ void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bo
         // One text for every dropped write, so that the message's count is their number.
         m_uslugi.komunikaty->PokazBladZapisu(
             QStringLiteral("Zapis do bazy danych pominięty: czeka już %1 zapisów, których plik nie przyjął.")
-                .arg(ZalegleZapisy::kLimit));
+                .arg(m_zalegle.Limit()));
         return;
     }
     const QString tekst = TekstBleduZapisu(blad);
@@ -88,9 +88,9 @@ void clsBD::ZapiszZalegle()
     if (!m_zalegle.Puste())
         return;
     if (const qint64 pominiete = m_zalegle.ZabierzPominiete(); pominiete > 0)
-        ZapiszDoLoga(QStringLiteral("Pominięto %1 zapisów do bazy danych ponad %2 czekających na zapis")
-                         .arg(pominiete)
-                         .arg(ZalegleZapisy::kLimit),
+        ZapiszDoLoga(QStringLiteral("Zapisy do bazy danych pominięte ponad limit %1 czekających: %2")
+                         .arg(m_zalegle.Limit())
+                         .arg(pominiete),
                      QStringLiteral("B"), QStringLiteral("D"), {});
 }
 

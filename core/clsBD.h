@@ -26,7 +26,10 @@ class clsBD
         Odrzucony, // lost: refused for good, or over the bound of kept writes
     };
 
-    explicit clsBD(Uslugi& uslugi) : m_uslugi(uslugi) {}
+    explicit clsBD(Uslugi& uslugi, qsizetype limitZaleglych = ZalegleZapisy::kLimit)
+        : m_uslugi(uslugi), m_zalegle(limitZaleglych)
+    {
+    }
 
     // Adds an alarm row; returns its new Id_alarmu (0 when the write was refused). An alarm kept
     // for later gets a negative stand-in, which ModyfikujAlarm takes for the row's own identity.

@@ -2,6 +2,7 @@
 // regulator's OstPomiar row, and that a refused or interrupted write loses no energy.
 #include "TestSupport.h"
 #include "clRegulator.h"
+#include "clsBD.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -32,6 +33,7 @@ class TestZapis : public QObject
     void refusedWrite_data();
     void refusedWrite();
     void killedWhileStoring();
+    void keptWritesBounded();
 
   private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
@@ -289,6 +291,37 @@ void TestZapis::killedWhileStoring()
         QCOMPARE(q.value(5).toDouble(), bierny - 500.0);
     }
     QCOMPARE(regulatory, 2);
+}
+
+// Over the bound of kept writes a reading is dropped: each drop is counted under one message,
+// the log tells how many once the file takes writes again, and the next stored row carries the
+// dropped period's energy.
+void TestZapis::keptWritesBounded()
+{
+    clsBD bd(m_s->uslugi, 4);
+    m_s->uslugi.oBD = &bd;
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    quint32 licznik = 1000000;
+    odczyt(licznik);
+    const float pierwszy = r().PradCzynny;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
+    for (int i = 0; i < 4; ++i)
+        odczyt(licznik += 20000);
+    const float okres = (r().PradCzynny - pierwszy) / 4;
+    const QString odmowa = u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs;
+    const QString ponad =
+        u"Zapis do bazy danych pominięty: czeka już 4 zapisów, których plik nie przyjął."_qs;
+    QCOMPARE(m_s->komunikaty.bledyZapisu, QStringList({odmowa, odmowa, ponad, ponad}));
+
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = OFF"_qs));
+    bd.ZapiszZalegle();
+    odczyt(licznik += 20000);
+    QCOMPARE(m_s->wartosc(u"SELECT Operacja || Status || Typ FROM Log ORDER BY rowid DESC"_qs).toString(),
+             u"Zapisy do bazy danych pominięte ponad limit 4 czekających: 2BD"_qs);
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 4);
+    const double ostatnia = m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toDouble();
+    QCOMPARE(qRound(ostatnia / okres), 3);
 }
 
 QTEST_GUILESS_MAIN(TestZapis)
