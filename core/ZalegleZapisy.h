@@ -24,7 +24,7 @@ class ZalegleZapisy
     // refusal (2 x 255 x 1440).
     static constexpr qsizetype kLimit = 800000;
     // Writes carried out per retry, so that a long backlog does not hold up the polling.
-    static constexpr int kNaProbe = 500;
+    static constexpr int kNaProbe = 100;
 
     explicit ZalegleZapisy(qsizetype limit = kLimit) : m_limit(limit) {}
 

@@ -153,8 +153,7 @@ void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const Q
 ZalegleZapisy::Zapis clsBD::wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
                                        const QString& Kod_regulatora) const
 {
-    return [baza = m_uslugi.cnBaza, Operacja, Status, typ, Kod_regulatora,
-            czas = SqlDates::sqlDateTime(m_uslugi.zegar->now())] {
+    return [baza = m_uslugi.cnBaza, Operacja, Status, typ, Kod_regulatora, czas = m_uslugi.zegar->now()] {
         QSqlQuery q(baza->db());
         q.prepare(QStringLiteral(
             "INSERT INTO Log (Operacja, Status, Typ, Kod_Regul, Czas) VALUES (?, ?, ?, ?, ?)"));
@@ -162,7 +161,7 @@ ZalegleZapisy::Zapis clsBD::wierszLogu(const QString& Operacja, const QString& S
         q.addBindValue(Status);
         q.addBindValue(typ);
         q.addBindValue(tekstLubNull(Kod_regulatora));
-        q.addBindValue(czas);
+        q.addBindValue(SqlDates::sqlDateTime(czas));
         return wykonaj(q);
     };
 }

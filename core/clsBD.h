@@ -8,8 +8,6 @@
 #include <optional>
 
 struct Uslugi;
-class QSqlError;
-class QSqlQuery;
 
 // Writer of the alarm table and the event log, and the one way every write of the running
 // program reaches the file. A refused write is shown to the operator without waiting for an
