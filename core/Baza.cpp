@@ -3,6 +3,7 @@
 #include "MagazynPomiarow.h"
 #include "TekstKomunikatu.h"
 #include "TextFormat.h"
+#include "ZalegleZapisy.h"
 
 #include <QDebug>
 #include <QFile>
@@ -228,7 +229,34 @@ QString Baza::polacz(const QString& sciezka, const QString& plik)
     if (!db.open())
         return QStringLiteral("Nie można otworzyć pliku bazy danych '%1': %2")
             .arg(plik, OpisBledu(db.lastError()));
+    if (const QString dostep = sprawdzZapis(plik); !dostep.isEmpty())
+        return dostep;
     return sprawdzZawartosc(plik);
+}
+
+// Storing readings is the program's job, so a file that refuses writes does not start: a write
+// rolled back at once finds the file held by another program, read-only, or in a folder where
+// its journal cannot be made. Any other error of that write is a damaged file, which the
+// content check names.
+QString Baza::sprawdzZapis(const QString& plik)
+{
+    QSqlDatabase baza = db();
+    QSqlQuery q(baza);
+    QSqlError blad;
+    {
+        TransakcjaBazy t(baza);
+        if (!t.Rozpoczeta())
+            blad = t.blad();
+        else if (!q.exec(QStringLiteral("CREATE TABLE kalbor_proba_zapisu (x)")))
+            blad = q.lastError();
+    }
+    if (!PlikOdmawiaZapisu(blad))
+        return {};
+    if (BlokadaPliku(blad))
+        return QStringLiteral("Plik bazy danych '%1' jest zablokowany przez inny program (%2). Zamknij ten "
+                              "program i uruchom Kalbor ponownie.")
+            .arg(plik, OpisBledu(blad));
+    return QStringLiteral("Nie można zapisywać do pliku bazy danych '%1': %2").arg(plik, OpisBledu(blad));
 }
 
 QString Baza::sprawdzZawartosc(const QString& plik)
@@ -303,7 +331,11 @@ QString Baza::UtworzPlik(const QString& plik)
     return blad.isEmpty() ? QString() : QStringLiteral("Nie można utworzyć bazy '%1': %2").arg(plik, blad);
 }
 
-TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(m_db.transaction()) {}
+// Begun and committed by statements rather than through the driver, whose own error for a
+// refused commit drops the database's code, and with it what kind of refusal it was.
+TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(polecenie(QStringLiteral("BEGIN")))
+{
+}
 
 TransakcjaBazy::~TransakcjaBazy()
 {
@@ -313,8 +345,17 @@ TransakcjaBazy::~TransakcjaBazy()
 
 bool TransakcjaBazy::Zatwierdz()
 {
-    m_zatwierdzona = m_rozpoczeta && m_db.commit();
+    m_zatwierdzona = m_rozpoczeta && polecenie(QStringLiteral("COMMIT"));
     return m_zatwierdzona;
+}
+
+bool TransakcjaBazy::polecenie(const QString& sql)
+{
+    QSqlQuery q(m_db);
+    if (q.exec(sql))
+        return true;
+    m_blad = q.lastError();
+    return false;
 }
 
 QString OpisBledu(const QSqlError& blad)

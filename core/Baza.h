@@ -34,6 +34,7 @@ class Baza
 
   private:
     QString polacz(const QString& sciezka, const QString& plik);
+    QString sprawdzZapis(const QString& plik);
     QString sprawdzZawartosc(const QString& plik);
 
     QString m_nazwa;
@@ -48,10 +49,13 @@ class TransakcjaBazy
     ~TransakcjaBazy();
     bool Rozpoczeta() const { return m_rozpoczeta; }
     bool Zatwierdz();
-    QSqlError blad() const { return m_db.lastError(); }
+    QSqlError blad() const { return m_blad; }
 
   private:
+    bool polecenie(const QString& sql);
+
     QSqlDatabase m_db;
+    QSqlError m_blad;
     bool m_rozpoczeta = false;
     bool m_zatwierdzona = false;
 };

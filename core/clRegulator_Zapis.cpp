@@ -32,14 +32,19 @@ void clRegulator::ZapiszDaneDB()
     z.PopTimerU = TimerU;
     TgFiOkres = z.EnCzynna != 0.0f ? z.EnBiernaCalk / z.EnCzynna : 9.999f;
 
-    MagazynPomiarow& magazyn = m_uslugi.cnBaza->Pomiary();
-    if (!magazyn.Zapisz(z)) {
-        // Nothing was stored: the previous counters stay, so the next stored reading covers
-        // this period too and no energy is lost.
+    // The row keeps its own period: kept for later, it is still this period's row, and the
+    // counters move on. Only a reading that is lost leaves them, so that the next stored row
+    // covers this period too and no energy is lost.
+    const clsBD::Wynik wynik = m_uslugi.oBD->Zapisz(
+        [baza = m_uslugi.cnBaza, z] {
+            MagazynPomiarow& magazyn = baza->Pomiary();
+            return magazyn.Zapisz(z) ? QSqlError() : magazyn.blad();
+        },
+        Kod);
+    if (wynik != clsBD::Wynik::Zapisany)
         m_uslugi.oWizual->eZapisDB(true);
-        m_uslugi.oBD->ZglosBladZapisu(magazyn.blad(), Kod);
+    if (wynik == clsBD::Wynik::Odrzucony)
         return;
-    }
     PopPradCzynny = PradCzynny;
     PopPradBiernSr = PradBiernSr;
     PopPradBiernPojSr = PradBiernPojSr;

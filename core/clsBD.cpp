@@ -1,6 +1,7 @@
 #include "clsBD.h"
 
 #include "Baza.h"
+#include "Clock.h"
 #include "Interfaces.h"
 #include "SqlDates.h"
 #include "Uslugi.h"
@@ -18,71 +19,153 @@ QVariant dataLubNull(const std::optional<QDateTime>& d)
 {
     return d ? QVariant(SqlDates::sqlDateTime(*d)) : QVariant(QMetaType::fromType<QString>());
 }
+
+QSqlError wykonaj(QSqlQuery& q)
+{
+    return q.exec() ? QSqlError() : q.lastError();
+}
 } // namespace
 
-bool clsBD::wykonaj(QSqlQuery& q, const QString& Kod_regulatora)
+clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora)
 {
-    if (q.exec())
-        return true;
-    ZglosBladZapisu(q.lastError(), Kod_regulatora);
-    return false;
+    return zapisz(zapis, Kod_regulatora, true);
 }
 
-void clsBD::ZglosBladZapisu(const QSqlError& blad, const QString& Kod_regulatora)
+// Only a write with nothing waiting before it goes to the file, and it alone may wait for a
+// busy file; behind a refusal the write is kept at once, so a held file delays the polling by
+// one busy time-out in all, not by one for every write of the tick.
+clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu)
 {
+    QSqlError blad = m_zalegle.Odmowa();
+    if (m_zalegle.Puste()) {
+        blad = zapis();
+        if (!blad.isValid())
+            return Wynik::Zapisany;
+        if (!PlikOdmawiaZapisu(blad)) {
+            zglosOdmowe(blad, Kod_regulatora, false, wierszLogu);
+            return Wynik::Odrzucony;
+        }
+        m_zalegle.UstawOdmowe(blad);
+    }
+    const bool zachowany = m_zalegle.Dodaj(zapis);
+    // Waiting its turn behind kept writes the file takes again: refused by nobody.
+    if (zachowany && !blad.isValid())
+        return Wynik::Odlozony;
+    zglosOdmowe(blad, Kod_regulatora, !zachowany, wierszLogu);
+    return zachowany ? Wynik::Odlozony : Wynik::Odrzucony;
+}
+
+void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit,
+                        bool wierszLogu)
+{
+    if (ponadLimit) {
+        // One text for every dropped write, so that the message's count is their number.
+        m_uslugi.komunikaty->PokazBladZapisu(
+            QStringLiteral("Zapis do bazy danych pominięty: czeka już %1 zapisów, których plik nie przyjął.")
+                .arg(m_zalegle.Limit()));
+        return;
+    }
     const QString tekst = TekstBleduZapisu(blad);
     m_uslugi.komunikaty->PokazBladZapisu(tekst);
-    ZapiszDoLoga(QString(tekst).replace(u'\r', u' '), QStringLiteral("B"), QStringLiteral("D"),
-                 Kod_regulatora);
+    if (!wierszLogu)
+        return;
+    const QString operacja = QString(tekst).replace(u'\r', u' ');
+    if (operacja != m_tekstOdmowy)
+        m_tekstOdmowy = operacja;
+    const ZalegleZapisy::Zapis wiersz =
+        this->wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
+    // Kept right behind the write it tells of, as part of that one refusal; over the bound it
+    // is counted with the other dropped writes.
+    if (PlikOdmawiaZapisu(blad))
+        m_zalegle.Dodaj(wiersz);
+    else
+        zapisz(wiersz, Kod_regulatora, false);
+}
+
+void clsBD::ZapiszZalegle()
+{
+    m_zalegle.Ponow(m_uslugi.cnBaza->db(),
+                    [this](const QSqlError& blad) { zglosOdmowe(blad, {}, false, true); });
+    if (!m_zalegle.Puste())
+        return;
+    if (const qint64 pominiete = m_zalegle.ZabierzPominiete(); pominiete > 0)
+        ZapiszDoLoga(QStringLiteral("Zapisy do bazy danych pominięte ponad limit %1 czekających: %2")
+                         .arg(m_zalegle.Limit())
+                         .arg(pominiete),
+                     QStringLiteral("B"), QStringLiteral("D"), {});
 }
 
 qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,
                           const QString& Kod_regulatora, const QString& Operator)
 {
-    QSqlQuery q(m_uslugi.cnBaza->db());
-    q.prepare(
-        QStringLiteral("INSERT INTO Alarmy (Data, Typ, Tresc, Kod_Regul, Operator) VALUES (?, ?, ?, ?, ?)"));
-    q.addBindValue(SqlDates::sqlDateTime(Data));
-    q.addBindValue(typ);
-    q.addBindValue(Tresc);
-    q.addBindValue(tekstLubNull(Kod_regulatora));
-    q.addBindValue(tekstLubNull(Operator));
-    return wykonaj(q, Kod_regulatora) ? q.lastInsertId().toInt() : 0;
+    const qint32 zastepczy = --m_ostatniZastepczy;
+    const auto zapis = [this, zastepczy, Data, typ, Tresc, Kod_regulatora, Operator] {
+        QSqlQuery q(m_uslugi.cnBaza->db());
+        q.prepare(QStringLiteral(
+            "INSERT INTO Alarmy (Data, Typ, Tresc, Kod_Regul, Operator) VALUES (?, ?, ?, ?, ?)"));
+        q.addBindValue(SqlDates::sqlDateTime(Data));
+        q.addBindValue(typ);
+        q.addBindValue(Tresc);
+        q.addBindValue(tekstLubNull(Kod_regulatora));
+        q.addBindValue(tekstLubNull(Operator));
+        const QSqlError blad = wykonaj(q);
+        if (!blad.isValid())
+            m_idAlarmow.insert(zastepczy, q.lastInsertId().toInt());
+        return blad;
+    };
+    switch (zapisz(zapis, Kod_regulatora, true)) {
+    case Wynik::Zapisany:
+        return m_idAlarmow.take(zastepczy);
+    case Wynik::Odlozony:
+        return zastepczy;
+    case Wynik::Odrzucony:
+        break;
+    }
+    return 0;
 }
 
 bool clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
                            const std::optional<QDateTime>& data_dezakt, const QString& Operator)
 {
-    QSqlQuery q(m_uslugi.cnBaza->db());
-    q.prepare(QStringLiteral("UPDATE Alarmy SET Data_potw = COALESCE(?, Data_potw), "
-                             "data_dezakt = COALESCE(?, data_dezakt), Operator = COALESCE(?, Operator) "
-                             "WHERE Id_alarmu = ?"));
-    q.addBindValue(dataLubNull(data_potw));
-    q.addBindValue(dataLubNull(data_dezakt));
-    q.addBindValue(tekstLubNull(Operator));
-    q.addBindValue(Id_alarmu);
-    if (!wykonaj(q, {}))
-        return false;
-    if (q.numRowsAffected() > 0)
-        return true;
-    // The row the register points at is gone, or was never stored: nothing of the change is kept.
-    ZglosBladZapisu(QSqlError(QString(),
-                              QStringLiteral("W tabeli Alarmy nie ma alarmu nr %1.").arg(Id_alarmu),
-                              QSqlError::StatementError),
-                    {});
-    return false;
+    const auto zmiana = [this, Id_alarmu, data_potw, data_dezakt, Operator] {
+        QSqlQuery q(m_uslugi.cnBaza->db());
+        q.prepare(QStringLiteral("UPDATE Alarmy SET Data_potw = COALESCE(?, Data_potw), "
+                                 "data_dezakt = COALESCE(?, data_dezakt), Operator = COALESCE(?, Operator) "
+                                 "WHERE Id_alarmu = ?"));
+        q.addBindValue(dataLubNull(data_potw));
+        q.addBindValue(dataLubNull(data_dezakt));
+        q.addBindValue(tekstLubNull(Operator));
+        // A kept alarm's stand-in names its row once that row is written.
+        q.addBindValue(Id_alarmu < 0 ? m_idAlarmow.value(Id_alarmu) : Id_alarmu);
+        if (const QSqlError blad = wykonaj(q); blad.isValid() || q.numRowsAffected() > 0)
+            return blad;
+        // The row the register points at is gone, or was never stored: nothing of the change is kept.
+        return QSqlError(QString(), QStringLiteral("W tabeli Alarmy nie ma alarmu nr %1.").arg(Id_alarmu),
+                         QSqlError::StatementError);
+    };
+    // A change the file takes later is made, as far as the operator is concerned.
+    return zapisz(zmiana, {}, true) != Wynik::Odrzucony;
 }
 
 void clsBD::ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
                          const QString& Kod_regulatora)
 {
-    QSqlQuery q(m_uslugi.cnBaza->db());
-    q.prepare(QStringLiteral("INSERT INTO Log (Operacja, Status, Typ, Kod_Regul) VALUES (?, ?, ?, ?)"));
-    q.addBindValue(Operacja);
-    q.addBindValue(Status);
-    q.addBindValue(typ);
-    q.addBindValue(tekstLubNull(Kod_regulatora));
-    // A refused log row has nowhere further to be recorded.
-    if (!q.exec())
-        m_uslugi.komunikaty->PokazBladZapisu(TekstBleduZapisu(q.lastError()));
+    zapisz(wierszLogu(Operacja, Status, typ, Kod_regulatora), Kod_regulatora, false);
+}
+
+// The row keeps the time it was asked for, which a kept row would otherwise lose.
+ZalegleZapisy::Zapis clsBD::wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
+                                       const QString& Kod_regulatora) const
+{
+    return [baza = m_uslugi.cnBaza, Operacja, Status, typ, Kod_regulatora, czas = m_uslugi.zegar->now()] {
+        QSqlQuery q(baza->db());
+        q.prepare(QStringLiteral(
+            "INSERT INTO Log (Operacja, Status, Typ, Kod_Regul, Czas) VALUES (?, ?, ?, ?, ?)"));
+        q.addBindValue(Operacja);
+        q.addBindValue(Status);
+        q.addBindValue(typ);
+        q.addBindValue(tekstLubNull(Kod_regulatora));
+        q.addBindValue(SqlDates::sqlDateTime(czas));
+        return wykonaj(q);
+    };
 }

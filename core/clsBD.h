@@ -1,37 +1,66 @@
 #pragma once
 
+#include "ZalegleZapisy.h"
+
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <optional>
 
 struct Uslugi;
-class QSqlError;
-class QSqlQuery;
 
-// Writer of the alarm table and the event log. A refused write is shown to the operator
-// without waiting for an answer, and the program goes on.
+// Writer of the alarm table and the event log, and the one way every write of the running
+// program reaches the file. A refused write is shown to the operator without waiting for an
+// answer, and the program goes on. While the file refuses writes for a while (locked, read-only,
+// failing, full) the writes are kept in order and carried out once it takes them again.
+// Main thread only.
 class clsBD
 {
   public:
-    explicit clsBD(Uslugi& uslugi) : m_uslugi(uslugi) {}
+    enum class Wynik
+    {
+        Zapisany,  // in the file
+        Odlozony,  // kept, written once the file takes writes again
+        Odrzucony, // lost: refused for good, or over the bound of kept writes
+    };
 
-    // Adds an alarm row; returns its new Id_alarmu (0 when the write was refused).
+    explicit clsBD(Uslugi& uslugi, qsizetype limitZaleglych = ZalegleZapisy::kLimit)
+        : m_uslugi(uslugi), m_zalegle(limitZaleglych)
+    {
+    }
+
+    // Adds an alarm row; returns its new Id_alarmu (0 when the write was refused). An alarm kept
+    // for later gets a negative stand-in, which ModyfikujAlarm takes for the row's own identity.
     qint32 ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,
                        const QString& Kod_regulatora, const QString& Operator);
     // Sets the acknowledgement and clearing times that are given and the operator when not
     // empty. False when the write was refused or no row has the identity; either is reported
-    // as a refused write.
+    // as a refused write. A change kept for a file that refuses writes for now counts as made.
     bool ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
                         const std::optional<QDateTime>& data_dezakt, const QString& Operator);
-    // Appends an event-log row; an empty regulator code is stored as NULL.
+    // Appends an event-log row stamped with the present time; an empty regulator code is stored
+    // as NULL.
     void ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
                       const QString& Kod_regulatora);
-    // A write the database refused: shown, and recorded in the event log (Status "B", Typ "D")
-    // while the log itself can still be written.
-    void ZglosBladZapisu(const QSqlError& blad, const QString& Kod_regulatora);
+
+    // Carries out one write (its own transaction) on behalf of the regulator, or keeps it behind
+    // the writes already waiting. Each refused write is shown once and, unless it is a log row
+    // itself, followed by its log row (Status "B", Typ "D").
+    Wynik Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora);
+    // Retries the kept writes; the main loop calls it at the start of every tick. While the file
+    // still refuses, the writes of the tick are kept without waiting for it again.
+    void ZapiszZalegle();
 
   private:
-    bool wykonaj(QSqlQuery& q, const QString& Kod_regulatora);
+    Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu);
+    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool zachowany, bool wierszLogu);
+    ZalegleZapisy::Zapis wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
+                                    const QString& Kod_regulatora) const;
 
     Uslugi& m_uslugi;
+    ZalegleZapisy m_zalegle;
+    // Stand-ins of kept alarms and the identities the database gave their rows.
+    QHash<qint32, qint32> m_idAlarmow;
+    qint32 m_ostatniZastepczy = 0;
+    QString m_tekstOdmowy; // the last refusal's log text, shared by the kept rows that repeat it
 };

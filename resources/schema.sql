@@ -79,7 +79,8 @@ CREATE TABLE Alarmy (
     Operator TEXT
 );
 
--- The event log; the database stamps each row with its local time.
+-- The event log; each row carries the local time it was written for (the default stamps rows
+-- added by other programs).
 CREATE TABLE Log (
     Operacja TEXT,
     Status TEXT,

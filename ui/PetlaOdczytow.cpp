@@ -25,6 +25,7 @@ void PetlaOdczytow::Takt()
     m_uslugi.poTakcie->PoczatekTaktu();
     m_teraz = m_uslugi.zegar->now();
     emit czas(m_uslugi.zegar->now().toString(QStringLiteral("hh:mm:ss")));
+    m_uslugi.oBD->ZapiszZalegle();
     odczytyOkresowe();
     krok(QStringLiteral("polecenie operatora"), {}, [this] { m_uslugi.oKolejka->Wykonaj(); });
     monitoring();

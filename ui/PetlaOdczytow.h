@@ -8,11 +8,12 @@
 class clRegulator;
 struct Uslugi;
 
-// The main loop (the main window's Timer1): each tick writes the clock, runs the due periodic
-// readings, one queued operator command and the monitoring readings. The timer is off while a
-// tick runs and re-armed at its end, so ticks never overlap even though serial waits inside a
-// tick let other window events run; a tick starts 100 ms after the previous one ended. Actions
-// that open a modal window and came during a tick are carried out at its end (PoTakcie).
+// The main loop (the main window's Timer1): each tick writes the clock, retries the database
+// writes kept while the file refused them, runs the due periodic readings, one queued operator
+// command and the monitoring readings. The timer is off while a tick runs and re-armed at its
+// end, so ticks never overlap even though serial waits inside a tick let other window events
+// run; a tick starts 100 ms after the previous one ended. Actions that open a modal window and
+// came during a tick are carried out at its end (PoTakcie).
 class PetlaOdczytow : public QObject
 {
     Q_OBJECT

@@ -2,7 +2,9 @@
 #include "MagazynPomiarow.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -15,6 +17,28 @@ QString bezKluczy(const QString& tabela)
     return QStringLiteral(
                "CREATE TABLE kopia AS SELECT * FROM %1; DROP TABLE %1; ALTER TABLE kopia RENAME TO %1")
         .arg(tabela);
+}
+
+// Makes a file or folder read-only, or writable again. Permissions do not hold for the
+// superuser, who gets the file system's immutable flag instead. False when neither holds.
+bool tylkoDoOdczytu(const QString& sciezka, bool wlacz)
+{
+    const bool folder = QFileInfo(sciezka).isDir();
+    const auto prawa = QFileDevice::ReadOwner | QFileDevice::ReadUser |
+                       (folder ? QFileDevice::ExeOwner : QFileDevice::ReadOwner);
+    QFile::setPermissions(sciezka, wlacz ? prawa : prawa | QFileDevice::WriteOwner);
+    const auto zapisywalny = [&] {
+        QFile f(folder ? QDir(sciezka).filePath(u"proba"_qs) : sciezka);
+        const bool ok = f.open(QIODevice::Append);
+        if (ok && folder)
+            f.remove();
+        return ok;
+    };
+    if (wlacz && zapisywalny())
+        QProcess::execute(u"chattr"_qs, {u"+i"_qs, sciezka});
+    else if (!wlacz)
+        QProcess::execute(u"chattr"_qs, {u"-i"_qs, sciezka});
+    return zapisywalny() != wlacz;
 }
 
 QByteArray tresc(const QString& plik)
@@ -54,6 +78,8 @@ class TestBaza : public QObject
     void incompleteFiles();
     void damagedReadingPage();
     void writers();
+    void unwritableFiles_data();
+    void unwritableFiles();
 };
 
 // The columns that files edited outside the program, and other programs, rely on.
@@ -295,7 +321,8 @@ void TestBaza::damagedReadingPage()
 }
 
 // The log takes rows without a regulator; a refused write waits for nobody: the refused alarm,
-// the log row telling of it and the refused log row are each shown and the caller goes on.
+// its change and the refused log row are each shown once, kept with the log rows telling of them,
+// and written in order once the file takes writes; the kept alarm's stand-in finds its row.
 void TestBaza::writers()
 {
     Srodowisko s;
@@ -305,11 +332,68 @@ void TestBaza::writers()
                  .toString(),
              u"Start aplikacjiNL-1"_qs);
     QSqlQuery(s.baza->db()).exec(u"PRAGMA query_only = ON"_qs);
-    QCOMPARE(s.bd->ZapiszAlarm(QDateTime::currentDateTime(), u"R"_qs, u"x"_qs, u"R1"_qs, {}), 0);
+    const QDateTime czas(QDate(2003, 12, 17), QTime(10, 15));
+    const qint32 zastepczy = s.bd->ZapiszAlarm(czas, u"R"_qs, u"x"_qs, u"R1"_qs, {});
+    QVERIFY(zastepczy < 0);
+    s.bd->ModyfikujAlarm(zastepczy, czas.addSecs(60), std::nullopt, {});
     s.bd->ZapiszDoLoga(u"Start aplikacji"_qs, u"N"_qs, u"L"_qs, {});
     QVERIFY(s.komunikaty.teksty.isEmpty());
-    QCOMPARE(s.komunikaty.bledyZapisu,
-             QStringList(3, u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs));
+    const QString odmowa = u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs;
+    QCOMPARE(s.komunikaty.bledyZapisu, QStringList(3, odmowa));
+    QCOMPARE(s.liczWiersze(u"Log"_qs), 1);
+
+    QSqlQuery(s.baza->db()).exec(u"PRAGMA query_only = OFF"_qs);
+    s.bd->ZapiszZalegle();
+    QCOMPARE(s.komunikaty.bledyZapisu.size(), 3);
+    QCOMPARE(s.wartosc(u"SELECT Tresc || Kod_Regul || Data_potw FROM Alarmy"_qs).toString(),
+             u"xR12003-12-17 10:16:00"_qs);
+    const QString zapisana = QString(odmowa).replace(u'\r', u' ');
+    QCOMPARE(s.wartosc(u"SELECT group_concat(w, '|') FROM (SELECT Operacja || Status || Typ || "
+                       "ifnull(Kod_Regul, '-') AS w FROM Log ORDER BY rowid)"_qs)
+                 .toString(),
+             QStringList({u"Start aplikacjiNL-"_qs, zapisana + u"BDR1"_qs, zapisana + u"BD-"_qs,
+                          u"Start aplikacjiNL-"_qs})
+                 .join(u'|'));
+}
+
+void TestBaza::unwritableFiles_data()
+{
+    QTest::addColumn<QString>("przeszkoda");
+    QTest::addColumn<QString>("powod");
+    QTest::newRow("read-only file") << "plik"
+                                    << "Nie można zapisywać do pliku bazy danych";
+    QTest::newRow("folder without room for the journal") << "folder"
+                                                         << "Nie można zapisywać do pliku bazy danych";
+    QTest::newRow("held by another program") << "blokada"
+                                             << "jest zablokowany przez inny program";
+}
+
+// A sound file that cannot be written stops the start with the reason, never as a damaged file.
+void TestBaza::unwritableFiles()
+{
+    QFETCH(QString, przeszkoda);
+    QFETCH(QString, powod);
+    Srodowisko s;
+    QSqlQuery(s.baza->db()).exec(u"PRAGMA journal_mode=DELETE"_qs);
+    s.baza->Zamknij();
+    const QString sciezka = przeszkoda == u"folder" ? QFileInfo(s.plik()).path() : s.plik();
+    const QString inne = u"blokujace"_qs;
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
+        b.setDatabaseName(s.plik());
+        QSqlQuery q(b);
+        if (przeszkoda == u"blokada")
+            QVERIFY(b.open() && q.exec(u"BEGIN EXCLUSIVE"_qs));
+        else if (!tylkoDoOdczytu(sciezka, true))
+            QSKIP("the file system keeps the file writable");
+        Baza baza(u"sprawdzana"_qs);
+        const QString blad = baza.Otworz(s.plik());
+        tylkoDoOdczytu(sciezka, false);
+        b.close();
+        QVERIFY2(blad.contains(powod) && blad.contains(s.plik()), qPrintable(blad));
+    }
+    QSqlDatabase::removeDatabase(inne);
+    QCOMPARE(Baza().Otworz(s.plik()), QString());
 }
 
 QTEST_GUILESS_MAIN(TestBaza)
