@@ -209,7 +209,12 @@ void TestOdczyt::impossibleReply_data()
         zmien(b);
         return b.bajty();
     };
-    const auto pozorna = [&](quint32 n) { return blok([=](auto& b) { b.pozorna = n; }); };
+    const auto pozorna = [&](quint32 n, qint16 napiecie = 400) {
+        return blok([=](auto& b) {
+            b.pozorna = n;
+            b.napiecie = napiecie;
+        });
+    };
     const auto okres = [&](qint16 n) { return blok([=](auto& b) { b.okres = n; }); };
     const auto wiersz = [](const char* nazwa, const QList<QByteArray>& poprzednie, const QByteArray& b,
                            bool przyjety) { QTest::newRow(nazwa) << poprzednie << b << przyjety; };
@@ -225,8 +230,14 @@ void TestOdczyt::impossibleReply_data()
     wiersz("period FF FF: not measured", {}, okres(-1), true);
     wiersz("period FF FE", {}, okres(-2), false);
     wiersz("first reply of the run, any count", {}, pozorna(0xFFFFFFFF), true);
+    wiersz("apparent count unchanged", {pozorna(1000000)}, pozorna(1000000), true);
     // Counters reset in the regulator: the first reply after the reset is a true reading.
     wiersz("apparent count behind the previous reply", {pozorna(1000000)}, pozorna(999999), true);
+    wiersz("apparent count wrapped", {pozorna(0xFFFFFF00)}, pozorna(0x100), true);
+    wiersz("after a refused count the next follows it", {pozorna(5000000), pozorna(1000)}, pozorna(2000),
+           true);
+    wiersz("after a refused reply the next is taken", {pozorna(5000000), pozorna(1000, -1)}, pozorna(4000000),
+           true);
 }
 
 // A reply with values the regulator cannot send is a failed poll: alarm 100, the log row, and
