@@ -95,6 +95,14 @@ void clsBD::ZapiszZalegle()
                      QStringLiteral("B"), QStringLiteral("D"), {});
 }
 
+void clsBD::ZapiszWszystkieZalegle()
+{
+    for (qsizetype przed = -1; !m_zalegle.Puste() && m_zalegle.Ile() != przed;) {
+        przed = m_zalegle.Ile();
+        ZapiszZalegle();
+    }
+}
+
 qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,
                           const QString& Kod_regulatora, const QString& Operator)
 {

@@ -50,6 +50,9 @@ class clsBD
     // Retries the kept writes; the main loop calls it at the start of every tick. While the file
     // still refuses, the writes of the tick are kept without waiting for it again.
     void ZapiszZalegle();
+    // At shutdown: every kept write the file takes by now, so that only what it still refuses
+    // is lost with the program.
+    void ZapiszWszystkieZalegle();
 
   private:
     Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu);

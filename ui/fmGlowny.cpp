@@ -230,6 +230,7 @@ void fmGlowny::Unload()
     m_timer2->stop();
     m_timer3->stop();
     m_port.Zamknij();
+    m_uslugi.oBD->ZapiszWszystkieZalegle();
     m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zatrzymanie aplikacji"), QStringLiteral("N"),
                                QStringLiteral("L"), {});
     m_uslugi.cnBaza->Zamknij();

@@ -156,6 +156,7 @@ class TestGlowny : public QObject
     void failingStepIsLoggedAndLoopRearmed();
     void writeErrorsStopNothing();
     void lockedFileHoldsTheLoopOnce();
+    void keptWritesWrittenAtShutdown();
     void readingsDatedWhenTaken();
     void stopSignalIsANormalShutdown_data();
     void stopSignalIsANormalShutdown();
@@ -429,6 +430,29 @@ void TestGlowny::lockedFileHoldsTheLoopOnce()
     QCOMPARE(kolumna(st.s.baza->db(), u"SELECT Kod_Regul || ' ' || substr(Czas, 12) FROM Log WHERE Status || "
                                       "Typ = 'BD' ORDER BY rowid"_qs),
              odmowy);
+}
+
+// What the file refused is written when the program ends, if the file takes it by then.
+void TestGlowny::keptWritesWrittenAtShutdown()
+{
+    Stanowisko st;
+    st.s.dodajRegulator(u"R1"_qs, 1);
+    st.s.wczytaj();
+    const QString inne = u"blokujace"_qs;
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
+        b.setDatabaseName(st.s.plik());
+        QVERIFY(b.open() && QSqlQuery(b).exec(u"BEGIN EXCLUSIVE"_qs));
+        QVERIFY(QSqlQuery(st.s.baza->db()).exec(u"PRAGMA busy_timeout = 0"_qs));
+        st.okno.Timer1().Takt();
+        b.close();
+    }
+    QSqlDatabase::removeDatabase(inne);
+    QCOMPARE(st.s.liczWiersze(u"Pomiary"_qs), 0);
+    st.okno.ZakonczBezPytania();
+    QCOMPARE(st.s.baza->Otworz(st.s.plik()), QString());
+    QCOMPARE(st.s.liczWiersze(u"Pomiary"_qs), 1);
+    QCOMPARE(st.logi().last(), u"Zatrzymanie aplikacji"_qs);
 }
 
 // A tick held up by a slow first regulator dates the second regulator's reading by its own poll.
