@@ -161,7 +161,7 @@ struct Pokazy
 bool raporty(Srodowisko& s, const QString& wybor)
 {
     Raporty raporty(s.uslugi, nullptr);
-    Pokazy pokazy{s.poTakcie};
+    Pokazy pokazy{s.poTakcie, 0, {}};
     bool wCelu = true;
     std::printf("  %-34s %6s %9s %9s %9s %6s %6s %12s\n", "report", "plan", "query ms", "whole ms", "goal ms",
                 "ratio", "pages", "PDF ms (info)");

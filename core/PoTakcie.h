@@ -25,8 +25,8 @@ class PoTakcie
     bool TrwaTakt() const { return m_trwaTakt; }
 
     // Called with the names of the windows waiting for the tick's end, in the order they will
-    // open, whenever they change; the last call of a tick gives an empty list, before the first
-    // kept window opens.
+    // open, whenever they change. Each is taken off the list just before it opens, so the list
+    // is empty when the last of them opens.
     std::function<void(const QStringList&)> ZmianaCzekajacych;
 
     // Called by the main loop around each tick.

@@ -1,7 +1,6 @@
 #include "WczytajRegulatory.h"
 
 #include "Baza.h"
-#include "Interfaces.h"
 #include "SqlDates.h"
 #include "TekstKomunikatu.h"
 #include "Uslugi.h"

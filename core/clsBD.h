@@ -9,11 +9,12 @@
 
 struct Uslugi;
 
-// Writer of the alarm table and the event log, and the one way every write of the running
-// program reaches the file. A refused write is shown to the operator without waiting for an
-// answer, and the program goes on. While the file refuses writes for a while (locked, read-only,
-// failing, full) the writes are kept in order and carried out once it takes them again.
-// Main thread only.
+// Writer of the alarm table and the event log, and the one way the supervision's writes
+// (readings, alarms, log rows) reach the file; the operator's edits of the regulator and
+// structure tables answer him at once and go directly. A refused write is shown to the
+// operator without waiting for an answer, and the program goes on. While the file refuses
+// writes for a while (locked, read-only, failing, full) the writes are kept in order and
+// carried out once it takes them again. Main thread only.
 class clsBD
 {
   public:
@@ -56,7 +57,7 @@ class clsBD
 
   private:
     Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu);
-    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool zachowany, bool wierszLogu);
+    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool wierszLogu);
     ZalegleZapisy::Zapis wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
                                     const QString& Kod_regulatora) const;
 

@@ -173,16 +173,22 @@ void PodgladRaportu::PokazStrone(int nr, bool odDolu)
 void PodgladRaportu::Rozloz()
 {
     m_raport.Rozloz(m_drukarka);
+    pokazUklad();
+}
+
+// Printing lays the report out on the printer's paper itself.
+void PodgladRaportu::Drukuj()
+{
+    m_raport.Drukuj(m_drukarka, m_nr);
+    pokazUklad();
+}
+
+void PodgladRaportu::pokazUklad()
+{
     m_widok->UstawArkusz(m_drukarka.pageLayout());
     m_numer->setRange(1, m_raport.LiczbaStron());
     PokazStrone(m_nr);
     pokazPowiekszenie();
-}
-
-void PodgladRaportu::Drukuj()
-{
-    m_raport.Drukuj(m_drukarka, m_nr);
-    Rozloz();
 }
 
 void PodgladRaportu::otworzPoTakcie(const QString& nazwa, void (PodgladRaportu::*okno)())

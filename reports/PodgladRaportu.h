@@ -46,6 +46,8 @@ class PodgladRaportu : public QDialog
     // An action of the window on the given keys, without a button.
     QAction* skrot(const QList<QKeySequence>& klawisze, const std::function<void()>& co);
     void pokazPowiekszenie();
+    // The sheet and the pages of the report as last laid out.
+    void pokazUklad();
     // Asks for one of the preview's dialogs; a preview closed meanwhile opens none.
     void otworzPoTakcie(const QString& nazwa, void (PodgladRaportu::*okno)());
     void drukujZOkna();

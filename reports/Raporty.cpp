@@ -128,13 +128,12 @@ RaportZapytania::Adresy Raporty::adresyObiektu(const QString& nazwa) const
 {
     RaportZapytania::Adresy adresy;
     for (const QString& kod : RaportZapytania::RegulatoryObiektu(m_uslugi.cnBaza->db(), nazwa)) {
-        const QString klucz = KluczKodu(kod);
-        for (const clRegulator& r : *m_uslugi.oRegulatory) {
-            if (KluczKodu(r.Kod) == klucz) {
-                if (!adresy.contains(r.adres))
-                    adresy << r.adres;
-                break;
-            }
+        try {
+            const qint16 adres = m_uslugi.oRegulatory->Item(kod).adres;
+            if (!adresy.contains(adres))
+                adresy << adres;
+        } catch (const BladKolekcji&) {
+            // No regulator was loaded under that code.
         }
     }
     return adresy;

@@ -1,5 +1,7 @@
 #include "clsRegulatory.h"
 
+#include "colRegulatory.h"
+
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -323,7 +325,9 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::zamienZmiany(Zamiany& wy
 }
 
 // The file's uniqueness of Kod has the last word; this only names the clash plainly when the
-// rows in memory already show it.
+// rows in memory already show it. Codes are compared as the program compares them, so a code
+// differing from another only in letter case or blanks is refused too: start-up would load only
+// one of the two. A code of blanks names no regulator.
 std::optional<clsRegulatory::BladZapisu> clsRegulatory::sprawdzKody(const Zamiany& zamiany) const
 {
     const int kod = IndeksKolumny(QStringLiteral("Kod"));
@@ -331,7 +335,8 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::sprawdzKody(const Zamian
     for (size_t i = 0; i < m_wiersze.size(); ++i) {
         const auto zmiana = zamiany[i].find(kod);
         const QVariant v = zmiana != zamiany[i].end() ? zmiana->second : m_wiersze[i].wartosci[kod];
-        if (!v.isNull() && ++uzyte[v.toString()] > 1)
+        const QString klucz = KluczKodu(v.toString());
+        if (!klucz.isEmpty() && ++uzyte[klucz] > 1)
             return BladZapisu{kod, QStringLiteral("„%1” ma już inny regulator.").arg(v.toString())};
     }
     return std::nullopt;

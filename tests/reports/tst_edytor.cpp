@@ -184,6 +184,8 @@ void tst_edytor::zapis_data()
            u"txtFields(34)"_qs);
     odmowa("code in use", u"txtFields(12)=KB-03"_qs, u"Kod regulatora: „KB-03” ma już inny regulator."_qs,
            u"txtFields(12)"_qs);
+    odmowa("code in use but for case and blanks", u"txtFields(12)=kb-03 "_qs,
+           u"Kod regulatora: „KB-03” ma już inny regulator."_qs, u"txtFields(12)"_qs);
     // A row the editor has not read: only the file's uniqueness of Kod stops it.
     odmowa("refused by file", u"txtFields(12)=KB-77"_qs, u"UNIQUE constraint failed: Regulatory.Kod"_qs, {});
 }
