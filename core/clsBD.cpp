@@ -97,7 +97,10 @@ void clsBD::ZapiszZalegle()
 
 void clsBD::ZapiszWszystkieZalegle()
 {
-    for (qsizetype przed = -1; !m_zalegle.Puste() && m_zalegle.Ile() != przed;) {
+    // About two seconds of writes: a stop that waits longer is ended by whoever asked for it.
+    constexpr int kProb = 50;
+    qsizetype przed = -1;
+    for (int i = 0; i < kProb && !m_zalegle.Puste() && m_zalegle.Ile() != przed; ++i) {
         przed = m_zalegle.Ile();
         ZapiszZalegle();
     }

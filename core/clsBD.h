@@ -51,8 +51,8 @@ class clsBD
     // Retries the kept writes; the main loop calls it at the start of every tick. While the file
     // still refuses, the writes of the tick are kept without waiting for it again.
     void ZapiszZalegle();
-    // At shutdown: every kept write the file takes by now, so that only what it still refuses
-    // is lost with the program.
+    // At shutdown: the kept writes the file takes by now, up to a few thousand, so that a stop
+    // is not held for minutes by a long backlog.
     void ZapiszWszystkieZalegle();
 
   private:
