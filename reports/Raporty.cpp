@@ -52,7 +52,7 @@ class KursorZajety
 
 void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
 {
-    bezpiecznie([&] {
+    bezpiecznie([=, this] {
         QString tytul;
         const auto adresy = regulator(Id, tytul);
         return zloz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, adresy), tytul,
@@ -62,7 +62,7 @@ void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
 
 void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
 {
-    bezpiecznie([&]() -> std::shared_ptr<RaportWydruk> {
+    bezpiecznie([=, this]() -> std::shared_ptr<RaportWydruk> {
         const auto adresy = adresyObiektu(nazwa);
         if (adresy.isEmpty())
             return nullptr;
@@ -73,7 +73,7 @@ void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
 
 void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 Id)
 {
-    bezpiecznie([&] {
+    bezpiecznie([=, this] {
         QString tytul;
         const auto adresy = regulator(Id, tytul);
         return zloz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, adresy),
@@ -83,7 +83,7 @@ void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 I
 
 void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa)
 {
-    bezpiecznie([&]() -> std::shared_ptr<RaportWydruk> {
+    bezpiecznie([=, this]() -> std::shared_ptr<RaportWydruk> {
         const auto adresy = adresyObiektu(nazwa);
         if (adresy.isEmpty())
             return nullptr;
@@ -94,25 +94,27 @@ void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const Q
 
 // The procedures run from menu and button handlers: a report that cannot be made (a regulator
 // no longer in the collection, a failing statement) is told to the operator rather than
-// unwinding into the event loop. A year of readings takes a while to gather: the busy cursor
-// shows while the report is made and is gone before the message or the preview appears.
-void Raporty::bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& zbuduj)
+// unwinding into the event loop. A year of readings takes a while to gather, so the report is
+// made, as its modal preview is shown, when no tick runs: asked for during one, both wait for
+// its end, and a repeated "&Ok" makes the last choice once. The busy cursor shows while the
+// report is made and is gone before the message or the preview appears.
+void Raporty::bezpiecznie(std::function<std::shared_ptr<RaportWydruk>()> zbuduj)
 {
-    std::shared_ptr<RaportWydruk> raport;
-    try {
-        const KursorZajety kursor;
-        raport = zbuduj();
-    } catch (const std::exception& e) {
-        if (m_uslugi.komunikaty)
-            m_uslugi.komunikaty->Pokaz(QString::fromUtf8(e.what()), kTytulAplikacji,
-                                       Komunikaty::Ikona::Krytyczna);
-        return;
-    }
-    // The preview is modal: asked for during a tick, it opens when the tick has ended. One
-    // preview waits at a time: a repeated "&Ok" shows the last choice once.
-    if (raport)
-        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
-                            [this, raport] { Pokaz(*raport); });
+    OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
+                        [this, zbuduj = std::move(zbuduj)] {
+                            std::shared_ptr<RaportWydruk> raport;
+                            try {
+                                const KursorZajety kursor;
+                                raport = zbuduj();
+                            } catch (const std::exception& e) {
+                                if (m_uslugi.komunikaty)
+                                    m_uslugi.komunikaty->Pokaz(QString::fromUtf8(e.what()), kTytulAplikacji,
+                                                               Komunikaty::Ikona::Krytyczna);
+                                return;
+                            }
+                            if (raport)
+                                Pokaz(*raport);
+                        });
 }
 
 RaportZapytania::Adresy Raporty::regulator(qint16 Id, QString& tytul) const

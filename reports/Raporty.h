@@ -32,7 +32,7 @@ class Raporty
     std::function<void(RaportWydruk&)> Pokaz;
 
   private:
-    void bezpiecznie(const std::function<std::shared_ptr<RaportWydruk>()>& zbuduj);
+    void bezpiecznie(std::function<std::shared_ptr<RaportWydruk>()> zbuduj);
     void podglad(RaportWydruk& raport);
     std::shared_ptr<RaportWydruk> zloz(RaportUklad uklad, std::vector<QSqlRecord> wiersze,
                                        const QString& tytul, const QString& podtytul) const;

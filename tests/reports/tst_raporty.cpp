@@ -496,6 +496,16 @@ void TestRaporty::raportObiektu()
                      "Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"}));
     QVERIFY(!zajetyPrzyPodgladzie);
     QVERIFY(!QGuiApplication::overrideCursor());
+
+    // Asked for during a tick, the report is made when the tick has ended, of what is stored then.
+    b.s.poTakcie.PoczatekTaktu();
+    raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
+    QVERIFY(QSqlQuery(b.s.baza->db())
+                .exec(u"INSERT INTO Pomiary (Adres, Data) VALUES (3, '2003-12-20 08:00:00')"_qs));
+    QCOMPARE(pokazane.size(), 2);
+    b.s.poTakcie.KoniecTaktu();
+    QCOMPARE(pokazane.value(2),
+             u"Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 2"_qs);
 }
 
 // An element's regulators are the loaded ones: each code of the element stands for the
