@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -143,6 +144,7 @@ void TestAlarmy::modelZgodnyZWidokami()
     st.s.rejestr->DezaktywujAlarm(1);
     st.s.rejestr->Potwierdz(2);
     QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.headerData(ModelAlarmow::TrescAlarmu, Qt::Horizontal).toString(), u"Tresc alarmu"_qs);
 }
 
 void TestAlarmy::rozmiarMinimalny()
@@ -156,6 +158,7 @@ void TestAlarmy::rozmiarMinimalny()
     st.okno->resize(minimum + QSize(300, 200));
     QCOMPARE(st.lista->height(), st.okno->height());
     QCOMPARE(st.lista->width(), szerokoscListy);
+    QCOMPARE(st.lista->header()->sectionSize(ModelAlarmow::Czas), twipyNaPiksele(2200, st.okno.get()));
 }
 
 void TestAlarmy::podoknoBezZamykania()
@@ -164,9 +167,12 @@ void TestAlarmy::podoknoBezZamykania()
     QMdiArea obszar;
     obszar.resize(1200, 900);
     obszar.show();
-    QMdiSubWindow* podokno = fmAlarmyN::OtworzW(&obszar, s.uslugi);
+    QPixmap wzor(16, 16);
+    wzor.fill(Qt::yellow);
+    QMdiSubWindow* podokno = fmAlarmyN::OtworzW(&obszar, s.uslugi, QIcon(wzor));
 
     QCOMPARE(podokno->windowTitle(), u"Alarmy"_qs);
+    QCOMPARE(obraz(podokno->windowIcon()), wzor.toImage());
     QVERIFY(!podokno->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     for (QAction* akcja : podokno->systemMenu()->actions())
         QVERIFY2(!akcja->isVisible() || akcja->shortcut() != QKeySequence::Close, "close in the system menu");

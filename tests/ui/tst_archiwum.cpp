@@ -3,6 +3,7 @@
 #include "GlownaTestuOkien.h"
 #include "OknaTestowe.h"
 #include "TestSupport.h"
+#include "Twipy.h"
 #include "fmAlarmyArch.h"
 
 #include <QComboBox>
@@ -152,6 +153,7 @@ void TestArchiwum::jednoOkno()
     QMdiArea obszar;
     obszar.show();
     QPointer<fmAlarmyArch> pierwsze = fmAlarmyArch::Otworz(obszar, a.s.uslugi);
+    QCOMPARE(pierwsze->parentWidget()->width(), twipyNaPiksele(10600, pierwsze));
     pierwsze->findChild<QComboBox*>(QStringLiteral("cmbRegul"))->setCurrentIndex(0);
     QCOMPARE(fmAlarmyArch::Otworz(obszar, a.s.uslugi), pierwsze.data());
     QCOMPARE(obszar.subWindowList().size(), 1);

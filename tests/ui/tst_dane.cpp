@@ -83,6 +83,7 @@ void TestDane::values()
     ustaw(d.r());
     d.okno = d.Otworz<frmDane>();
     QTEST(d.wartosci(), "teksty");
+    QCOMPARE(d.okno->windowTitle(), u"Dane regulatora 'KB-01'"_qs);
 }
 
 // A monitored regulator is read on every tick: the button follows whichever regulator is current.

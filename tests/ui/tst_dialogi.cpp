@@ -54,7 +54,7 @@ struct PrzebiegLogowania
     bool otwartePoOK = false;
 };
 
-// Answers the next login window: types the user and password and presses OK or Anuluj;
+// Answers the next login window: types the user and password and leaves the window the given way;
 // after a refused OK it looks at the window, which is still open, and presses Anuluj.
 void odpowiedzLogowaniu(fmLogin& login, const QString& uzytkownik, const QString& haslo, PrzebiegLogowania& p,
                         const QString& wyjscie = u"OK"_qs)
@@ -64,7 +64,12 @@ void odpowiedzLogowaniu(fmLogin& login, const QString& uzytkownik, const QString
         p.uzytkownikNaPoczatku = element<QLineEdit>(login, "txtUserName")->text();
         wpisz(login, "txtUserName", uzytkownik);
         wpisz(login, "txtPassword", haslo);
-        kliknij(login, wyjscie == u"OK" ? "cmdOK" : "cmdCancel");
+        if (wyjscie == u"Esc")
+            QTest::keyClick(&login, Qt::Key_Escape);
+        else if (wyjscie == u"zamknięcie")
+            login.close();
+        else
+            kliknij(login, wyjscie == u"OK" ? "cmdOK" : "cmdCancel");
         p.otwartePoOK = login.isVisible();
         if (!p.otwartePoOK)
             return;
@@ -129,6 +134,8 @@ void TestDialogi::opcje()
     QCOMPARE(cmbPort->currentText() + u'|' + element<QLineEdit>(opcje, "txtHaslo")->text(),
              port + u"|tajne"_qs);
     QCOMPARE(chkDzwieki->isChecked(), dzwieki != 0);
+    QCOMPARE(element<QLabel>(opcje, "Label1")->text() + element<QLabel>(opcje, "Label2")->text(),
+             u"Port szeregowy:Hasło administartora"_qs);
 
     cmbPort->setEditText(u"/dev/ttyUSB1"_qs);
     wpisz(opcje, "txtHaslo", u"drugie"_qs);
@@ -197,11 +204,13 @@ void TestDialogi::logowanie_data()
     QTest::newRow("hasło wielkimi literami") << u"tolvek"_qs << u"BRASUN"_qs << u"brasun"_qs << ok << false;
     QTest::newRow("puste hasło zapisane") << u"tolvek"_qs << QString() << QString() << ok << true;
     QTest::newRow("puste hasło wpisane") << u"tolvek"_qs << QString() << u"brasun"_qs << ok << false;
-    QTest::newRow("Anuluj") << u"tolvek"_qs << u"brasun"_qs << u"brasun"_qs << u"Anuluj"_qs << false;
+    for (const QString& wyjscie : {u"Anuluj"_qs, u"Esc"_qs, u"zamknięcie"_qs})
+        QTest::addRow("%s", qPrintable(wyjscie))
+            << u"tolvek"_qs << u"brasun"_qs << u"brasun"_qs << wyjscie << false;
 }
 
 // A refused attempt shows its message, selects the password for retyping and stays open; the
-// Anuluj that follows leaves control mode off, as does Anuluj right away. Control mode
+// Anuluj that follows leaves control mode off, as does leaving the window without OK. Control mode
 // then goes off without asking, and the next showing starts with empty fields.
 void TestDialogi::logowanie()
 {
@@ -284,6 +293,7 @@ void TestDialogi::frmAboutBezInformacji()
 {
     FakeKomunikaty komunikaty;
     frmAbout about(komunikaty);
+    QVERIFY(element<QLabel>(about, "lblVersion")->text().startsWith(u"Version "));
     if (!QStandardPaths::findExecutable(u"msinfo32"_qs).isEmpty())
         QSKIP("a system information tool is present here");
     kliknij(about, "cmdSysInfo");

@@ -200,11 +200,14 @@ void TestDrzewo::obrazyZNotyfikacji()
     Drzewo d;
     clRegulator& r = d.s.regulatory->Item(2);
     r.Stan.StanDiod1 = quint8(~0x04); // lamps are active-low: only stage 3 on
+    r.Stan.StanDiod2 = 0x80;
     r.Zablokowany = true;
     d.wizual.eNoweDane(2, QStringLiteral("O"));
     QCOMPARE(d.okno->ObrazWezla(wezelR("KB-02")), ObrazkiDrzewa::kZablokowany);
     QCOMPARE(d.okno->ObrazWezla(wezelB("KB-02", 3)), ObrazkiDrzewa::kStopienWl);
     QCOMPARE(d.okno->Wezel(wezelB("KB-02", 3))->foreground(0).color(), QColor(Qt::red));
+    QCOMPARE(d.okno->ObrazWezla(wezelB("KB-02", 9)), ObrazkiDrzewa::kStopienWyl);
+    QCOMPARE(d.okno->ObrazWezla(wezelB("KB-01", 3)), ObrazkiDrzewa::kStopienWyl);
     const QImage wlaczony = ObrazkiDrzewa::ImageList1(ObrazkiDrzewa::kStopienWl).pixmap(16).toImage();
     QCOMPARE(d.okno->Wezel(wezelB("KB-02", 3))->icon(0).pixmap(16).toImage(), wlaczony);
 

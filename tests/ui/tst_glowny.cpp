@@ -5,6 +5,7 @@
 #include "GlownaTestuOkien.h"
 #include "IkonyGlowne.h"
 #include "KomunikatyOkien.h"
+#include "ModelAlarmow.h"
 #include "OknaModalne.h"
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
@@ -150,6 +151,7 @@ class TestGlowny : public QObject
     void startUpToATickRaisingAlarms();
     void databaseThatCannotBeOpened_data();
     void databaseThatCannotBeOpened();
+    void portLoop_data();
     void portLoop();
     void alarmCountersDriveTimersAndIcon_data();
     void alarmCountersDriveTimersAndIcon();
@@ -220,11 +222,15 @@ void TestGlowny::startUpToATickRaisingAlarms()
 
     const RejestrAlarmow& rejestr = *start.uslugi().rejestr;
     QTRY_COMPARE_WITH_TIMEOUT(rejestr.Count(), 2, 20000);
-    QCOMPARE(alarmyOkno->findChild<QTreeView*>()->model()->rowCount(), 2);
+    const QAbstractItemModel& lista = *alarmyOkno->findChild<QTreeView*>()->model();
+    QCOMPARE(lista.rowCount(), 2);
     QStringList alarmy;
-    for (int i = 1; i <= 2; ++i) {
-        const WierszAlarmu& w = rejestr.Wiersz(i);
+    for (int i = 0; i < 2; ++i) {
+        const WierszAlarmu& w = rejestr.Wiersz(i + 1);
         alarmy << w.Regulator + ':' + w.KodAlarmu + w.Aktywny + ':' + w.TrescAlarmu;
+        QCOMPARE(lista.index(i, ModelAlarmow::TrescAlarmu).data().toString(), w.TrescAlarmu);
+        QCOMPARE(lista.index(i, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+        QVERIFY(lista.index(i, 0).data(Qt::FontRole).value<QFont>().bold());
     }
     alarmy.sort();
     QCOMPARE(alarmy, QStringList({"R1: 201A:Przekroczona wartość prądu ( 30 A)",
@@ -265,9 +271,16 @@ void TestGlowny::databaseThatCannotBeOpened()
 }
 
 // The port selection is offered again for as long as the port cannot be opened.
+void TestGlowny::portLoop_data()
+{
+    QTest::addColumn<int>("nieudane");
+    QTest::newRow("one failure") << 1;
+    QTest::newRow("same port offered three times") << 3;
+}
+
 void TestGlowny::portLoop()
 {
-    const int nieudane = 3;
+    QFETCH(int, nieudane);
     Stanowisko st;
     AppSettings::write(AppSettings::Port, u"/dev/kalbor-brak-portu"_qs);
     int pokazane = 0;

@@ -123,6 +123,10 @@ void TestMenu::monitoringZawszeWLogu()
                          "FROM Log"_qs)
                  .toString(),
              u"Włączono monitoring|NM|KB-02;Wyłączono monitoring|NM|KB-02;Wyłączono monitoring|NM|KB-02");
+    m.s.regulatory->Item(1).Monitoring = true;
+    m.wizual.eZmianaRegulatora(1); // follows the new current regulator, no action
+    QVERIFY(m.akcja("Monit")->isChecked());
+    QCOMPARE(m.s.liczWiersze(u"Log"_qs), 3);
 }
 
 void TestMenu::monitoringFollowsCurrentRegulator_data()

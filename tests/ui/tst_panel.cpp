@@ -96,6 +96,7 @@ void TestPanel::statusBytes()
     QTEST(p.lampy(), "lampy");
     QTEST(p.przelaczniki(), "przelaczniki");
     QTEST(p.wyswietlacz(), "wyswietlacz");
+    QCOMPARE(p.okno->windowTitle(), u"Regulator 'KB-01'"_qs);
 }
 
 // The lock button works in either mode; "Ustaw" queues only while enabled, "Załącz" never.

@@ -99,6 +99,9 @@ void TestStruktura::budowa_data()
     QTest::newRow("empty table") << Wiersze{} << u"System Kalbor:S"_qs;
     QTest::newRow("top level below the root")
         << Wiersze{"B|S|System Kalbor", "A|S|System Kalbor"} << u"System Kalbor:S(B:S,A:S)"_qs;
+    QTest::newRow("parents stored before children")
+        << Wiersze{"Hala|S|System Kalbor", "Linia|S|Hala", "KB-02|R|Linia", "KB-01|R|Hala"}
+        << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R),KB-01:R))"_qs;
     QTest::newRow("children stored before parents")
         << Wiersze{"KB-02|R|Linia", "Linia|S|Hala", "Hala|S|System Kalbor"}
         << u"System Kalbor:S(Hala:S(Linia:S(KB-02:R)))"_qs;

@@ -141,6 +141,8 @@ void TestWizual::zdarzenia_data()
             "tekst 1 = Załączam stopień regulatora 'R2' ...",
             "tekst 1 = Wyłączam stopień regulatora 'R2' ...", "tekst 1 = Blokuję regulator 'R2' ...",
             "tekst 1 = Odblokowuję regulator 'R2' ...", "tekst 1 = "});
+    // Each progress text is cleared by the end of its own operation.
+    wiersz("periodic ended", [](auto& t) { t.w.eOkresowyOdczyt(2, false); }, {"tekst 1 = "});
     wiersz("monitoring", [](auto& t) { t.w.eMonitoring(2, true), t.w.eMonitoring(2, false); },
            {"obraz 2 = 21", "obraz 2 = 20"});
 
