@@ -247,42 +247,37 @@ void tst_edytor::zapisInnychWierszy_data()
     QTest::addColumn<QString>("log");       // codes of the log rows
     QTest::addColumn<QString>("adresPola"); // shown after a refused save
     const QString brak = u"Proszę wypełnić pole Kod regulatora!"_qs;
-    const QString usuniety = u"Regulatora „KB-02” nie ma już w bazie danych (usunięty lub zmieniony poza tym "
-                             "oknem); nic nie zapisano."_qs;
+    const auto usuniety = [](const char* kod) {
+        return u"Regulatora „%1” nie ma już w bazie danych (usunięty lub zmieniony poza tym oknem); nic nie "
+               "zapisano."_qs.arg(QLatin1String(kod));
+    };
     const QString usun = u"sql DELETE FROM Regulatory WHERE Kod = 'KB-02'"_qs;
     QTest::newRow("emptied code left by Down")
-        << 1 << QStringList{"txtFields(12)=", "Down", "txtFields(15)=x"} << brak << ""
-        << ""
-        << "1";
-    QTest::newRow("new row left by Home")
-        << 0 << QStringList{"Home", "txtFields(15)=x"} << kPonownie << "KB-01:x"
-        << "KB-01"
-        << "";
+        << 1 << QStringList{"txtFields(12)=", "Down", "txtFields(15)=x"} << brak << QString() << QString()
+        << u"1"_qs;
+    QTest::newRow("new row left by Home") << 0 << QStringList{"Home", "txtFields(15)=x"} << kPonownie
+                                          << u"KB-01:x"_qs << u"KB-01"_qs << QString();
     QTest::newRow("new row typed in, emptied, left by Up")
         << 0 << QStringList{"txtFields(0)=9", "txtFields(0)=", "Up", "txtFields(15)=x"} << kPonownie
-        << "MW-05:x"
-        << "MW-05"
-        << "";
-    QTest::newRow("new row without a code")
-        << 0 << QStringList{"txtFields(0)=9", "Home", "txtFields(15)=x"} << brak << ""
-        << ""
-        << "9";
+        << u"MW-05:x"_qs << u"MW-05"_qs << QString();
+    QTest::newRow("new row without a code") << 0 << QStringList{"txtFields(0)=9", "Home", "txtFields(15)=x"}
+                                            << brak << QString() << QString() << u"9"_qs;
     QTest::newRow("new row saved with the row shown")
         << 0 << QStringList{"txtFields(12)=KB-09", "txtFields(0)=9", "Home", "txtFields(15)=x"} << kPonownie
-        << "KB-01:x KB-09:NULL"
-        << "KB-01 KB-09"
-        << "";
+        << u"KB-01:x KB-09:NULL"_qs << u"KB-01 KB-09"_qs << QString();
     QTest::newRow("changed row saved with the row shown")
-        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y"} << kPonownie << "KB-01:x KB-02:y"
-        << "KB-02 KB-01"
-        << "";
-    QTest::newRow("row deleted meanwhile") << 2 << QStringList{"txtFields(15)=x", usun} << usuniety << ""
-                                           << ""
-                                           << "2";
+        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y"} << kPonownie
+        << u"KB-01:x KB-02:y"_qs << u"KB-02 KB-01"_qs << QString();
+    QTest::newRow("row deleted meanwhile") << 2 << QStringList{"txtFields(15)=x", usun} << usuniety("KB-02")
+                                           << QString() << QString() << u"2"_qs;
     QTest::newRow("row deleted meanwhile, saved with another")
-        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y", usun} << usuniety << ""
-        << ""
-        << "2";
+        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y", usun} << usuniety("KB-02")
+        << QString() << QString() << u"2"_qs;
+    QTest::newRow("row deleted meanwhile, its rowid taken")
+        << 5
+        << QStringList{"txtFields(15)=x", "sql DELETE FROM Regulatory WHERE Kod = 'MW-05'",
+                       "sql INSERT INTO Regulatory (rowid, Kod, Adres, Opis) VALUES (5, 'KB-06', 6, 'y')"}
+        << usuniety("MW-05") << u"KB-06:y"_qs << QString() << u"5"_qs;
 }
 
 void tst_edytor::zapisInnychWierszy()
