@@ -315,51 +315,31 @@ void tst_edytor::zapisInnychWierszy()
 void tst_edytor::listy_data()
 {
     QTest::addColumn<QString>("kolumna");
-    QTest::addColumn<QString>("lista");
     QTest::addColumn<QString>("zapisany");
     QTest::addColumn<QString>("pokazany");
     QTest::addColumn<QString>("wybrany"); // stored after choosing the list's first item
-    QTest::newRow("Tak") << "aktywny"
-                         << "combo(1)"
-                         << "Tak"
-                         << "tak"
-                         << "Tak";
-    QTest::newRow("TAK") << "aktywny"
-                         << "combo(1)"
-                         << "TAK"
-                         << "TAK"
-                         << "Tak";
-    QTest::newRow("Nie") << "aktywny"
-                         << "combo(1)"
-                         << "Nie"
-                         << "nie"
-                         << "Tak";
-    QTest::newRow("regulator") << "Typ"
-                               << "combo(0)"
-                               << "regulator"
-                               << "regulator"
-                               << "regulator";
-    QTest::newRow("Regulator") << "Typ"
-                               << "combo(0)"
-                               << "Regulator"
-                               << "Regulator"
-                               << "regulator";
-    QTest::newRow("regulator and a blank") << "Typ"
-                                           << "combo(0)"
-                                           << "regulator "
-                                           << "regulator "
-                                           << "regulator";
+    const auto wiersz = [](const char* kolumna, const char* zapisany, const char* pokazany,
+                           const char* wybrany) {
+        QTest::addRow("%s '%s'", kolumna, zapisany)
+            << QString::fromUtf8(kolumna) << QString::fromUtf8(zapisany) << QString::fromUtf8(pokazany)
+            << QString::fromUtf8(wybrany);
+    };
+    wiersz("aktywny", "Tak", "tak", "Tak");
+    wiersz("aktywny", "TAK", "TAK", "Tak");
+    wiersz("aktywny", "Nie", "nie", "Tak");
+    wiersz("Typ", "regulator", "regulator", "regulator");
+    wiersz("Typ", "Regulator", "Regulator", "regulator");
+    wiersz("Typ", "regulator ", "regulator ", "regulator");
 }
 
 void tst_edytor::listy()
 {
     QFETCH(QString, kolumna);
-    QFETCH(QString, lista);
     QFETCH(QString, zapisany);
     Stanowisko st;
     st.s->wartosc(u"UPDATE Regulatory SET %1 = '%2' WHERE Kod = 'KB-01'"_qs.arg(kolumna, zapisany));
     QCOMPARE(st.okno->findChild<clsRegulatory*>()->Requery(), QString());
-    auto* pole = st.okno->findChild<QComboBox*>(lista);
+    auto* pole = st.okno->findChild<QComboBox*>(kolumna == u"Typ"_qs ? u"combo(0)"_qs : u"combo(1)"_qs);
     QTEST(pole->currentText(), "pokazany");
     pole->showPopup();
     QAbstractItemView* widok = pole->view();
