@@ -40,7 +40,8 @@ class clsRegulatory : public QObject
 
     // What stopped an Update: the column of a field that cannot be stored (-1 when the database
     // refused the write) and a description for the operator; the row at fault by its 1-based
-    // position (0 when no one row is); whether that row would be written without a code.
+    // position (0 when the fault is no single row's); whether that row would be written without
+    // a code.
     struct BladZapisu
     {
         int kolumna = -1;
