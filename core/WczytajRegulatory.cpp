@@ -289,6 +289,11 @@ QString bladOdczytu(const QString& tabela, const QSqlQuery& q)
 
 } // namespace
 
+bool JakPrzyStarcie(const QVariant& zapisany, const QString& tekst)
+{
+    return zapisany.toString() == tekst;
+}
+
 WynikWczytania WczytajRegulatory(Uslugi& uslugi)
 {
     QSqlDatabase db = uslugi.cnBaza->db();
@@ -312,7 +317,7 @@ WynikWczytania WczytajRegulatory(Uslugi& uslugi)
     QStringList uwagi;
     QHash<qint16, QString> adresy; // address -> code of the regulator loaded under it
     while (rs.next()) {
-        if (rs.value(QStringLiteral("Typ")).toString() != QStringLiteral("regulator"))
+        if (!JakPrzyStarcie(rs.value(QStringLiteral("Typ")), kTypRegulatora))
             continue;
         Wiersz w(rs, uwagi);
         if (!w.Poprawny())
@@ -341,7 +346,7 @@ WynikWczytania WczytajRegulatory(Uslugi& uslugi)
             return porzuc(QStringLiteral("OstPomiar"), ost);
         w.wczytajPola(*r);
         r->SkalaNapiecia = skalaNapiecia(r->NapieciePomiar);
-        r->aktywny = rs.value(QStringLiteral("aktywny")).toString() == QStringLiteral("Tak");
+        r->aktywny = JakPrzyStarcie(rs.value(QStringLiteral("aktywny")), kAktywny);
     }
     if (rs.lastError().isValid())
         return porzuc(QStringLiteral("Regulatory"), rs);

@@ -3,6 +3,16 @@
 #include <QString>
 
 struct Uslugi;
+class QVariant;
+
+// The texts of Typ and aktywny that start-up takes: a row is a regulator when its Typ is
+// kTypRegulatora, and it is polled when its aktywny is kAktywny.
+inline const QString kTypRegulatora = QStringLiteral("regulator");
+inline const QString kAktywny = QStringLiteral("Tak");
+// How start-up compares a stored Typ or aktywny with those texts: as stored, letter case and
+// blanks included, so "Regulator" is no regulator and "TAK" is not polled. The record editor
+// shows a list's item for a stored text by the same comparison.
+bool JakPrzyStarcie(const QVariant& zapisany, const QString& tekst);
 
 struct WynikWczytania
 {

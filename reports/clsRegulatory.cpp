@@ -168,6 +168,7 @@ QString clsRegulatory::Requery()
     }
     m_wiersze = std::move(wiersze);
     m_usuniete.clear();
+    m_poz = -1; // the rows left behind are gone
     przejdz(0);
     return {};
 }
@@ -210,10 +211,24 @@ void clsRegulatory::UstawTekst(int kolumna, const QString& tekst)
         w->zmiany[kolumna] = tekst;
 }
 
+// A new row left with nothing typed in it would be written as a row of NULLs: it goes.
 void clsRegulatory::przejdz(int poz)
 {
+    if (poz != m_poz && pustyNowy(biezacy())) {
+        m_wiersze.erase(m_wiersze.begin() + m_poz);
+        if (poz > m_poz)
+            --poz;
+    }
     m_poz = std::clamp(poz, -1, RecordCount());
     emit MoveComplete();
+}
+
+bool clsRegulatory::pustyNowy(const Wiersz* w) const
+{
+    return w && w->rowid.isNull() && std::all_of(w->zmiany.begin(), w->zmiany.end(), [](const auto& z) {
+               const std::optional<QVariant> v = wartoscTekstu(kKolumny[size_t(z.first)].rodzaj, z.second);
+               return v && v->isNull();
+           });
 }
 
 void clsRegulatory::AddNew()
@@ -269,6 +284,11 @@ void clsRegulatory::MoveNext()
     przejdz(poz);
 }
 
+void clsRegulatory::MoveTo(int pozycja)
+{
+    przejdz(pozycja - 1);
+}
+
 void clsRegulatory::MovePrevious()
 {
     int poz = m_poz < 0 ? m_poz : m_poz - 1;
@@ -290,11 +310,17 @@ void clsRegulatory::FindRecord(const QString& kolumna, const QVariant& wartosc)
 
 std::optional<clsRegulatory::BladZapisu> clsRegulatory::Update()
 {
+    m_zapisaneInne.clear();
     Zamiany zamiany;
     if (auto blad = zamienZmiany(zamiany))
         return blad;
     if (auto blad = sprawdzKody(zamiany))
         return blad;
+    QStringList inne;
+    for (size_t i = 0; i < m_wiersze.size(); ++i) {
+        if (zapisywany(i, zamiany) && int(i) != m_poz)
+            inne << kodPoZapisie(i, zamiany);
+    }
     if (auto blad = zapisz(zamiany))
         return blad;
     for (size_t i = 0; i < m_wiersze.size(); ++i) {
@@ -303,8 +329,22 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::Update()
         m_wiersze[i].zmiany.clear();
     }
     m_usuniete.clear();
+    m_zapisaneInne = inne;
     emit MoveComplete();
     return std::nullopt;
+}
+
+// A new row is written whole, a stored one when something in it changed.
+bool clsRegulatory::zapisywany(size_t i, const Zamiany& zamiany) const
+{
+    return m_wiersze[i].rowid.isNull() || !zamiany[i].empty();
+}
+
+QString clsRegulatory::kodPoZapisie(size_t i, const Zamiany& zamiany) const
+{
+    const int kod = IndeksKolumny(QStringLiteral("Kod"));
+    const auto zmiana = zamiany[i].find(kod);
+    return (zmiana != zamiany[i].end() ? zmiana->second : m_wiersze[i].wartosci[kod]).toString();
 }
 
 // Every pending text is converted before anything is written, so one bad field stops the
@@ -317,27 +357,39 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::zamienZmiany(Zamiany& wy
             const R rodzaj = kKolumny[size_t(k)].rodzaj;
             const std::optional<QVariant> v = wartoscTekstu(rodzaj, tekst);
             if (!v)
-                return BladZapisu{k, opisBlednejWartosci(rodzaj, tekst)};
+                return BladZapisu{k, opisBlednejWartosci(rodzaj, tekst), int(i) + 1};
             wynik[i][k] = *v;
         }
     }
     return std::nullopt;
 }
 
-// The file's uniqueness of Kod has the last word; this only names the clash plainly when the
-// rows in memory already show it. Codes are compared as the program compares them, so a code
-// differing from another only in letter case or blanks is refused too: start-up would load only
-// one of the two. A code of blanks names no regulator.
+// Every row the save writes needs a code, as the row on screen does: start-up skips a row
+// without one. The file's uniqueness of Kod has the last word; this only names the clash
+// plainly when the rows in memory already show it. Codes are compared as the program compares
+// them, so a code differing from another only in letter case or blanks is refused too:
+// start-up would load only one of the two. A code of blanks names no regulator.
 std::optional<clsRegulatory::BladZapisu> clsRegulatory::sprawdzKody(const Zamiany& zamiany) const
 {
     const int kod = IndeksKolumny(QStringLiteral("Kod"));
-    std::map<QString, int> uzyte;
+    std::map<QString, std::vector<size_t>> wiersze;
+    for (size_t i = 0; i < m_wiersze.size(); ++i)
+        wiersze[KluczKodu(kodPoZapisie(i, zamiany))].push_back(i);
     for (size_t i = 0; i < m_wiersze.size(); ++i) {
-        const auto zmiana = zamiany[i].find(kod);
-        const QVariant v = zmiana != zamiany[i].end() ? zmiana->second : m_wiersze[i].wartosci[kod];
-        const QString klucz = KluczKodu(v.toString());
-        if (!klucz.isEmpty() && ++uzyte[klucz] > 1)
-            return BladZapisu{kod, QStringLiteral("„%1” ma już inny regulator.").arg(v.toString())};
+        if (!zapisywany(i, zamiany))
+            continue;
+        const QString kodWiersza = kodPoZapisie(i, zamiany);
+        if (kodWiersza.isEmpty())
+            return BladZapisu{kod, {}, int(i) + 1, true};
+        const QString klucz = KluczKodu(kodWiersza);
+        if (klucz.isEmpty())
+            continue;
+        for (size_t j : wiersze[klucz]) {
+            if (j != i)
+                return BladZapisu{kod,
+                                  QStringLiteral("„%1” ma już inny regulator.").arg(kodPoZapisie(j, zamiany)),
+                                  int(i) + 1};
+        }
     }
     return std::nullopt;
 }
@@ -357,8 +409,12 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::zapisz(const Zamiany& za
                 return BladZapisu{-1, opisBleduBazy(q.lastError())};
         }
         for (size_t i = 0; i < m_wiersze.size(); ++i) {
-            if (!zapiszWiersz(q, m_wiersze[i], zamiany[i], noweRowid[i]))
-                return BladZapisu{-1, opisBleduBazy(q.lastError())};
+            if (!zapisywany(i, zamiany))
+                continue;
+            if (auto blad = zapiszWiersz(q, m_wiersze[i], zamiany[i], noweRowid[i])) {
+                blad->wiersz = int(i) + 1;
+                return blad;
+            }
         }
     }
     if (!transakcja.Zatwierdz())
@@ -370,20 +426,23 @@ std::optional<clsRegulatory::BladZapisu> clsRegulatory::zapisz(const Zamiany& za
     return std::nullopt;
 }
 
-// A new row is inserted whole; a stored one gets only its changed columns.
-bool clsRegulatory::zapiszWiersz(QSqlQuery& q, const Wiersz& w, const std::map<int, QVariant>& zamiana,
-                                 QVariant& nowyRowid)
+// A new row is inserted whole; a stored one gets only its changed columns, and only while it
+// is still in the file as it was read: a row deleted meanwhile (or its rowid taken by another
+// row since) is reached by no UPDATE, and that refuses the whole save.
+std::optional<clsRegulatory::BladZapisu> clsRegulatory::zapiszWiersz(QSqlQuery& q, const Wiersz& w,
+                                                                     const std::map<int, QVariant>& zamiana,
+                                                                     QVariant& nowyRowid)
 {
     const bool nowy = w.rowid.isNull();
-    if (!nowy && zamiana.empty())
-        return true;
+    const int kod = IndeksKolumny(QStringLiteral("Kod"));
     QStringList przypisania;
     for (const auto& [k, v] : zamiana)
         przypisania << nazwa(k) + QStringLiteral(" = ?");
     q.prepare(nowy ? QStringLiteral("INSERT INTO Regulatory (%1) VALUES (%2)")
                          .arg(listaKolumn(),
                               QStringList(qsizetype(kKolumny.size()), QStringLiteral("?")).join(u','))
-                   : QStringLiteral("UPDATE Regulatory SET %1 WHERE rowid = ?").arg(przypisania.join(u',')));
+                   : QStringLiteral("UPDATE Regulatory SET %1 WHERE rowid = ? AND Kod IS ?")
+                         .arg(przypisania.join(u',')));
     if (nowy) {
         for (size_t k = 0; k < kKolumny.size(); ++k) {
             const auto v = zamiana.find(int(k));
@@ -393,12 +452,17 @@ bool clsRegulatory::zapiszWiersz(QSqlQuery& q, const Wiersz& w, const std::map<i
         for (const auto& [k, v] : zamiana)
             q.addBindValue(v);
         q.addBindValue(w.rowid);
+        q.addBindValue(w.wartosci[kod]);
     }
     if (!q.exec())
-        return false;
+        return BladZapisu{-1, opisBleduBazy(q.lastError())};
+    if (!nowy && q.numRowsAffected() < 1)
+        return BladZapisu{-1, QStringLiteral("Regulatora „%1” nie ma już w bazie danych (usunięty lub "
+                                             "zmieniony poza tym oknem); nic nie zapisano.")
+                                  .arg(w.wartosci[kod].toString())};
     if (nowy)
         nowyRowid = q.lastInsertId();
-    return true;
+    return std::nullopt;
 }
 
 QString PlikPolaczenia(const Baza& baza)

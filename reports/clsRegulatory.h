@@ -15,9 +15,10 @@ class QSqlQuery;
 // The rows of table Regulatory held in memory for the record editor, over a connection of its
 // own to the database file, so that the rest of the program keeps its connection and its open
 // statements untouched. The operator's texts stay pending per row until Update writes every
-// pending change in one transaction; a refused Update changes nothing, neither in the file nor
-// in memory. Positions run 0..RecordCount()-1, with one place before the first row (BOF) and
-// one after the last (EOF). Used from the user-interface thread only.
+// pending change in one transaction; every row it writes passes the same checks, and a refused
+// Update changes nothing, neither in the file nor in memory. A new row left before anything was
+// typed in it is dropped. Positions run 0..RecordCount()-1, with one place before the first row
+// (BOF) and one after the last (EOF). Used from the user-interface thread only.
 class clsRegulatory : public QObject
 {
     Q_OBJECT
@@ -38,11 +39,15 @@ class clsRegulatory : public QObject
     static int IndeksKolumny(const QString& nazwa);
 
     // What stopped an Update: the column of a field that cannot be stored (-1 when the database
-    // refused the write) and a description for the operator.
+    // refused the write) and a description for the operator; the row at fault by its 1-based
+    // position (0 when the fault is no single row's); whether that row would be written without
+    // a code.
     struct BladZapisu
     {
         int kolumna = -1;
         QString opis;
+        int wiersz = 0;
+        bool brakKodu = false;
     };
 
     explicit clsRegulatory(QObject* parent = nullptr);
@@ -69,11 +74,15 @@ class clsRegulatory : public QObject
     void Delete();
     QString Requery();
     std::optional<BladZapisu> Update();
+    // The codes of the rows other than the current one that the last Update wrote, in row order.
+    const QStringList& ZapisaneInne() const { return m_zapisaneInne; }
     void Cancel();
     void MoveFirst();
     void MoveLast();
     void MoveNext();
     void MovePrevious();
+    // To the row at a 1-based position, as AbsolutePosition gives it.
+    void MoveTo(int pozycja);
     // From the current row forward, the first row whose stored value of the column equals the
     // given one; EOF when none does.
     void FindRecord(const QString& kolumna, const QVariant& wartosc);
@@ -96,16 +105,20 @@ class clsRegulatory : public QObject
     Wiersz* biezacy();
     const Wiersz* biezacy() const;
     void przejdz(int poz);
+    bool pustyNowy(const Wiersz* w) const;
+    bool zapisywany(size_t i, const Zamiany& zamiany) const;
+    QString kodPoZapisie(size_t i, const Zamiany& zamiany) const;
     std::optional<BladZapisu> zamienZmiany(Zamiany& wynik) const;
     std::optional<BladZapisu> sprawdzKody(const Zamiany& zamiany) const;
     std::optional<BladZapisu> zapisz(const Zamiany& zamiany);
-    static bool zapiszWiersz(QSqlQuery& q, const Wiersz& w, const std::map<int, QVariant>& zamiana,
-                             QVariant& nowyRowid);
+    static std::optional<BladZapisu>
+    zapiszWiersz(QSqlQuery& q, const Wiersz& w, const std::map<int, QVariant>& zamiana, QVariant& nowyRowid);
 
     Baza m_baza;
     std::vector<Wiersz> m_wiersze;
     std::vector<QVariant> m_usuniete; // rowids deleted but not yet written
     int m_poz = 0;
+    QStringList m_zapisaneInne;
 };
 
 // The file a connection of the program was opened on, without the connection's decoration.

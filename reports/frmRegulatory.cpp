@@ -4,6 +4,7 @@
 #include "Interfaces.h"
 #include "OknoPodrzedne.h"
 #include "Uslugi.h"
+#include "WczytajRegulatory.h"
 #include "clRegulator.h"
 #include "clsBD.h"
 #include "clsRegulatory.h"
@@ -22,13 +23,15 @@
 #include <QPushButton>
 
 namespace {
-// A combo shows the list's text for a stored value and stores the list's value for a typed
-// text, both without regard to letter case; anything else is taken as it is. So "tak" in the
-// list stores "Tak", the only text that makes a regulator take part in the polling.
+// A combo shows the list's text only for a stored value that start-up reads as the list's
+// value; any other stays as stored ("TAK", "Regulator"), so the operator sees why the row is
+// not polled or not loaded. A typed text stores the list's value when it matches the list's
+// text without regard to letter case, anything else as typed: "tak" in the list stores "Tak",
+// the only text that makes a regulator take part in the polling.
 QString pokazywany(const QComboBox* c, const QString& wartosc)
 {
     for (int i = 0; i < c->count(); ++i) {
-        if (c->itemData(i).toString().compare(wartosc, Qt::CaseInsensitive) == 0)
+        if (JakPrzyStarcie(wartosc, c->itemData(i).toString()))
             return c->itemText(i);
     }
     return wartosc;
@@ -188,29 +191,48 @@ void frmRegulatory::NowyRekord()
 
 void frmRegulatory::Command1_Click()
 {
-    Komunikaty& k = *m_uslugi.komunikaty;
     if (m_kod->text().isEmpty()) {
-        k.Pokaz(QStringLiteral("Proszę wypełnić pole Kod regulatora!"), QStringLiteral("Niepełne dane."),
-                Komunikaty::Ikona::Krytyczna);
-        m_kod->setFocus();
+        brakKodu();
         return;
     }
     if (const auto blad = m_PrimaryCLS->Update()) {
-        QString opis = blad->opis;
-        for (const Wiazanie& w : m_wiazania) {
-            if (w.kolumna == blad->kolumna) {
-                opis = etykieta(w.pole) + u' ' + opis;
-                w.pole->setFocus();
-            }
-        }
-        k.Pokaz(opis.trimmed(), kTytulAplikacji, Komunikaty::Ikona::Brak);
+        odmowa(*blad);
         return;
     }
-    k.Pokaz(QStringLiteral("Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."),
-            QStringLiteral("Uwaga"), Komunikaty::Ikona::Informacja);
-    m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zapisano nowe dane o regulatorze"), QStringLiteral("B"),
-                               QStringLiteral("B"), m_kod->text());
+    m_uslugi.komunikaty->Pokaz(
+        QStringLiteral("Nowe ustawienia zostaną uwzględnione po ponownym uruchomieniu programu Kalbor."),
+        QStringLiteral("Uwaga"), Komunikaty::Ikona::Informacja);
+    // The row on screen by its code as typed, then every other row the save wrote.
+    for (const QString& kod : QStringList{m_kod->text()} + m_PrimaryCLS->ZapisaneInne())
+        m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zapisano nowe dane o regulatorze"), QStringLiteral("B"),
+                                   QStringLiteral("B"), kod);
     zamknij();
+}
+
+void frmRegulatory::brakKodu()
+{
+    m_uslugi.komunikaty->Pokaz(QStringLiteral("Proszę wypełnić pole Kod regulatora!"),
+                               QStringLiteral("Niepełne dane."), Komunikaty::Ikona::Krytyczna);
+    m_kod->setFocus();
+}
+
+// The operator is shown the row at fault, with the field that stopped the save.
+void frmRegulatory::odmowa(const clsRegulatory::BladZapisu& blad)
+{
+    if (blad.wiersz > 0 && blad.wiersz != m_PrimaryCLS->AbsolutePosition())
+        m_PrimaryCLS->MoveTo(blad.wiersz);
+    if (blad.brakKodu) {
+        brakKodu();
+        return;
+    }
+    QString opis = blad.opis;
+    for (const Wiazanie& w : m_wiazania) {
+        if (w.kolumna == blad.kolumna) {
+            opis = etykieta(w.pole) + u' ' + opis;
+            w.pole->setFocus();
+        }
+    }
+    m_uslugi.komunikaty->Pokaz(opis.trimmed(), kTytulAplikacji, Komunikaty::Ikona::Brak);
 }
 
 void frmRegulatory::zamknij()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clsRegulatory.h"
+
 #include <QWidget>
 #include <initializer_list>
 #include <utility>
@@ -11,12 +13,12 @@ class QLineEdit;
 class QMdiArea;
 class QPushButton;
 class clRegulator;
-class clsRegulatory;
 struct Uslugi;
 
 // The record editor: one row of table Regulatory at a time in fields bound to clsRegulatory,
-// which reads the file through a connection of its own. Saving writes every pending change,
-// logs it and closes; the running regulators keep their settings until the next start.
+// which reads the file through a connection of its own. Saving writes the pending changes of
+// every row, each row written checked as the one on screen, logs each row and closes; a refused
+// save shows the row at fault. The running regulators keep their settings until the next start.
 class frmRegulatory : public QWidget
 {
     Q_OBJECT
@@ -73,6 +75,8 @@ class frmRegulatory : public QWidget
     QComboBox* combo(int indeks, const char* kolumna, const Lista& lista);
     void pokazWiersz();
     void Command1_Click();
+    void brakKodu();
+    void odmowa(const clsRegulatory::BladZapisu& blad);
     void zamknij();
     bool Form_KeyDown(int klawisz, Qt::KeyboardModifiers stan);
 

@@ -1,5 +1,6 @@
 // The editor's frames: each field is made with its column and sits beside its caption; a
 // field remembers its caption so that a message about it can name it.
+#include "WczytajRegulatory.h"
 #include "frmRegulatory.h"
 
 #include <QComboBox>
@@ -47,12 +48,10 @@ QGroupBox* frmRegulatory::ramkaIdentyfikacji()
 {
     auto* r = new QGroupBox;
     QFormLayout* f = formularz(r);
-    wiersz(f, QStringLiteral("Typ:"),
-           combo(0, "Typ", {{QStringLiteral("regulator"), QStringLiteral("regulator")}}));
+    wiersz(f, QStringLiteral("Typ:"), combo(0, "Typ", {{kTypRegulatora, kTypRegulatora}}));
     wiersz(f, QStringLiteral("Podłączony:"),
            combo(1, "aktywny",
-                 {{QStringLiteral("tak"), QStringLiteral("Tak")},
-                  {QStringLiteral("nie"), QStringLiteral("Nie")}}));
+                 {{QStringLiteral("tak"), kAktywny}, {QStringLiteral("nie"), QStringLiteral("Nie")}}));
     wiersz(f, QStringLiteral("Adres regulatora:"), txtFields(0, "Adres"));
     m_kod = txtFields(12, "Kod");
     wiersz(f, QStringLiteral("Kod regulatora:"), m_kod);

@@ -99,6 +99,10 @@ void TestWczytywanie::selection_data()
     QTest::newRow("duplicate address, the later row skipped")
         << QVariantList{reg(u"B"_qs, 5), reg(u"A"_qs, 5), reg(u"C"_qs, 6)} << QString() << "A1 C2" << false
         << QStringList{u"'B': adres 5 ma już regulator 'A'"_qs};
+    // The skipped row leaves its address free.
+    QTest::newRow("duplicate code, its address loaded later")
+        << QVariantList{reg(u"A"_qs, 1), reg(u"a "_qs, 2), reg(u"B"_qs, 2)} << QString() << "A1 B2" << false
+        << QStringList{u"'a ' (adres 2): kod powtórzony"_qs};
     QTest::newRow("Regulatory cannot be read")
         << QVariantList{reg(u"R1"_qs, 1)} << u"ALTER TABLE Regulatory RENAME TO Stare"_qs << "" << true
         << QStringList{u"tabeli Regulatory"_qs, u"no such table"_qs};

@@ -1,12 +1,14 @@
 // The regulator record editor on the demonstration database: moving through the rows with the
 // keys, saving changed and new rows (NULL for empty fields, the log row), saves that are
-// refused without losing what was typed, and the pending changes of the data class.
+// refused without losing what was typed, rows left before the save, the lists' texts, and the
+// pending changes of the data class.
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "TestSupport.h"
 #include "clsRegulatory.h"
 #include "frmRegulatory.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,10 +44,15 @@ struct Stanowisko
     }
     QString tekst(const QString& nazwa) const { return static_cast<QLineEdit*>(pole(nazwa))->text(); }
     QString kod() const { return tekst(u"txtFields(12)"_qs); }
-    // "name=text" replaces a field's text as typed; anything else is a key, "Ctrl+Down" style.
+    // "name=text" replaces a field's text as typed; "sql ..." changes the file behind the
+    // editor's back; anything else is a key, "Ctrl+Down" style.
     void wykonaj(const QStringList& kroki)
     {
         for (const QString& krok : kroki) {
+            if (krok.startsWith(u"sql "_qs)) {
+                s->wartosc(krok.mid(4));
+                continue;
+            }
             const qsizetype rowne = krok.indexOf(u'=');
             if (rowne < 0) {
                 const QKeyCombination k = QKeySequence::fromString(krok)[0];
@@ -87,6 +94,10 @@ class tst_edytor : public QObject
     void nieznanyAdres();
     void zapis_data();
     void zapis();
+    void zapisInnychWierszy_data();
+    void zapisInnychWierszy();
+    void listy_data();
+    void listy();
     void zmianyOczekujace();
     void otwieranie();
 };
@@ -222,6 +233,122 @@ void tst_edytor::zapis()
     QCOMPARE(st.kod(), wpisany);
     st.wykonaj({u"Up"_qs});
     QCOMPARE(st.tekst(u"txtFields(15)"_qs), u"zmieniony"_qs);
+}
+
+// A save writes the rows left before it too, each checked as the row on screen, and logs each;
+// a new row left with nothing typed in it is not written. A refused save writes nothing and
+// shows the row at fault, so does one that finds a row it changes no longer in the file.
+void tst_edytor::zapisInnychWierszy_data()
+{
+    QTest::addColumn<int>("adres"); // 0: a new row
+    QTest::addColumn<QStringList>("kroki");
+    QTest::addColumn<QString>("komunikat");
+    QTest::addColumn<QString>("plik");      // "code:description" of the rows written, file order
+    QTest::addColumn<QString>("log");       // codes of the log rows
+    QTest::addColumn<QString>("adresPola"); // shown after a refused save
+    const QString brak = u"Proszę wypełnić pole Kod regulatora!"_qs;
+    const auto usuniety = [](const char* kod) {
+        return u"Regulatora „%1” nie ma już w bazie danych (usunięty lub zmieniony poza tym oknem); nic nie "
+               "zapisano."_qs.arg(QLatin1String(kod));
+    };
+    const QString usun = u"sql DELETE FROM Regulatory WHERE Kod = 'KB-02'"_qs;
+    QTest::newRow("emptied code left by Down")
+        << 1 << QStringList{"txtFields(12)=", "Down", "txtFields(15)=x"} << brak << QString() << QString()
+        << u"1"_qs;
+    QTest::newRow("new row left by Home") << 0 << QStringList{"Home", "txtFields(15)=x"} << kPonownie
+                                          << u"KB-01:x"_qs << u"KB-01"_qs << QString();
+    QTest::newRow("new row typed in, emptied, left by Up")
+        << 0 << QStringList{"txtFields(0)=9", "txtFields(0)=", "Up", "txtFields(15)=x"} << kPonownie
+        << u"MW-05:x"_qs << u"MW-05"_qs << QString();
+    QTest::newRow("new row without a code") << 0 << QStringList{"txtFields(0)=9", "Home", "txtFields(15)=x"}
+                                            << brak << QString() << QString() << u"9"_qs;
+    QTest::newRow("new row saved with the row shown")
+        << 0 << QStringList{"txtFields(12)=KB-09", "txtFields(0)=9", "Home", "txtFields(15)=x"} << kPonownie
+        << u"KB-01:x KB-09:NULL"_qs << u"KB-01 KB-09"_qs << QString();
+    QTest::newRow("changed row saved with the row shown")
+        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y"} << kPonownie
+        << u"KB-01:x KB-02:y"_qs << u"KB-02 KB-01"_qs << QString();
+    QTest::newRow("row deleted meanwhile") << 2 << QStringList{"txtFields(15)=x", usun} << usuniety("KB-02")
+                                           << QString() << QString() << u"2"_qs;
+    QTest::newRow("row deleted meanwhile, saved with another")
+        << 1 << QStringList{"txtFields(15)=x", "Down", "txtFields(15)=y", usun} << usuniety("KB-02")
+        << QString() << QString() << u"2"_qs;
+    QTest::newRow("row deleted meanwhile, its rowid taken")
+        << 5
+        << QStringList{"txtFields(15)=x", "sql DELETE FROM Regulatory WHERE Kod = 'MW-05'",
+                       "sql INSERT INTO Regulatory (rowid, Kod, Adres, Opis) VALUES (5, 'KB-06', 6, 'y')"}
+        << usuniety("MW-05") << u"KB-06:y"_qs << QString() << u"5"_qs;
+}
+
+void tst_edytor::zapisInnychWierszy()
+{
+    QFETCH(int, adres);
+    QFETCH(QStringList, kroki);
+    QFETCH(QString, komunikat);
+    QFETCH(QString, adresPola);
+    Stanowisko st;
+    adres ? st.okno->EdytujRekord(adres) : st.okno->NowyRekord();
+    st.wykonaj(kroki);
+    st.zapisz();
+    QCOMPARE(st.s->komunikaty.teksty.join(u'\n'), komunikat);
+    const bool zapisany = komunikat == kPonownie;
+    QCOMPARE(st.zamkniete(), zapisany);
+    QTEST(
+        st.s->wartosc(u"SELECT group_concat(ifnull(Kod, 'NULL') || ':' || ifnull(Opis, 'NULL'), ' ') "
+                      "FROM (SELECT * FROM Regulatory WHERE Kod IS NULL OR Opis IS NULL OR length(Opis) < 3 "
+                      "ORDER BY rowid)"_qs)
+            .toString(),
+        "plik");
+    QTEST(st.s->wartosc(u"SELECT group_concat(Kod_Regul, ' ') FROM (SELECT * FROM Log ORDER BY rowid)"_qs)
+              .toString(),
+          "log");
+    if (zapisany)
+        return;
+    QCOMPARE(st.tekst(u"txtFields(0)"_qs), adresPola);
+    if (komunikat.startsWith(u"Proszę"_qs))
+        QCOMPARE(st.okno->focusWidget(), st.pole(u"txtFields(12)"_qs));
+}
+
+// A list shows its item only for the text start-up takes; another stored text shows as it is
+// stored, so that the operator sees why the row is not polled or not loaded. Choosing the item
+// stores the text start-up takes.
+void tst_edytor::listy_data()
+{
+    QTest::addColumn<QString>("kolumna");
+    QTest::addColumn<QString>("zapisany");
+    QTest::addColumn<QString>("pokazany");
+    QTest::addColumn<QString>("wybrany"); // stored after choosing the list's first item
+    const auto wiersz = [](const char* kolumna, const char* zapisany, const char* pokazany,
+                           const char* wybrany) {
+        QTest::addRow("%s '%s'", kolumna, zapisany)
+            << QString::fromUtf8(kolumna) << QString::fromUtf8(zapisany) << QString::fromUtf8(pokazany)
+            << QString::fromUtf8(wybrany);
+    };
+    wiersz("aktywny", "Tak", "tak", "Tak");
+    wiersz("aktywny", "TAK", "TAK", "Tak");
+    wiersz("aktywny", "Nie", "nie", "Tak");
+    wiersz("Typ", "regulator", "regulator", "regulator");
+    wiersz("Typ", "Regulator", "Regulator", "regulator");
+    wiersz("Typ", "regulator ", "regulator ", "regulator");
+}
+
+void tst_edytor::listy()
+{
+    QFETCH(QString, kolumna);
+    QFETCH(QString, zapisany);
+    Stanowisko st;
+    st.s->wartosc(u"UPDATE Regulatory SET %1 = '%2' WHERE Kod = 'KB-01'"_qs.arg(kolumna, zapisany));
+    QCOMPARE(st.okno->findChild<clsRegulatory*>()->Requery(), QString());
+    auto* pole = st.okno->findChild<QComboBox*>(kolumna == u"Typ"_qs ? u"combo(0)"_qs : u"combo(1)"_qs);
+    QTEST(pole->currentText(), "pokazany");
+    pole->showPopup();
+    QAbstractItemView* widok = pole->view();
+    QTest::mouseClick(widok->viewport(), Qt::LeftButton, {},
+                      widok->visualRect(widok->model()->index(0, 0)).center());
+    QCOMPARE(pole->currentText(), pole->itemText(0));
+    st.zapisz();
+    QVERIFY(st.zamkniete());
+    QTEST(st.kolumna(kolumna, u"KB-01"_qs).toString(), "wybrany");
 }
 
 // Cancel drops the current row's pending texts, or the new row itself; Delete takes effect at
