@@ -1,6 +1,7 @@
 // The current-alarms window over the alarm register: row looks, acknowledgement, size and its
 // place in the main window's area.
 #include "GlownaTestuOkien.h"
+#include "ListaAlarmow.h"
 #include "ModelAlarmow.h"
 #include "ObrazkiOkien.h"
 #include "OknaTestowe.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 // Two regulators loaded as at start-up, with the window showing the register.
@@ -27,7 +27,7 @@ struct Stanowisko : StanowiskoOkien
     {
         okno = std::make_unique<fmAlarmyN>(s.uslugi);
         okno->show();
-        lista = okno->findChild<QTreeView*>(QStringLiteral("lstAlarmy"));
+        lista = okno->findChild<ListaAlarmow*>(QStringLiteral("lstAlarmy"));
     }
 
     QVariant dane(int wiersz, int rola, int kolumna = 0) const
@@ -55,7 +55,7 @@ struct Stanowisko : StanowiskoOkien
     }
 
     std::unique_ptr<fmAlarmyN> okno;
-    QTreeView* lista = nullptr;
+    ListaAlarmow* lista = nullptr;
 };
 
 QImage obraz(const QVariant& ikona)
