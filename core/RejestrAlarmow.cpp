@@ -37,14 +37,18 @@ void zmniejsz(qint16& licznik, qint64 ile)
     licznik = qint16(std::min<qint64>(ile, kLimitLicznika));
 }
 
+constexpr qint64 kBrakCzasu = std::numeric_limits<qint64>::min();
+
 // The date and time as the clock gave them, whatever their time zone: the row shows them so.
 qint64 czasWiersza(const QDateTime& t)
 {
-    return t.date().toJulianDay() * kMsDoby + t.time().msecsSinceStartOfDay();
+    return t.isValid() ? t.date().toJulianDay() * kMsDoby + t.time().msecsSinceStartOfDay() : kBrakCzasu;
 }
 
 QDateTime czasZWiersza(qint64 ms)
 {
+    if (ms == kBrakCzasu)
+        return {};
     return QDateTime(QDate::fromJulianDay(ms / kMsDoby), QTime::fromMSecsSinceStartOfDay(int(ms % kMsDoby)),
                      Qt::UTC);
 }
