@@ -85,7 +85,8 @@ void wypelnij(Srodowisko& s, qint64 ile)
     for (qint64 i = 0; i < ile; ++i) {
         clRegulator& r = s.regulatory->Item(int(i % kRegulatory) + 1);
         s.zegar.advance(1);
-        r.DodajAlarm(s.zegar.czas, kTgFi, QStringLiteral("(1,%1)").arg(i % 10000000, 7, 10, QLatin1Char('0')));
+        r.DodajAlarm(s.zegar.czas, kTgFi,
+                     QStringLiteral("(1,%1)").arg(i % 10000000, 7, 10, QLatin1Char('0')));
         r.SprawdzAlarm(kTgFi);
     }
     wykonaj(s, "COMMIT");
@@ -179,7 +180,8 @@ void zmierz(qint64 ile)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     std::vector<qint64> rozmiary;
     for (int i = 1; i < argc; ++i)

@@ -68,7 +68,8 @@ QRect ListaAlarmow::visualRect(const QModelIndex& index) const
         return {};
     const int h = wysokoscWiersza();
     return QRect(m_naglowek->sectionViewportPosition(index.column()),
-                 (index.row() - verticalScrollBar()->value()) * h, m_naglowek->sectionSize(index.column()), h);
+                 (index.row() - verticalScrollBar()->value()) * h, m_naglowek->sectionSize(index.column()),
+                 h);
 }
 
 void ListaAlarmow::scrollTo(const QModelIndex& index, ScrollHint hint)
