@@ -180,8 +180,8 @@ void zmierz(qint64 ile)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::vector<qint64> rozmiary;
     for (int i = 1; i < argc; ++i)
