@@ -5,7 +5,8 @@
 //    with its row written to the file, median and mean of 2000 readings;
 //  - the current-alarms list's cost for one raised alarm (the row inserted into the list and the
 //    window brought up to date, drawing included), median of 200 alarms;
-//  - the memory the register holds per kept alarm.
+//  - the memory the process grew by while filling, per kept alarm (at 10 k mostly the database's
+//    page cache; a size measured after a larger one reuses that one's freed memory).
 // Goal: the same figures at every size, within noise. The file is written with synchronous=OFF,
 // so that the disk's flushes do not drown the figures.
 // Usage: bench_alarmy [sizes of the register, 10000 1000000 4000000 by default]
