@@ -14,11 +14,8 @@
 #include <limits>
 
 namespace {
-const QString kAktywny = QStringLiteral("A");
-const QString kNieaktywny = QStringLiteral("N");
-const QString kNiepotwierdzony = QStringLiteral("N");
-const QString kPotwierdzony = QStringLiteral("T");
 constexpr qint16 kLimitLicznika = std::numeric_limits<qint16>::max();
+constexpr qint64 kMsDoby = 24 * 60 * 60 * 1000;
 
 // The counters are 16-bit. At the limit they stay there rather than wrap to a negative count,
 // which would stop the blinking and the sound while alarms are still there.
@@ -27,20 +24,40 @@ void zwieksz(qint16& licznik)
     if (licznik < kLimitLicznika)
         ++licznik;
 }
-} // namespace
 
-// Below the limit the counter is exact; once it has stood at the limit, the rows themselves tell
-// how many are left (`liczony` tells a row that still counts).
-void RejestrAlarmow::zmniejsz(qint16& licznik, const std::function<bool(const WierszAlarmu&)>& liczony) const
+// Below the limit the counter is exact; once it has stood at the limit, the rows still counted
+// (`ile`) tell how many are left.
+void zmniejsz(qint16& licznik, qint64 ile)
 {
     if (licznik < kLimitLicznika) {
         if (licznik > 0)
             --licznik;
         return;
     }
-    const auto ile = std::count_if(m_wiersze.begin(), m_wiersze.end(), liczony);
     licznik = qint16(std::min<qint64>(ile, kLimitLicznika));
 }
+
+constexpr qint64 kBrakCzasu = std::numeric_limits<qint64>::min();
+
+// The date and time as the clock gave them, whatever their time zone: the row shows them so.
+qint64 czasWiersza(const QDateTime& t)
+{
+    return t.isValid() ? t.date().toJulianDay() * kMsDoby + t.time().msecsSinceStartOfDay() : kBrakCzasu;
+}
+
+QDateTime czasZWiersza(qint64 ms)
+{
+    if (ms == kBrakCzasu)
+        return {};
+    return QDateTime(QDate::fromJulianDay(ms / kMsDoby), QTime::fromMSecsSinceStartOfDay(int(ms % kMsDoby)),
+                     Qt::UTC);
+}
+
+QString flaga(bool tak, QStringView jesliTak, QStringView jesliNie)
+{
+    return (tak ? jesliTak : jesliNie).toString();
+}
+} // namespace
 
 RejestrAlarmow::RejestrAlarmow(Uslugi& uslugi, QObject* parent) : QObject(parent), m_uslugi(uslugi) {}
 
@@ -60,39 +77,55 @@ QString RejestrAlarmow::Prefiks(int kodAlarmu)
     }
 }
 
-bool RejestrAlarmow::maAktywny(int nrRegul, std::optional<int> kod) const
+int RejestrAlarmow::obrazek(int kod)
 {
-    return std::any_of(m_wiersze.begin(), m_wiersze.end(), [&](const WierszAlarmu& w) {
-        return w.NrRegul.trimmed().toInt() == nrRegul && (!kod || w.KodAlarmu.trimmed().toInt() == *kod) &&
-               w.Aktywny == kAktywny;
-    });
+    return kod == 100 ? 1 : Prefiks(kod).isEmpty() ? 0 : 2;
 }
 
-qint32 RejestrAlarmow::idAlarmu(int pozycja) const
+QString RejestrAlarmow::regulator(int nrRegul) const
 {
-    return Wiersz(pozycja).IdAlarmu.trimmed().toInt();
+    return m_uslugi.oRegulatory->Item(nrRegul).Kod;
+}
+
+WierszAlarmu RejestrAlarmow::Wiersz(int pozycja) const
+{
+    const Alarm& a = alarm(pozycja);
+    WierszAlarmu w;
+    w.Czas = TextFormat::date(czasZWiersza(a.czas), u"dd/MM/yyyy hh:mm:ss");
+    w.Regulator = regulator(a.nrRegul);
+    w.Opis = m_opisy.Tekst(a.opis);
+    w.TrescAlarmu = Prefiks(a.kod) + w.Opis;
+    w.NrRegul = TextFormat::plain(int(a.nrRegul));
+    w.KodAlarmu = TextFormat::plain(int(a.kod));
+    w.Aktywny = flaga(a.aktywny, u"A", u"N");
+    w.Potwierdzony = flaga(a.potwierdzony, u"T", u"N");
+    w.IdAlarmu = TextFormat::plain(a.idAlarmu);
+    w.Obrazek = obrazek(a.kod);
+    return w;
+}
+
+int RejestrAlarmow::AktywnyWiersz(int nrRegul, int kod) const
+{
+    return m_aktywne.value(klucz(nrRegul, kod));
 }
 
 void RejestrAlarmow::NowyAlarm(const QDateTime& Data, int NrRegul, int Kod, const QString& Opis)
 {
-    if (maAktywny(NrRegul, Kod))
+    if (AktywnyWiersz(NrRegul, Kod) > 0)
         return;
-    const QString kodRegulatora = m_uslugi.oRegulatory->Item(NrRegul).Kod;
-    WierszAlarmu w;
-    w.Czas = TextFormat::date(Data, u"dd/MM/yyyy hh:mm:ss");
-    w.Regulator = kodRegulatora;
-    w.TrescAlarmu = Prefiks(Kod) + Opis;
-    w.NrRegul = TextFormat::plain(NrRegul);
-    w.KodAlarmu = TextFormat::plain(Kod);
-    w.Opis = Opis;
-    w.Aktywny = kAktywny;
-    w.Potwierdzony = kNiepotwierdzony;
-    w.Obrazek = Kod == 100 ? 1 : Prefiks(Kod).isEmpty() ? 0 : 2;
-    m_wiersze.push_back(w);
+    const QString kodRegulatora = regulator(NrRegul);
+    const QString tresc = Prefiks(Kod) + Opis;
+    m_alarmy.push_back(Alarm{.czas = czasWiersza(Data),
+                             .opis = m_opisy.Dodaj(Opis),
+                             .nrRegul = qint16(NrRegul),
+                             .kod = qint16(Kod)});
     const int pozycja = Count();
+    m_aktywne.insert(klucz(NrRegul, Kod), pozycja);
+    ++m_aktywneRegulatora[qint16(NrRegul)];
+    ++m_liczbaAktywnych;
+    ++m_liczbaNiepotwierdzonych;
 
-    const qint32 id = m_uslugi.oBD->ZapiszAlarm(Data, QStringLiteral("R"), w.TrescAlarmu, kodRegulatora, {});
-    m_wiersze.back().IdAlarmu = TextFormat::plain(id);
+    m_alarmy.back().idAlarmu = m_uslugi.oBD->ZapiszAlarm(Data, QStringLiteral("R"), tresc, kodRegulatora, {});
     emit wierszDodany(pozycja);
 
     if (m_uslugi.drzewo)
@@ -104,37 +137,41 @@ void RejestrAlarmow::NowyAlarm(const QDateTime& Data, int NrRegul, int Kod, cons
 
 void RejestrAlarmow::DezaktywujAlarm(int pozycja)
 {
-    WierszAlarmu& w = m_wiersze.at(size_t(pozycja - 1));
-    if (w.Aktywny != kAktywny)
+    Alarm& a = m_alarmy.at(size_t(pozycja - 1));
+    if (!a.aktywny)
         return;
-    w.Aktywny = kNieaktywny;
-    zmniejsz(m_uslugi.oApp->IloscAktywnychAlarmow,
-             [](const WierszAlarmu& r) { return r.Aktywny == kAktywny; });
+    a.aktywny = false;
+    m_aktywne.remove(klucz(a.nrRegul, a.kod));
+    const bool ostatniRegulatora = --m_aktywneRegulatora[a.nrRegul] == 0;
+    if (ostatniRegulatora)
+        m_aktywneRegulatora.remove(a.nrRegul);
+    zmniejsz(m_uslugi.oApp->IloscAktywnychAlarmow, --m_liczbaAktywnych);
     emit wierszZmieniony(pozycja);
     // The condition has cleared whether or not the file takes the time: the row follows the
     // regulator, and a refused write is reported by the writer.
-    m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), std::nullopt, m_uslugi.zegar->now(), {});
+    m_uslugi.oBD->ModyfikujAlarm(a.idAlarmu, std::nullopt, m_uslugi.zegar->now(), {});
     if (m_uslugi.oApp->IloscAktywnychAlarmow == 0)
         m_uslugi.oWizual->eZmianaAlarmow();
-    const int nr = w.NrRegul.trimmed().toInt();
-    if (!maAktywny(nr) && m_uslugi.drzewo)
-        m_uslugi.drzewo->UstawAlarmWezla(m_uslugi.oRegulatory->Item(nr).Kod, false);
+    if (ostatniRegulatora && m_uslugi.drzewo)
+        m_uslugi.drzewo->UstawAlarmWezla(regulator(a.nrRegul), false);
 }
 
 void RejestrAlarmow::Potwierdz(int pozycja)
 {
     if (pozycja < 1 || pozycja > Count())
         return;
-    WierszAlarmu& w = m_wiersze[size_t(pozycja - 1)];
-    if (w.Potwierdzony != kNiepotwierdzony)
+    Alarm& a = m_alarmy[size_t(pozycja - 1)];
+    if (a.potwierdzony)
         return;
     // An acknowledgement the file did not keep is not shown as made: the writer reports the
-    // refusal, and the row waits for the operator to acknowledge it again.
-    if (!m_uslugi.oBD->ModyfikujAlarm(idAlarmu(pozycja), m_uslugi.zegar->now(), std::nullopt, {}))
+    // refusal, and the row waits for the operator to acknowledge it again. An alarm whose row
+    // the file never took has nothing to wait for: it is acknowledged on the screen all the same,
+    // or it would blink and sound until the program ends.
+    if (!m_uslugi.oBD->ModyfikujAlarm(a.idAlarmu, m_uslugi.zegar->now(), std::nullopt, {}) &&
+        !m_uslugi.oBD->AlarmNiezapisany(a.idAlarmu))
         return;
-    w.Potwierdzony = kPotwierdzony;
-    zmniejsz(m_uslugi.oApp->IloscNiePotwAlarmow,
-             [](const WierszAlarmu& r) { return r.Potwierdzony == kNiepotwierdzony; });
+    a.potwierdzony = true;
+    zmniejsz(m_uslugi.oApp->IloscNiePotwAlarmow, --m_liczbaNiepotwierdzonych);
     emit wierszZmieniony(pozycja);
     m_uslugi.oWizual->eZmianaAlarmow();
 }

@@ -39,13 +39,9 @@ void clRegulator::SprawdzAlarm(int Typ)
 {
     if (AktywneAlarmy <= 0)
         return;
-    const RejestrAlarmow& rejestr = *m_uslugi.rejestr;
-    const QString kod = TextFormat::plain(Typ);
-    for (int i = 1; i <= rejestr.Count(); ++i) {
-        const WierszAlarmu& w = rejestr.Wiersz(i);
-        if (w.NrRegul.trimmed().toInt() == Id && w.KodAlarmu == kod && w.Aktywny == QStringLiteral("A"))
-            m_uslugi.rejestr->DezaktywujAlarm(i);
-    }
+    // The register holds at most one active row of a regulator and code.
+    if (const int pozycja = m_uslugi.rejestr->AktywnyWiersz(Id, Typ); pozycja > 0)
+        m_uslugi.rejestr->DezaktywujAlarm(pozycja);
 }
 
 void clRegulator::SprawdzProgi()

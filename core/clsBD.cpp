@@ -120,8 +120,8 @@ qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QStri
         q.addBindValue(tekstLubNull(Kod_regulatora));
         q.addBindValue(tekstLubNull(Operator));
         const QSqlError blad = wykonaj(q);
-        if (!blad.isValid())
-            m_idAlarmow.insert(zastepczy, q.lastInsertId().toInt());
+        if (!blad.isValid() || !PlikOdmawiaZapisu(blad))
+            m_idAlarmow.insert(zastepczy, blad.isValid() ? 0 : q.lastInsertId().toInt());
         return blad;
     };
     switch (zapisz(zapis, Kod_regulatora, true)) {
@@ -130,9 +130,15 @@ qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QStri
     case Wynik::Odlozony:
         return zastepczy;
     case Wynik::Odrzucony:
+        m_idAlarmow.remove(zastepczy);
         break;
     }
     return 0;
+}
+
+bool clsBD::AlarmNiezapisany(qint32 Id_alarmu) const
+{
+    return Id_alarmu == 0 || (Id_alarmu < 0 && m_idAlarmow.value(Id_alarmu, -1) == 0);
 }
 
 bool clsBD::ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,

@@ -39,6 +39,10 @@ class clsBD
     // as a refused write. A change kept for a file that refuses writes for now counts as made.
     bool ModyfikujAlarm(qint32 Id_alarmu, const std::optional<QDateTime>& data_potw,
                         const std::optional<QDateTime>& data_dezakt, const QString& Operator);
+    // True for an alarm whose row the file never took and never will: its insert was refused for
+    // good or dropped over the bound of kept writes (identity 0), or kept and refused for good
+    // when it was retried (a stand-in that names no row).
+    bool AlarmNiezapisany(qint32 Id_alarmu) const;
     // Appends an event-log row stamped with the present time; an empty regulator code is stored
     // as NULL.
     void ZapiszDoLoga(const QString& Operacja, const QString& Status, const QString& typ,
@@ -63,7 +67,8 @@ class clsBD
 
     Uslugi& m_uslugi;
     ZalegleZapisy m_zalegle;
-    // Stand-ins of kept alarms and the identities the database gave their rows.
+    // Stand-ins of kept alarms and the identities the database gave their rows; 0 for a kept
+    // alarm the file refused for good.
     QHash<qint32, qint32> m_idAlarmow;
     qint32 m_ostatniZastepczy = 0;
     QString m_tekstOdmowy; // the last refusal's log text, shared by the kept rows that repeat it

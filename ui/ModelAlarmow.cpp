@@ -6,18 +6,6 @@
 #include <QBrush>
 #include <QFont>
 
-namespace {
-bool aktywny(const WierszAlarmu& w)
-{
-    return w.Aktywny == u"A";
-}
-
-bool niepotwierdzony(const WierszAlarmu& w)
-{
-    return w.Potwierdzony == u"N";
-}
-} // namespace
-
 ModelAlarmow::ModelAlarmow(RejestrAlarmow& rejestr, QObject* parent)
     : QAbstractTableModel(parent), m_rejestr(rejestr), m_liczba(rejestr.Count())
 {
@@ -69,21 +57,23 @@ QVariant ModelAlarmow::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const WierszAlarmu& w = m_rejestr.Wiersz(index.row() + 1);
+    const int pozycja = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return tekst(w, index.column());
+        return tekst(m_rejestr.Wiersz(pozycja), index.column());
     case Qt::ForegroundRole:
-        return QBrush(aktywny(w) ? Qt::red : Qt::black);
+        return QBrush(m_rejestr.Aktywny(pozycja) ? Qt::red : Qt::black);
     case Qt::FontRole: {
         QFont font;
-        font.setBold(niepotwierdzony(w));
+        font.setBold(!m_rejestr.Potwierdzony(pozycja));
         return font;
     }
-    case Qt::DecorationRole:
-        if (index.column() != Czas || w.Obrazek < 1 || w.Obrazek > 2)
+    case Qt::DecorationRole: {
+        const int obrazek = m_rejestr.Obrazek(pozycja);
+        if (index.column() != Czas || obrazek < 1 || obrazek > 2)
             return {};
-        return aktywny(w) ? m_obrazki[w.Obrazek - 1] : m_wygaszone[w.Obrazek - 1];
+        return m_rejestr.Aktywny(pozycja) ? m_obrazki[obrazek - 1] : m_wygaszone[obrazek - 1];
+    }
     default:
         return {};
     }

@@ -1,5 +1,6 @@
 #include "fmAlarmyN.h"
 
+#include "ListaAlarmow.h"
 #include "ModelAlarmow.h"
 #include "Nazwany.h"
 #include "OknoPodrzedne.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTreeView>
 
 namespace {
 // Design geometry, twips.
@@ -55,12 +55,8 @@ fmAlarmyN::fmAlarmyN(Uslugi& uslugi, QWidget* parent) : QWidget(parent), m_uslug
 void fmAlarmyN::utworzListe()
 {
     m_model = new ModelAlarmow(*m_uslugi.rejestr, this);
-    m_lista = nazwany<QTreeView>(QStringLiteral("lstAlarmy"), this);
+    m_lista = nazwany<ListaAlarmow>(QStringLiteral("lstAlarmy"), this);
     m_lista->setModel(m_model);
-    m_lista->setRootIsDecorated(false);
-    m_lista->setItemsExpandable(false);
-    m_lista->setUniformRowHeights(true);
-    m_lista->setAllColumnsShowFocus(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lista->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lista->setEditTriggers(QAbstractItemView::NoEditTriggers);

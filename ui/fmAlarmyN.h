@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
+class ListaAlarmow;
 class ModelAlarmow;
 class QGroupBox;
 class QMdiArea;
 class QMdiSubWindow;
-class QTreeView;
 struct Uslugi;
 
 // The current-alarms window: the register of the alarms raised during the run beside a legend
@@ -35,6 +35,6 @@ class fmAlarmyN : public QWidget
 
     Uslugi& m_uslugi;
     ModelAlarmow* m_model = nullptr;
-    QTreeView* m_lista = nullptr;
+    ListaAlarmow* m_lista = nullptr;
     QGroupBox* m_legenda = nullptr;
 };

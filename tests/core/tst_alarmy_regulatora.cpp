@@ -30,6 +30,8 @@ class TestAlarmy : public QObject
     void acknowledgement();
     void unrecordedChange_data();
     void unrecordedChange();
+    void unwrittenAlarmAcknowledged_data();
+    void unwrittenAlarmAcknowledged();
     void countersStopAtTheirLimit_data();
     void countersStopAtTheirLimit();
 
@@ -278,6 +280,37 @@ void TestAlarmy::unrecordedChange()
              blad ? QString(tekst).replace(u'\r', u' ') + u"BD"_qs : QString());
     // Announced: a made acknowledgement, the last active alarm cleared.
     QCOMPARE(m_s->wizual.zdarzenia.size(), potwierdz && blad ? 0 : 1);
+}
+
+// An alarm whose row the file never took, refused for good at once (identity 0) or kept and
+// refused for good when retried (a stand-in naming no row): the acknowledgement tells of the
+// write it could not make, once, and is made on the screen all the same, so that the blinking
+// and the sound stop.
+void TestAlarmy::unwrittenAlarmAcknowledged_data()
+{
+    QTest::addColumn<bool>("odlozony");
+    QTest::newRow("refused at once") << false;
+    QTest::newRow("kept, refused when retried") << true;
+}
+
+void TestAlarmy::unwrittenAlarmAcknowledged()
+{
+    QFETCH(bool, odlozony);
+    ustaw(1, {});
+    m_s->wartosc(u"CREATE TRIGGER odmowa BEFORE INSERT ON Alarmy BEGIN SELECT RAISE(ABORT, 'nie'); END"_qs);
+    if (odlozony)
+        m_s->wartosc(u"PRAGMA query_only = ON"_qs);
+    m_s->rejestr->NowyAlarm(m_s->zegar.czas, 1, 201, {});
+    m_s->wartosc(u"PRAGMA query_only = OFF"_qs);
+    m_s->bd->ZapiszZalegle();
+    const qsizetype bledy = m_s->komunikaty.bledyZapisu.size();
+    m_s->wizual.zdarzenia.clear();
+    m_s->rejestr->Potwierdz(1);
+    m_s->rejestr->Potwierdz(1);
+    const WierszAlarmu& w = m_s->rejestr->Wiersz(1);
+    QCOMPARE(w.Potwierdzony + w.Aktywny + u' ' + stan(), u"TA R1:201:; 1; 0; 1/0"_qs);
+    QCOMPARE(m_s->komunikaty.bledyZapisu.size(), bledy + 1);
+    QCOMPARE(m_s->wizual.zdarzenia, QStringList{u"eZmianaAlarmow()"_qs});
 }
 
 // A counter at its 16-bit limit stays there when one more alarm comes, so the blinking and the

@@ -1,6 +1,7 @@
 // The current-alarms window over the alarm register: row looks, acknowledgement, size and its
 // place in the main window's area.
 #include "GlownaTestuOkien.h"
+#include "ListaAlarmow.h"
 #include "ModelAlarmow.h"
 #include "ObrazkiOkien.h"
 #include "OknaTestowe.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 // Two regulators loaded as at start-up, with the window showing the register.
@@ -27,7 +27,7 @@ struct Stanowisko : StanowiskoOkien
     {
         okno = std::make_unique<fmAlarmyN>(s.uslugi);
         okno->show();
-        lista = okno->findChild<QTreeView*>(QStringLiteral("lstAlarmy"));
+        lista = okno->findChild<ListaAlarmow*>(QStringLiteral("lstAlarmy"));
     }
 
     QVariant dane(int wiersz, int rola, int kolumna = 0) const
@@ -55,7 +55,7 @@ struct Stanowisko : StanowiskoOkien
     }
 
     std::unique_ptr<fmAlarmyN> okno;
-    QTreeView* lista = nullptr;
+    ListaAlarmow* lista = nullptr;
 };
 
 QImage obraz(const QVariant& ikona)
@@ -76,6 +76,7 @@ class TestAlarmy : public QObject
     void wyglad_data();
     void wyglad();
     void modelZgodnyZWidokami();
+    void przewijanie();
     void rozmiarMinimalny();
     void podoknoBezZamykania();
     void legendaIZrzut();
@@ -145,6 +146,35 @@ void TestAlarmy::modelZgodnyZWidokami()
     st.s.rejestr->Potwierdz(2);
     QCOMPARE(model.rowCount(), 2);
     QCOMPARE(model.headerData(ModelAlarmow::TrescAlarmu, Qt::Horizontal).toString(), u"Tresc alarmu"_qs);
+}
+
+// More rows than the list shows: the keys move the current row and keep it in view, new rows
+// come at the end without moving the view, and a double-click acknowledges the row under it.
+void TestAlarmy::przewijanie()
+{
+    Stanowisko st;
+    QVERIFY(QTest::qWaitForWindowExposed(st.okno.get()));
+    for (int kod = 1; kod <= 30; ++kod)
+        st.s.rejestr->NowyAlarm(st.s.zegar.now(), 1 + kod % 2, kod, {});
+    st.lista->setFocus();
+    QTest::keyClick(st.lista, Qt::Key_End);
+    const QModelIndex ostatni = st.lista->model()->index(29, 0);
+    QCOMPARE(st.lista->currentIndex(), ostatni);
+    QVERIFY(st.lista->viewport()->rect().contains(st.lista->visualRect(ostatni)));
+    QVERIFY(!st.lista->viewport()->rect().contains(st.lista->visualRect(st.lista->model()->index(0, 0))));
+    QCOMPARE(st.lista->indexAt(st.lista->visualRect(ostatni).center()), ostatni);
+    QTest::keyClick(st.lista, Qt::Key_Up);
+    QCOMPARE(st.lista->currentIndex().row(), 28);
+
+    const QRect przed = st.lista->visualRect(ostatni);
+    st.s.rejestr->NowyAlarm(st.s.zegar.now(), 1, 31, {});
+    QCOMPARE(st.lista->model()->rowCount(), 31);
+    QCOMPARE(st.lista->visualRect(ostatni), przed);
+    st.dwuklik(29);
+    QCOMPARE(st.s.rejestr->Wiersz(30).Potwierdzony, u"T"_qs);
+    QCOMPARE(st.s.app->IloscNiePotwAlarmow, 30);
+    QTest::keyClick(st.lista, Qt::Key_Home);
+    QVERIFY(st.lista->viewport()->rect().contains(st.lista->visualRect(st.lista->model()->index(0, 0))));
 }
 
 void TestAlarmy::rozmiarMinimalny()

@@ -5,6 +5,7 @@
 #include "GlownaTestuOkien.h"
 #include "IkonyGlowne.h"
 #include "KomunikatyOkien.h"
+#include "ListaAlarmow.h"
 #include "ModelAlarmow.h"
 #include "OknaModalne.h"
 #include "OknaTestowe.h"
@@ -32,7 +33,6 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTreeView>
 #include <csignal>
 #include <stdexcept>
 
@@ -222,7 +222,7 @@ void TestGlowny::startUpToATickRaisingAlarms()
 
     const RejestrAlarmow& rejestr = *start.uslugi().rejestr;
     QTRY_COMPARE_WITH_TIMEOUT(rejestr.Count(), 2, 20000);
-    const QAbstractItemModel& lista = *alarmyOkno->findChild<QTreeView*>()->model();
+    const QAbstractItemModel& lista = *alarmyOkno->findChild<ListaAlarmow*>()->model();
     QCOMPARE(lista.rowCount(), 2);
     QStringList alarmy;
     for (int i = 0; i < 2; ++i) {
