@@ -497,7 +497,8 @@ void TestRaporty::raportObiektu()
     QVERIFY(!zajetyPrzyPodgladzie);
     QVERIFY(!QGuiApplication::overrideCursor());
 
-    // Asked for during a tick, the report is made when the tick has ended, of what is stored then.
+    // Asked for during a tick, the report is gathered at once, of what is stored then; its
+    // preview opens when the tick has ended.
     b.s.poTakcie.PoczatekTaktu();
     raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
     QVERIFY(QSqlQuery(b.s.baza->db())
@@ -505,7 +506,7 @@ void TestRaporty::raportObiektu()
     QCOMPARE(pokazane.size(), 2);
     b.s.poTakcie.KoniecTaktu();
     QCOMPARE(pokazane.value(2),
-             u"Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 2"_qs);
+             u"Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"_qs);
 }
 
 // An element's regulators are the loaded ones: each code of the element stands for the

@@ -81,7 +81,8 @@ Srodowisko::Srodowisko(const QString& istniejacy)
                     .komunikaty = &komunikaty,
                     .drzewo = &drzewo,
                     .zegar = &zegar,
-                    .poTakcie = &poTakcie};
+                    .poTakcie = &poTakcie,
+                    .odczyty = &odczyty};
     app->Znakdaty = QStringLiteral("#");
     const QString blad = istniejacy.isEmpty() ? Baza::UtworzPlik(m_plik) : QString();
     QVERIFY2(blad.isEmpty(), qPrintable(blad));

@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
+#include "OdczytHistorii.h"
 #include "PoTakcie.h"
 #include "RejestrAlarmow.h"
 #include "Uslugi.h"
@@ -192,6 +193,8 @@ class Srodowisko
     QString raport; // of the last wczytaj()
     FakeClock zegar;
     PoTakcie poTakcie;
+    // In place: a report, a chart or the archive's day is read before its request returns.
+    OdczytyHistorii odczyty{false};
     FakeWizual wizual;
     FakeKomunikaty komunikaty;
     FakeDrzewo drzewo;
