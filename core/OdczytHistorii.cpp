@@ -22,10 +22,6 @@ void OdczytyHistorii::Koniec(const QString& nazwa)
 
 namespace {
 
-// A report reads hundreds of megabytes of pages: mapped into memory, they are not copied into
-// the connection's cache one by one.
-constexpr qint64 kMapowanieBajtow = qint64(1) << 30;
-
 // Where the program's connection reads: its file and its options.
 struct Plik
 {
@@ -53,8 +49,10 @@ QString czytaj(const Plik& plik, const OdczytHistorii::Czytaj& czytaj, const Odc
         if (!db.open())
             blad = OpisBledu(db.lastError());
         else {
+            // No memory-mapped reading: on a fresh connection it makes each first touch of a page
+            // a page fault, which costs a regulator's report, spread thin over the pages, more
+            // than it saves the plant's.
             QSqlQuery q(db);
-            q.exec(QStringLiteral("PRAGMA mmap_size=%1").arg(kMapowanieBajtow));
             try {
                 wykonaj(q, QStringLiteral("BEGIN"));
                 czytaj(db, przerwano);
