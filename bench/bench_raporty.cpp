@@ -8,11 +8,12 @@
 // of the event loop (the polling's thread) meanwhile; medians of the runs, against the goals:
 // whole report <= 1.5 x query + 100 ms, longest pause <= 100 ms, and each report's own time
 // where it has one. The figures before the reports were gathered on a worker are printed next to
-// them (measured on a loaded machine: each one's own query alone then took about as long). A PDF of every page is timed for information. Then the file of the year is opened as
-// start-up opens it and as the record editor opens it, against the goal: well under half a
-// second, whatever the history.
-// Usage: bench_raporty [--lata N (years of the 64 regulators' history, 1 by default)]
+// them (measured on a loaded machine: each one's own query alone then took about as long). A PDF of every
+// page is timed for information. Then the file of the year is opened as start-up opens it and as the record
+// editor opens it, against the goal: well under half a second, whatever the history. Usage: bench_raporty
+// [--lata N (years of the 64 regulators' history, 1 by default)]
 //                      [part of a report's name]
+#include "IndeksyHistorii.h"
 #include "PodgladRaportu.h"
 #include "RaportWydruk.h"
 #include "RaportZapytania.h"
@@ -127,18 +128,40 @@ std::vector<Przypadek> przypadkiRoku(int regulatory)
     for (int i = 1; i <= regulatory; ++i)
         obiekt << qint16(i);
     return {
-        {"periodic, 1 regulator, 1 year", [=](auto& db) { Okresowe(db, rokOd, rokDo, jeden); },
-         [=](Raporty& r) { r.RaportOkresowyRegul(rokOd, rokDo, 1); }, {}, 218, 241},
-        {"periodic, 64 regulators, 1 year", [=](auto& db) { OkresoweWg(db, rokOd, rokDo, obiekt, {regulatory}); },
+        {"periodic, 1 regulator, 1 year",
+         [=](auto& db) { Okresowe(db, rokOd, rokDo, jeden); },
+         [=](Raporty& r) { r.RaportOkresowyRegul(rokOd, rokDo, 1); },
+         {},
+         218,
+         241},
+        {"periodic, 64 regulators, 1 year",
+         [=](auto& db) { OkresoweWg(db, rokOd, rokDo, obiekt, {regulatory}); },
          [=](Raporty& r) { r.RaportOkresowyObiekt(rokOd, rokDo, kObiekt); }, 2500, 3808, 4112},
-        {"periodic, 64 regulators, 1 month", [=](auto& db) { OkresoweWg(db, miesiacOd, rokDo, obiekt, {regulatory}); },
-         [=](Raporty& r) { r.RaportOkresowyObiekt(miesiacOd, rokDo, kObiekt); }, {}, 227, 255},
-        {"daily, 64 regulators", [=](auto& db) { DoboweWg(db, dzien, dzien, obiekt, {regulatory}); },
-         [=](Raporty& r) { r.RaportDobowyObiekt(dzien, kObiekt); }, {}, 29, 39},
-        {"daily, 1 regulator", [=](auto& db) { Dobowe(db, dzien, dzien, jeden); },
-         [=](Raporty& r) { r.RaportDobowyRegul(dzien, 1); }, {}, 6, 13},
-        {"periodic, 1 regulator, to 9999-12-31", [=](auto& db) { Okresowe(db, rokOd, daleko, jeden); },
-         [=](Raporty& r) { r.RaportOkresowyRegul(rokOd, daleko, 1); }, {}, 41221, 41221, 1},
+        {"periodic, 64 regulators, 1 month",
+         [=](auto& db) { OkresoweWg(db, miesiacOd, rokDo, obiekt, {regulatory}); },
+         [=](Raporty& r) { r.RaportOkresowyObiekt(miesiacOd, rokDo, kObiekt); },
+         {},
+         227,
+         255},
+        {"daily, 64 regulators",
+         [=](auto& db) { DoboweWg(db, dzien, dzien, obiekt, {regulatory}); },
+         [=](Raporty& r) { r.RaportDobowyObiekt(dzien, kObiekt); },
+         {},
+         29,
+         39},
+        {"daily, 1 regulator",
+         [=](auto& db) { Dobowe(db, dzien, dzien, jeden); },
+         [=](Raporty& r) { r.RaportDobowyRegul(dzien, 1); },
+         {},
+         6,
+         13},
+        {"periodic, 1 regulator, to 9999-12-31",
+         [=](auto& db) { Okresowe(db, rokOd, daleko, jeden); },
+         [=](Raporty& r) { r.RaportOkresowyRegul(rokOd, daleko, 1); },
+         {},
+         41221,
+         41221,
+         1},
     };
 }
 
@@ -151,12 +174,21 @@ std::vector<Przypadek> przypadkiMiesiaca(int regulatory)
     for (int i = 1; i <= regulatory; ++i)
         obiekt << qint16(i);
     return {
-        {"periodic, 200 regulators, month", [=](auto& db) { OkresoweWg(db, od, doDnia, obiekt, {regulatory}); },
+        {"periodic, 200 regulators, month",
+         [=](auto& db) { OkresoweWg(db, od, doDnia, obiekt, {regulatory}); },
          [=](Raporty& r) { r.RaportOkresowyObiekt(od, doDnia, kObiekt); }, 3000, 39811, 43633},
-        {"periodic, 1 regulator, month", [=](auto& db) { Okresowe(db, od, doDnia, jeden); },
-         [=](Raporty& r) { r.RaportOkresowyRegul(od, doDnia, 1); }, {}, 154, 157},
-        {"daily, 1 regulator, every minute", [=](auto& db) { Dobowe(db, dzien, dzien, jeden); },
-         [=](Raporty& r) { r.RaportDobowyRegul(dzien, 1); }, {}, 37, 49},
+        {"periodic, 1 regulator, month",
+         [=](auto& db) { Okresowe(db, od, doDnia, jeden); },
+         [=](Raporty& r) { r.RaportOkresowyRegul(od, doDnia, 1); },
+         {},
+         154,
+         157},
+        {"daily, 1 regulator, every minute",
+         [=](auto& db) { Dobowe(db, dzien, dzien, jeden); },
+         [=](Raporty& r) { r.RaportDobowyRegul(dzien, 1); },
+         {},
+         37,
+         49},
     };
 }
 
@@ -253,8 +285,8 @@ bool raporty(Srodowisko& s, const std::vector<Przypadek>& przypadki, const QStri
     Raporty raporty(s.uslugi, nullptr);
     Pokazy pokazy{s.poTakcie, 0, false, {}};
     bool wCelu = true;
-    std::printf("  %-37s %9s %10s %9s %8s %6s %6s %10s %16s\n", "report", "query ms", "preview ms",
-                "goal ms", "pause ms", "ratio", "pages", "PDF ms", "before: ms/pause");
+    std::printf("  %-37s %9s %10s %9s %8s %6s %6s %10s %16s\n", "report", "query ms", "preview ms", "goal ms",
+                "pause ms", "ratio", "pages", "PDF ms", "before: ms/pause");
     for (const Przypadek& p : przypadki) {
         if (!QString::fromLatin1(p.nazwa).contains(wybor))
             continue;
@@ -305,6 +337,20 @@ bool otwarcia(const QString& plik)
     if (!blad.isEmpty())
         std::fprintf(stderr, "bench_raporty: %s\n", qPrintable(blad));
     return ok;
+}
+
+// The readings' Data index as start-up makes it once for a file made before it: its time and size.
+void indeks(Srodowisko& s)
+{
+    const QString sql = QStringLiteral("SELECT (page_count - freelist_count) * page_size FROM "
+                                       "pragma_page_count, pragma_freelist_count, pragma_page_size");
+    QSqlQuery(s.baza->db()).exec(QStringLiteral("DROP INDEX Pomiary_Data"));
+    const qint64 przed = s.wartosc(sql).toLongLong();
+    QElapsedTimer t;
+    t.start();
+    const QStringList zrobione = IndeksyHistorii::Uzupelnij(s.baza->db());
+    std::printf("  index %s made at start-up in %.2f s, %.1f MB\n", qPrintable(zrobione.join(u", ")),
+                double(t.elapsed()) / 1000, double(s.wartosc(sql).toLongLong() - przed) / 1e6);
 }
 
 // The data set built in a fresh file and loaded as start-up loads it; null when it cannot be.
@@ -358,6 +404,8 @@ int main(int argc, char** argv)
     const auto s = zbuduj(rok);
     if (!s)
         return 1;
+    if (wybor.isEmpty())
+        indeks(*s);
     wCelu = raporty(*s, przypadkiRoku(rok.regulatory), wybor, true) && wCelu;
     std::printf("  goals: whole <= 1.5 x query + 100 ms and its own goal, longest pause <= %.0f ms: %s\n",
                 kCelPrzerwyMs, wCelu ? "met" : "NOT met");

@@ -37,7 +37,8 @@ void wykonaj(QSqlQuery& q, const QString& sql)
 
 // The read on a connection of its own, opened and closed on the calling thread, in one read
 // transaction; empty when it went through, else the reason.
-QString czytaj(const Plik& plik, const OdczytHistorii::Czytaj& czytaj, const OdczytHistorii::Przerwanie& przerwano)
+QString czytaj(const Plik& plik, const OdczytHistorii::Czytaj& czytaj,
+               const OdczytHistorii::Przerwanie& przerwano)
 {
     static std::atomic_int numer{0};
     const QString polaczenie = QStringLiteral("historia-%1").arg(++numer);
@@ -70,7 +71,8 @@ QString czytaj(const Plik& plik, const OdczytHistorii::Czytaj& czytaj, const Odc
 
 } // namespace
 
-OdczytHistorii::OdczytHistorii(OdczytyHistorii& odczyty, const Baza& baza, const QString& nazwa, QObject* parent)
+OdczytHistorii::OdczytHistorii(OdczytyHistorii& odczyty, const Baza& baza, const QString& nazwa,
+                               QObject* parent)
     : QObject(parent), m_odczyty(odczyty), m_baza(baza), m_nazwa(nazwa)
 {
 }
@@ -101,10 +103,12 @@ bool OdczytHistorii::Uruchom(Czytaj czytajWiersze, Gotowe gotowe)
     }
     // The owner is told through its own event loop; one destroyed meanwhile waits for the
     // thread first, and the news, posted to it, goes with it.
-    m_watek.reset(QThread::create([this, plik, czytajWiersze = std::move(czytajWiersze), przerwanie = m_przerwanie] {
-        const QString blad = czytaj(plik, czytajWiersze, *przerwanie);
-        QMetaObject::invokeMethod(this, [this, blad] { zakoncz(blad); }, Qt::QueuedConnection);
-    }));
+    m_watek.reset(
+        QThread::create([this, plik, czytajWiersze = std::move(czytajWiersze), przerwanie = m_przerwanie] {
+            const QString blad = czytaj(plik, czytajWiersze, *przerwanie);
+            QMetaObject::invokeMethod(
+                this, [this, blad] { zakoncz(blad); }, Qt::QueuedConnection);
+        }));
     m_watek->start();
     return true;
 }

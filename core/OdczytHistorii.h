@@ -51,7 +51,8 @@ class OdczytHistorii : public QObject
 
     // `baza`: the program's connection, whose file the reads open. `nazwa` tells the operator
     // what is being read.
-    OdczytHistorii(OdczytyHistorii& odczyty, const Baza& baza, const QString& nazwa, QObject* parent = nullptr);
+    OdczytHistorii(OdczytyHistorii& odczyty, const Baza& baza, const QString& nazwa,
+                   QObject* parent = nullptr);
     // A read still running is stopped and its thread waited for; its owner is not told.
     ~OdczytHistorii() override;
 

@@ -31,7 +31,11 @@ struct Polecenie
 // few regulators' readings are searched through the (Adres, Data) index, while those of a good
 // share of the plant are read as they lie, a day of the file at a time, through the Data index.
 // `regulatoryZakladu` is the number of the plant's regulators; 0 keeps to the first way.
-enum class Droga { PoAdresach, PoCzasie };
+enum class Droga
+{
+    PoAdresach,
+    PoCzasie
+};
 Droga DrogaDla(const Adresy& adresy, int regulatoryZakladu);
 
 // Set when the rows are no longer wanted; the periodic report gives up between two days.

@@ -15,8 +15,7 @@
 #include <memory>
 
 Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic)
-    : m_uslugi(uslugi), m_rodzic(rodzic),
-      m_odczyt(*uslugi.odczyty, *uslugi.cnBaza, QStringLiteral("Raport"))
+    : m_uslugi(uslugi), m_rodzic(rodzic), m_odczyt(*uslugi.odczyty, *uslugi.cnBaza, QStringLiteral("Raport"))
 {
     Pokaz = [this](RaportWydruk& raport) { podglad(raport); };
 }
@@ -86,10 +85,11 @@ void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const Q
         if (adresy.isEmpty())
             return std::nullopt;
         const int zaklad = regulatoryZakladu();
-        return Zamowienie{RapOkresowy(), obiektu(nazwa), zaOkres(od, doDnia),
-                          [=](const QSqlDatabase& db, const OdczytHistorii::Przerwanie& przerwano) {
-                              return RaportZapytania::OkresoweWg(db, od, doDnia, adresy, {zaklad, &przerwano});
-                          }};
+        return Zamowienie{
+            RapOkresowy(), obiektu(nazwa), zaOkres(od, doDnia),
+            [=](const QSqlDatabase& db, const OdczytHistorii::Przerwanie& przerwano) {
+                return RaportZapytania::OkresoweWg(db, od, doDnia, adresy, {zaklad, &przerwano});
+            }};
     });
 }
 
@@ -117,15 +117,13 @@ void Raporty::zbierz(const std::function<std::optional<Zamowienie>()>& przygotuj
                                                          const OdczytHistorii::Przerwanie& p) {
         *wiersze = czytaj(db, p);
     };
-    m_odczyt.Uruchom(
-        std::move(czytaj),
-        [this, wiersze, z = std::move(*zamowienie)](const QString& tekst) {
-            if (!tekst.isEmpty())
-                return blad(tekst);
-            const auto raport = zloz(z.uklad, std::move(*wiersze), z.tytul, z.podtytul);
-            OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
-                                [this, raport] { Pokaz(*raport); });
-        });
+    m_odczyt.Uruchom(std::move(czytaj), [this, wiersze, z = std::move(*zamowienie)](const QString& tekst) {
+        if (!tekst.isEmpty())
+            return blad(tekst);
+        const auto raport = zloz(z.uklad, std::move(*wiersze), z.tytul, z.podtytul);
+        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
+                            [this, raport] { Pokaz(*raport); });
+    });
 }
 
 void Raporty::blad(const QString& tekst) const

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "OdczytHistorii.h"
 #include "RaportUklad.h"
 #include "RaportZapytania.h"
-
-#include "OdczytHistorii.h"
 
 #include <QDate>
 #include <QString>

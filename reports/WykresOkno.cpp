@@ -133,7 +133,9 @@ void WykresOkno::btnWykresl_Click()
     m_wykresl->setEnabled(false);
     auto wiersze = std::make_shared<std::vector<WierszWykresu>>();
     auto czytaj = [wiersze, zapytanie = Wczytaj(m_regul->currentData().toInt())](
-                      const QSqlDatabase& db, const OdczytHistorii::Przerwanie&) { *wiersze = zapytanie(db); };
+                      const QSqlDatabase& db, const OdczytHistorii::Przerwanie&) {
+        *wiersze = zapytanie(db);
+    };
     m_ponownie = !m_odczyt.Uruchom(std::move(czytaj), [this, wiersze](const QString&) {
         if (std::exchange(m_ponownie, false))
             return btnWykresl_Click();

@@ -128,7 +128,8 @@ void StartUp::uzupelnijIndeksy()
             m_bd->ZapiszDoLoga(QStringLiteral("Utworzono indeks bazy danych ") + indeks, QStringLiteral("N"),
                                QStringLiteral("L"), {});
     } catch (const std::exception& e) {
-        m_bd->ZapiszDoLoga(QStringLiteral("Błąd tworzenia indeksu bazy danych: ") + QString::fromUtf8(e.what()),
+        m_bd->ZapiszDoLoga(QStringLiteral("Błąd tworzenia indeksu bazy danych: ") +
+                               QString::fromUtf8(e.what()),
                            QStringLiteral("B"), QStringLiteral("L"), {});
     }
 }

@@ -142,7 +142,9 @@ void fmGlowny::UstawTekstPanelu(PanelStanu panel, const QString& tekst)
 
 void fmGlowny::pokazStan()
 {
-    const QString& tekst = !m_czekajace.isEmpty() ? m_czekajace : !m_trwajace.isEmpty() ? m_trwajace : m_tekstStanu;
+    const QString& tekst = !m_czekajace.isEmpty()  ? m_czekajace
+                           : !m_trwajace.isEmpty() ? m_trwajace
+                                                   : m_tekstStanu;
     m_panele[size_t(PanelStanu::Stan) - 1]->UstawTekst(tekst);
 }
 

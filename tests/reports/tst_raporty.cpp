@@ -6,6 +6,7 @@
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
+#include "PetlaOdczytow.h"
 #include "PoTakcie.h"
 #include "PodgladRaportu.h"
 #include "PortQt.h"
@@ -16,10 +17,9 @@
 #include "Raporty.h"
 #include "TestSupport.h"
 #include "WidokStrony.h"
-#include "fmGlowny.h"
-#include "PetlaOdczytow.h"
 #include "clRegulator.h"
 #include "clsKolejka.h"
+#include "fmGlowny.h"
 #include "fmRapOkna.h"
 
 #include <QComboBox>
@@ -532,7 +532,9 @@ void TestRaporty::zbieranieWTle()
     QStringList zdarzenia;
     QObject::connect(&petla, &PetlaOdczytow::czas, [&] { zdarzenia << u"tick"_qs; });
     auto raporty = std::make_unique<Raporty>(b.s.uslugi, nullptr);
-    raporty->Pokaz = [&](RaportWydruk& r) { zdarzenia << QStringLiteral("report of %1 rows").arg(r.Wiersze().size()); };
+    raporty->Pokaz = [&](RaportWydruk& r) {
+        zdarzenia << QStringLiteral("report of %1 rows").arg(r.Wiersze().size());
+    };
 
     raporty->RaportDobowyObiekt(QDate(2003, 12, 17), u"Zaklad"_qs);
     raporty->RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
