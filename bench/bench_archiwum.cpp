@@ -15,10 +15,8 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QSqlQuery>
-#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
@@ -59,29 +57,6 @@ bool wstawAlarmy(Srodowisko& s, qint64 wiersze)
     q.addBindValue(365.0 * 86400 * kRegulatory / double(wiersze));
     q.addBindValue(SqlDates::sqlDateTime(kOd.startOfDay()));
     return t.Rozpoczeta() && q.exec() && t.Zatwierdz();
-}
-
-// The longest pause between two turns of the event loop while `zadanie` runs and until
-// `koniec` holds, and the time of it all.
-std::pair<double, double> zmierz(const std::function<void()>& zadanie, const std::function<bool()>& koniec)
-{
-    QElapsedTimer t, odOstatniego;
-    double przerwa = 0;
-    QTimer takt;
-    takt.setTimerType(Qt::PreciseTimer);
-    takt.setInterval(5);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
-        odOstatniego.start();
-    });
-    takt.start();
-    t.start();
-    odOstatniego.start();
-    zadanie();
-    while (!koniec())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
-    przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
-    return {double(t.nsecsElapsed()) / 1e6, przerwa};
 }
 
 qint64 rozmiar(const Srodowisko& s)
@@ -156,9 +131,9 @@ int main(int argc, char** argv)
     auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lstAlarmy"));
     double krok = 0, przerwa = 0;
     for (int i = 0; i < kKroki; ++i) {
-        const auto [ms, p] = zmierz([&] { prawo->click(); }, [&] { return !trwa; });
-        krok = std::max(krok, ms);
-        przerwa = std::max(przerwa, p);
+        const CzasIPrzerwa m = ZmierzZPrzerwami([&] { prawo->click(); }, [&] { return !trwa; });
+        krok = std::max(krok, m.ms);
+        przerwa = std::max(przerwa, m.przerwaMs);
     }
     const bool ok = krok <= kCelKrokuMs && przerwa <= kCelPrzerwyMs;
     std::printf(

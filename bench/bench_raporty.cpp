@@ -24,12 +24,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -220,42 +218,11 @@ struct Pokazy
     }
 };
 
-struct Pomiar
+// The report asked for, and the event loop run until it has been shown.
+CzasIPrzerwa zmierz(const std::function<void()>& zadanie, Pokazy& pokazy)
 {
-    double ms = 0;
-    double przerwaMs = 0; // the longest pause of the event loop
-};
-
-// The report asked for, and the event loop run until it has been shown; a timer firing every
-// 5 ms meanwhile measures the longest pause between two of its turns.
-Pomiar zmierz(const std::function<void()>& zadanie, Pokazy& pokazy)
-{
-    QElapsedTimer t, odOstatniego;
-    double przerwa = 0;
-    QTimer takt;
-    takt.setTimerType(Qt::PreciseTimer);
-    takt.setInterval(5);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
-        odOstatniego.start();
-    });
     pokazy.pokazany = false;
-    takt.start();
-    t.start();
-    odOstatniego.start();
-    zadanie();
-    QEventLoop petla;
-    QTimer sprawdz;
-    QObject::connect(&sprawdz, &QTimer::timeout, [&] {
-        if (pokazy.pokazany)
-            petla.quit();
-    });
-    sprawdz.start(1);
-    if (!pokazy.pokazany)
-        petla.exec();
-    const double ms = double(t.nsecsElapsed()) / 1e6;
-    przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
-    return {ms, przerwa};
+    return ZmierzZPrzerwami(zadanie, [&] { return pokazy.pokazany; });
 }
 
 double mediana(std::vector<double> v)
@@ -295,7 +262,7 @@ bool raporty(Srodowisko& s, const std::vector<Przypadek>& przypadki, const QStri
         std::vector<double> czasy;
         double przerwa = 0;
         for (int i = 0; i < p.powtorzenia; ++i) {
-            const Pomiar m = zmierz([&] { p.raport(raporty); }, pokazy);
+            const CzasIPrzerwa m = zmierz([&] { p.raport(raporty); }, pokazy);
             czasy.push_back(m.ms);
             przerwa = std::max(przerwa, m.przerwaMs);
         }

@@ -148,15 +148,22 @@ void fmGlowny::pokazStan()
     m_panele[size_t(PanelStanu::Stan) - 1]->UstawTekst(tekst);
 }
 
+// The busy cursor while something the operator asked for is on its way; each such thing holds
+// one of the cursors on the application's stack.
+void fmGlowny::kursorZajety(bool byl, bool jest)
+{
+    if (byl == jest)
+        return;
+    if (jest)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
 // A report, a chart or the archive's day is being read while the polling goes on.
 void fmGlowny::pokazTrwajace(const QStringList& nazwy)
 {
-    if (nazwy.isEmpty() != m_trwajace.isEmpty()) {
-        if (nazwy.isEmpty())
-            QApplication::restoreOverrideCursor();
-        else
-            QApplication::setOverrideCursor(Qt::BusyCursor);
-    }
+    kursorZajety(!m_trwajace.isEmpty(), !nazwy.isEmpty());
     m_trwajace = nazwy.isEmpty() ? QString() : QStringLiteral("Odczyt z bazy danych: ") + nazwy.join(u", ");
     pokazStan();
 }
@@ -164,12 +171,7 @@ void fmGlowny::pokazTrwajace(const QStringList& nazwy)
 // Shows at once that a request was taken, though its window opens only when the tick ends.
 void fmGlowny::pokazCzekajace(const QStringList& nazwy)
 {
-    if (nazwy.isEmpty() != m_czekajace.isEmpty()) {
-        if (nazwy.isEmpty())
-            QApplication::restoreOverrideCursor();
-        else
-            QApplication::setOverrideCursor(Qt::BusyCursor);
-    }
+    kursorZajety(!m_czekajace.isEmpty(), !nazwy.isEmpty());
     m_czekajace =
         nazwy.isEmpty() ? QString() : QStringLiteral("Czeka na koniec odczytu: ") + nazwy.join(u", ");
     pokazStan();

@@ -67,6 +67,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     void pokazCzekajace(const QStringList& nazwy);
     void pokazTrwajace(const QStringList& nazwy);
     void pokazStan();
+    static void kursorZajety(bool byl, bool jest);
     void Unload();
 
     Uslugi& m_uslugi;

@@ -162,6 +162,16 @@ struct BlokPomiaru
 // (a statement that cannot be planned yields its error).
 QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci);
 
+// For the benchmarks: the time from `zadanie` until `koniec` holds, with the event loop running
+// meanwhile, and the longest pause between two of its turns, which a timer firing every 5 ms
+// measures.
+struct CzasIPrzerwa
+{
+    double ms = 0;
+    double przerwaMs = 0;
+};
+CzasIPrzerwa ZmierzZPrzerwami(const std::function<void()>& zadanie, const std::function<bool()>& koniec);
+
 // Every core service wired to fakes, on a fresh database file in a temporary folder or on the
 // existing file given.
 class Srodowisko
