@@ -20,6 +20,7 @@ class DrzewoRegulatorow;
 class PrzelacznikiPanelu;
 class Clock;
 class PoTakcie;
+class OdczytyHistorii;
 
 struct Uslugi
 {
@@ -40,4 +41,5 @@ struct Uslugi
     PrzelacznikiPanelu* panel = nullptr; // front panel switches, null while the panel is closed
     Clock* zegar = nullptr;              // current local time
     PoTakcie* poTakcie = nullptr;        // actions that open a modal window, kept while a tick runs
+    OdczytyHistorii* odczyty = nullptr;  // long reads of the history running away from the polling
 };

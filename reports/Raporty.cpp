@@ -12,13 +12,15 @@
 #include "clRegulator.h"
 #include "colRegulatory.h"
 
-#include <QGuiApplication>
 #include <memory>
 
-Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic) : m_uslugi(uslugi), m_rodzic(rodzic)
+Raporty::Raporty(Uslugi& uslugi, QWidget* rodzic)
+    : m_uslugi(uslugi), m_rodzic(rodzic), m_odczyt(*uslugi.odczyty, *uslugi.cnBaza, QStringLiteral("Raport"))
 {
     Pokaz = [this](RaportWydruk& raport) { podglad(raport); };
 }
+
+Raporty::~Raporty() = default;
 
 namespace {
 
@@ -38,83 +40,96 @@ QString obiektu(const QString& nazwa)
     return QStringLiteral(" obiektu '") + nazwa + u'\'';
 }
 
-// The busy cursor for as long as it lives.
-class KursorZajety
-{
-  public:
-    KursorZajety() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~KursorZajety() { QGuiApplication::restoreOverrideCursor(); }
-    KursorZajety(const KursorZajety&) = delete;
-    KursorZajety& operator=(const KursorZajety&) = delete;
-};
-
 } // namespace
 
 void Raporty::RaportDobowyRegul(const QDate& data, qint16 Id)
 {
-    bezpiecznie([=, this] {
+    zbierz([=, this]() -> std::optional<Zamowienie> {
         QString tytul;
         const auto adresy = regulator(Id, tytul);
-        return zloz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, adresy), tytul,
-                    zDnia(data));
+        return Zamowienie{RapDobowy(), tytul, zDnia(data), [=](const QSqlDatabase& db, const auto&) {
+                              return RaportZapytania::Dobowe(db, data, data, adresy);
+                          }};
     });
 }
 
 void Raporty::RaportDobowyObiekt(const QDate& data, const QString& nazwa)
 {
-    bezpiecznie([=, this]() -> std::shared_ptr<RaportWydruk> {
+    zbierz([=, this]() -> std::optional<Zamowienie> {
         const auto adresy = adresyObiektu(nazwa);
         if (adresy.isEmpty())
-            return nullptr;
-        return zloz(RapDobowy(), RaportZapytania::Dobowe(m_uslugi.cnBaza->db(), data, data, adresy),
-                    obiektu(nazwa), zDnia(data));
+            return std::nullopt;
+        const int zaklad = regulatoryZakladu();
+        return Zamowienie{RapDobowy(), obiektu(nazwa), zDnia(data), [=](const QSqlDatabase& db, const auto&) {
+                              return RaportZapytania::DoboweWg(db, data, data, adresy, {zaklad});
+                          }};
     });
 }
 
 void Raporty::RaportOkresowyRegul(const QDate& od, const QDate& doDnia, qint16 Id)
 {
-    bezpiecznie([=, this] {
+    zbierz([=, this]() -> std::optional<Zamowienie> {
         QString tytul;
         const auto adresy = regulator(Id, tytul);
-        return zloz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, adresy),
-                    tytul, zaOkres(od, doDnia));
+        return Zamowienie{RapOkresowy(), tytul, zaOkres(od, doDnia),
+                          [=](const QSqlDatabase& db, const OdczytHistorii::Przerwanie& przerwano) {
+                              return RaportZapytania::OkresoweWg(db, od, doDnia, adresy, {0, &przerwano});
+                          }};
     });
 }
 
 void Raporty::RaportOkresowyObiekt(const QDate& od, const QDate& doDnia, const QString& nazwa)
 {
-    bezpiecznie([=, this]() -> std::shared_ptr<RaportWydruk> {
+    zbierz([=, this]() -> std::optional<Zamowienie> {
         const auto adresy = adresyObiektu(nazwa);
         if (adresy.isEmpty())
-            return nullptr;
-        return zloz(RapOkresowy(), RaportZapytania::Okresowe(m_uslugi.cnBaza->db(), od, doDnia, adresy),
-                    obiektu(nazwa), zaOkres(od, doDnia));
+            return std::nullopt;
+        const int zaklad = regulatoryZakladu();
+        return Zamowienie{
+            RapOkresowy(), obiektu(nazwa), zaOkres(od, doDnia),
+            [=](const QSqlDatabase& db, const OdczytHistorii::Przerwanie& przerwano) {
+                return RaportZapytania::OkresoweWg(db, od, doDnia, adresy, {zaklad, &przerwano});
+            }};
     });
 }
 
-// The procedures run from menu and button handlers: a report that cannot be made (a regulator
-// no longer in the collection, a failing statement) is told to the operator rather than
-// unwinding into the event loop. A year of readings takes a while to gather, so the report is
-// made, as its modal preview is shown, when no tick runs: asked for during one, both wait for
-// its end, and a repeated "&Ok" makes the last choice once. The busy cursor shows while the
-// report is made and is gone before the message or the preview appears.
-void Raporty::bezpiecznie(std::function<std::shared_ptr<RaportWydruk>()> zbuduj)
+// The procedures run from menu and button handlers, also while a tick waits for a reply: a
+// report that cannot be made (a regulator no longer in the collection, a failing statement) is
+// told to the operator rather than unwinding into the event loop. The readings are gathered
+// away from the polling, which goes on meanwhile; the busy cursor and the status line show that
+// the report is being made. The preview, a modal window, opens through the deferral of modal
+// windows, so a report gathered while a tick runs is shown when the tick has ended.
+void Raporty::zbierz(const std::function<std::optional<Zamowienie>()>& przygotuj)
 {
-    OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
-                        [this, zbuduj = std::move(zbuduj)] {
-                            std::shared_ptr<RaportWydruk> raport;
-                            try {
-                                const KursorZajety kursor;
-                                raport = zbuduj();
-                            } catch (const std::exception& e) {
-                                if (m_uslugi.komunikaty)
-                                    m_uslugi.komunikaty->Pokaz(QString::fromUtf8(e.what()), kTytulAplikacji,
-                                                               Komunikaty::Ikona::Krytyczna);
-                                return;
-                            }
-                            if (raport)
-                                Pokaz(*raport);
-                        });
+    if (m_odczyt.Trwa())
+        return;
+    std::optional<Zamowienie> zamowienie;
+    try {
+        zamowienie = przygotuj();
+    } catch (const std::exception& e) {
+        blad(QString::fromUtf8(e.what()));
+        return;
+    }
+    if (!zamowienie)
+        return;
+    auto wiersze = std::make_shared<std::vector<QSqlRecord>>();
+    auto czytaj = [wiersze, czytaj = zamowienie->czytaj](const QSqlDatabase& db,
+                                                         const OdczytHistorii::Przerwanie& p) {
+        *wiersze = czytaj(db, p);
+    };
+    m_odczyt.Uruchom(std::move(czytaj), [this, wiersze, z = std::move(*zamowienie)](const QString& tekst) {
+        if (!tekst.isEmpty())
+            return blad(tekst);
+        const auto raport = zloz(z.uklad, std::move(*wiersze), z.tytul, z.podtytul);
+        OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Podgląd raportu"),
+                            [this, raport] { Pokaz(*raport); });
+    });
+}
+
+void Raporty::blad(const QString& tekst) const
+{
+    if (m_uslugi.komunikaty)
+        m_uslugi.komunikaty->Pokaz(tekst, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
 }
 
 RaportZapytania::Adresy Raporty::regulator(qint16 Id, QString& tytul) const
@@ -126,6 +141,11 @@ RaportZapytania::Adresy Raporty::regulator(qint16 Id, QString& tytul) const
 
 // An element names its regulators by code; each code stands for the one regulator loaded under
 // it, so rows of Regulatory that loading skipped never reach the report.
+int Raporty::regulatoryZakladu() const
+{
+    return m_uslugi.oRegulatory->Count();
+}
+
 RaportZapytania::Adresy Raporty::adresyObiektu(const QString& nazwa) const
 {
     RaportZapytania::Adresy adresy;

@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -38,7 +40,8 @@ QComboBox* lista(const char* nazwa, const QStringList& pozycje, const QString& p
 } // namespace
 
 WykresOkno::WykresOkno(Uslugi& uslugi, Projekt projekt, QWidget* parent)
-    : QWidget(parent), m_uslugi(uslugi), m_projekt(std::move(projekt)), m_wykres(new Wykres(this))
+    : QWidget(parent), m_uslugi(uslugi), m_projekt(std::move(projekt)), m_wykres(new Wykres(this)),
+      m_odczyt(*uslugi.odczyty, *uslugi.cnBaza, QStringLiteral("Wykres"))
 {
     m_wykres->setObjectName(QStringLiteral("Wykres"));
     resize(twipyNaPiksele(m_projekt.wnetrze, this));
@@ -128,7 +131,20 @@ void WykresOkno::btnWykresl_Click()
     if (m_regul->currentIndex() < 0)
         return;
     m_wykresl->setEnabled(false);
-    const std::vector<WierszWykresu> wiersze = Wczytaj(m_regul->currentData().toInt());
+    auto wiersze = std::make_shared<std::vector<WierszWykresu>>();
+    auto czytaj = [wiersze, zapytanie = Wczytaj(m_regul->currentData().toInt())](
+                      const QSqlDatabase& db, const OdczytHistorii::Przerwanie&) {
+        *wiersze = zapytanie(db);
+    };
+    m_ponownie = !m_odczyt.Uruchom(std::move(czytaj), [this, wiersze](const QString&) {
+        if (std::exchange(m_ponownie, false))
+            return btnWykresl_Click();
+        rysuj(*wiersze);
+    });
+}
+
+void WykresOkno::rysuj(const std::vector<WierszWykresu>& wiersze)
+{
     m_wykres->setRepaint(false);
     m_wykres->setRowCount(0);
     if (!wiersze.empty()) {

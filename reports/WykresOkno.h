@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OdczytHistorii.h"
 #include "WykresZapytania.h"
 
 #include <QWidget>
@@ -14,12 +15,13 @@ struct Uslugi;
 // What the daily and the periodic chart window share: the chart above a tool strip with the
 // quantity, the regulator, the arrows, the draw button, the legend and the grid choice. The
 // window reads the stored readings and writes nothing; choosing a regulator, quantity or date
-// changes nothing on the chart until it is drawn.
+// changes nothing on the chart until it is drawn. The readings are read away from the polling.
 class WykresOkno : public QWidget
 {
     Q_OBJECT
   public:
-    // Draws the chart for the window's current choices.
+    // Draws the chart for the window's current choices. Asked for while the readings of a drawing
+    // are being read, the chart is drawn for the choices of then once that read has ended.
     void btnWykresl_Click();
 
   protected:
@@ -38,7 +40,10 @@ class WykresOkno : public QWidget
     // Builds the tool strip with the window's own date controls first, then loads the choices.
     void zbuduj(const QList<QWidget*>& daty);
 
-    virtual std::vector<WierszWykresu> Wczytaj(int adres) const = 0;
+    // The read of the chart's rows for the regulator at `adres` and the window's dates; it runs
+    // away from the window.
+    using Zapytanie = std::function<std::vector<WierszWykresu>(const QSqlDatabase&)>;
+    virtual Zapytanie Wczytaj(int adres) const = 0;
     // " z dnia ..." or " za okres od ... do ..." after the regulator's code in the title.
     virtual QString Okres() const = 0;
     virtual QString TytulOsiWartosci(bool energia) const = 0;
@@ -55,6 +60,7 @@ class WykresOkno : public QWidget
     void utworzNarzedzia(const QList<QWidget*>& daty);
     void Form_Load();
     void Form_Resize();
+    void rysuj(const std::vector<WierszWykresu>& wiersze);
     void wypelnij(const std::vector<WierszWykresu>& wiersze, bool energia);
     void chkLegenda_Click();
     void cmbSiatka_Click();
@@ -68,4 +74,6 @@ class WykresOkno : public QWidget
     QPushButton* m_wykresl = nullptr;
     QCheckBox* m_legenda = nullptr;
     QComboBox* m_siatka = nullptr;
+    OdczytHistorii m_odczyt;
+    bool m_ponownie = false;
 };

@@ -19,9 +19,11 @@ fmWykresy1::fmWykresy1(Uslugi& uslugi, QWidget* parent)
     WybierzSiatke(QStringLiteral("Y"));
 }
 
-std::vector<WierszWykresu> fmWykresy1::Wczytaj(int adres) const
+WykresOkno::Zapytanie fmWykresy1::Wczytaj(int adres) const
 {
-    return WykresZapytania::PomiaryDoby(uslugi().cnBaza->db(), adres, m_data->date());
+    return [adres, dzien = m_data->date()](const QSqlDatabase& db) {
+        return WykresZapytania::PomiaryDoby(db, adres, dzien);
+    };
 }
 
 QString fmWykresy1::Okres() const

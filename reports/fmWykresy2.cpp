@@ -22,9 +22,11 @@ fmWykresy2::fmWykresy2(Uslugi& uslugi, QWidget* parent)
     zbuduj({m_data, myslnik, m_dataDo});
 }
 
-std::vector<WierszWykresu> fmWykresy2::Wczytaj(int adres) const
+WykresOkno::Zapytanie fmWykresy2::Wczytaj(int adres) const
 {
-    return WykresZapytania::SumyDni(uslugi().cnBaza->db(), adres, m_data->date(), m_dataDo->date());
+    return [adres, od = m_data->date(), doDnia = m_dataDo->date()](const QSqlDatabase& db) {
+        return WykresZapytania::SumyDni(db, adres, od, doDnia);
+    };
 }
 
 QString fmWykresy2::Okres() const

@@ -13,7 +13,7 @@ class fmWykresy2 final : public WykresOkno
     explicit fmWykresy2(Uslugi& uslugi, QWidget* parent = nullptr);
 
   protected:
-    std::vector<WierszWykresu> Wczytaj(int adres) const override;
+    Zapytanie Wczytaj(int adres) const override;
     QString Okres() const override;
     QString TytulOsiWartosci(bool energia) const override;
     void Przesun(int kierunek) override;

@@ -3,9 +3,11 @@
 #include "Clock.h"
 #include "Dzwieki.h"
 #include "IkonyGlowne.h"
+#include "IndeksyHistorii.h"
 #include "Komunikator.h"
 #include "KomunikatyOkien.h"
 #include "MenuGlowne.h"
+#include "OdczytHistorii.h"
 #include "PetlaOdczytow.h"
 #include "PoTakcie.h"
 #include "PortQt.h"
@@ -55,6 +57,7 @@ StartUp::StartUp()
     m_rejestr = std::make_unique<RejestrAlarmow>(m_uslugi);
     m_zegar = std::make_unique<SystemClock>();
     m_poTakcie = std::make_unique<PoTakcie>();
+    m_odczyty = std::make_unique<OdczytyHistorii>(true);
     m_port = std::make_unique<PortQt>();
     m_komunikaty = std::make_unique<KomunikatyOkien>(*m_poTakcie);
     m_logowanie = std::make_unique<Logowanie>(*this);
@@ -73,6 +76,7 @@ StartUp::StartUp()
     m_uslugi.logowanie = m_logowanie.get();
     m_uslugi.zegar = m_zegar.get();
     m_uslugi.poTakcie = m_poTakcie.get();
+    m_uslugi.odczyty = m_odczyty.get();
     m_comm->UstawPort(m_port.get());
 }
 
@@ -92,8 +96,10 @@ int StartUp::Uruchom(const QString& plikBazy)
     m_splash->UstawPostep(QStringLiteral("Otwieram bazę danych i wczytuje regulatory..."));
 
     WynikWczytania wynik{m_baza.Otworz(plikBazy), {}};
-    if (wynik.blad.isEmpty())
+    if (wynik.blad.isEmpty()) {
+        uzupelnijIndeksy();
         wynik = WczytajRegulatory(m_uslugi);
+    }
     if (!wynik.blad.isEmpty()) {
         m_splash.reset();
         m_uslugi.komunikaty->Pokaz(wynik.blad, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
@@ -111,6 +117,21 @@ int StartUp::Uruchom(const QString& plikBazy)
     if (!wynik.raport.isEmpty())
         m_uslugi.komunikaty->PokazBezCzekania(wynik.raport, kTytulAplikacji, Komunikaty::Ikona::Informacja);
     return 0;
+}
+
+// A file made before the indexes of the history's reads gets them now, once, each with a row
+// in the event log. One that cannot be made leaves the reads slower, not the supervision.
+void StartUp::uzupelnijIndeksy()
+{
+    try {
+        for (const QString& indeks : IndeksyHistorii::Uzupelnij(m_baza.db()))
+            m_bd->ZapiszDoLoga(QStringLiteral("Utworzono indeks bazy danych ") + indeks, QStringLiteral("N"),
+                               QStringLiteral("L"), {});
+    } catch (const std::exception& e) {
+        m_bd->ZapiszDoLoga(QStringLiteral("Błąd tworzenia indeksu bazy danych: ") +
+                               QString::fromUtf8(e.what()),
+                           QStringLiteral("B"), QStringLiteral("L"), {});
+    }
 }
 
 // The main window first (its load opens the port), then the windows open for the whole run:

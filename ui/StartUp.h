@@ -9,6 +9,7 @@
 class Clock;
 class Dzwieki;
 class KomunikatyOkien;
+class OdczytyHistorii;
 class PoTakcie;
 class PortQt;
 class RejestrAlarmow;
@@ -51,6 +52,7 @@ class StartUp
   private:
     class Logowanie;
     void otworzOkna();
+    void uzupelnijIndeksy();
 
     Uslugi m_uslugi;
     std::unique_ptr<clsoApp> m_app;
@@ -65,6 +67,7 @@ class StartUp
     std::unique_ptr<RejestrAlarmow> m_rejestr;
     std::unique_ptr<Clock> m_zegar;
     std::unique_ptr<PoTakcie> m_poTakcie;
+    std::unique_ptr<OdczytyHistorii> m_odczyty;
     std::unique_ptr<PortQt> m_port;
     std::unique_ptr<Dzwieki> m_dzwieki;
     std::unique_ptr<KomunikatyOkien> m_komunikaty;

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTreeWidget>
+#include <memory>
+#include <utility>
 
 namespace {
 // Design geometry, twips.
@@ -42,9 +44,32 @@ QString czas(const QVariant& wartosc)
         return {};
     return TextFormat::date(SqlDates::fromSqlDateTime(wartosc.toString()), u"dd/MM/yy hh:mm:ss");
 }
+
+// The regulator's alarms of the calendar day, from midnight up to, not including, the next
+// midnight, searched through the (Kod_Regul, Data) index; rows come in the order the database
+// returns them, each as its five stored values. A failing statement finds nothing.
+std::vector<QStringList> alarmyDnia(const QSqlDatabase& db, const QString& kod, const QDate& dzien)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT Data, Kod_Regul, Tresc, Data_potw, Data_dezakt FROM Alarmy "
+                             "WHERE Kod_Regul = ? AND Data >= ? AND Data < ?"));
+    q.addBindValue(kod);
+    q.addBindValue(SqlDates::sqlDay(dzien));
+    q.addBindValue(SqlDates::sqlDay(dzien.addDays(1)));
+    std::vector<QStringList> wiersze;
+    q.exec();
+    while (q.next())
+        wiersze.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                           q.value(3).toString(), q.value(4).toString()});
+    q.finish();
+    return wiersze;
+}
 } // namespace
 
-fmAlarmyArch::fmAlarmyArch(Uslugi& uslugi, QWidget* parent) : QWidget(parent), m_uslugi(uslugi)
+fmAlarmyArch::fmAlarmyArch(Uslugi& uslugi, QWidget* parent)
+    : QWidget(parent), m_uslugi(uslugi),
+      m_odczyt(*uslugi.odczyty, *uslugi.cnBaza, QStringLiteral("Archiwum alarmów"))
 {
     setWindowTitle(QStringLiteral("Archiwum alarmów"));
     utworzListe();
@@ -131,25 +156,26 @@ void fmAlarmyArch::przesunDzien(int dni)
     WczytajAlarmy();
 }
 
-// The calendar day from midnight up to, not including, the next midnight; rows come in the
-// order the database returns them.
 void fmAlarmyArch::WczytajAlarmy()
 {
+    const QString kod = m_regul->currentText();
     const QDate dzien = m_data->date();
-    QSqlQuery q(m_uslugi.cnBaza->db());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT Data, Kod_Regul, Tresc, Data_potw, Data_dezakt FROM Alarmy "
-                             "WHERE Kod_Regul = ? AND Data >= ? AND Data < ?"));
-    q.addBindValue(m_regul->currentText());
-    q.addBindValue(SqlDates::sqlDay(dzien));
-    q.addBindValue(SqlDates::sqlDay(dzien.addDays(1)));
+    auto wiersze = std::make_shared<std::vector<QStringList>>();
+    auto czytaj = [wiersze, kod, dzien](const QSqlDatabase& db, const OdczytHistorii::Przerwanie&) {
+        *wiersze = alarmyDnia(db, kod, dzien);
+    };
+    m_ponownie = !m_odczyt.Uruchom(std::move(czytaj), [this, wiersze](const QString&) {
+        if (std::exchange(m_ponownie, false))
+            return WczytajAlarmy();
+        pokaz(*wiersze);
+    });
+}
+
+void fmAlarmyArch::pokaz(const std::vector<QStringList>& wiersze)
+{
     m_lista->clear();
-    q.exec();
-    while (q.next())
-        m_lista->addTopLevelItem(
-            new QTreeWidgetItem({czas(q.value(0)), q.value(1).toString(), q.value(2).toString(),
-                                 czas(q.value(3)), czas(q.value(4))}));
-    q.finish();
+    for (const QStringList& w : wiersze)
+        m_lista->addTopLevelItem(new QTreeWidgetItem({czas(w[0]), w[1], w[2], czas(w[3]), czas(w[4])}));
 }
 
 // The tool bar stays at the bottom; a very low window leaves the list no height rather than a

@@ -5,6 +5,7 @@
 #include "IkonyGlowne.h"
 #include "Interfaces.h"
 #include "MenuGlowne.h"
+#include "OdczytHistorii.h"
 #include "OknaModalne.h"
 #include "PetlaOdczytow.h"
 #include "PoTakcie.h"
@@ -52,6 +53,8 @@ fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
         });
     };
     m_uslugi.poTakcie->ZmianaCzekajacych = [this](const QStringList& nazwy) { pokazCzekajace(nazwy); };
+    if (m_uslugi.odczyty)
+        m_uslugi.odczyty->ZmianaTrwajacych = [this](const QStringList& nazwy) { pokazTrwajace(nazwy); };
     m_menu->Koniec = [this] { ZapytajOZakonczenie(); };
     createStatusBar();
     createTimers();
@@ -62,6 +65,9 @@ fmGlowny::~fmGlowny()
 {
     m_uslugi.poTakcie->ZmianaCzekajacych = nullptr;
     pokazCzekajace({});
+    if (m_uslugi.odczyty)
+        m_uslugi.odczyty->ZmianaTrwajacych = nullptr;
+    pokazTrwajace({});
 }
 
 void fmGlowny::createStatusBar()
@@ -123,29 +129,52 @@ void fmGlowny::otworzPort()
     }
 }
 
-// While a window waits for the tick's end, the status line names it over the progress texts.
+// While a window waits for the tick's end, or a long read of the history runs, the status line
+// names it over the progress texts.
 void fmGlowny::UstawTekstPanelu(PanelStanu panel, const QString& tekst)
 {
     if (panel == PanelStanu::Stan) {
         m_tekstStanu = tekst;
-        if (!m_czekajace.isEmpty())
-            return;
+        return pokazStan();
     }
     m_panele[size_t(panel) - 1]->UstawTekst(tekst);
+}
+
+void fmGlowny::pokazStan()
+{
+    const QString& tekst = !m_czekajace.isEmpty()  ? m_czekajace
+                           : !m_trwajace.isEmpty() ? m_trwajace
+                                                   : m_tekstStanu;
+    m_panele[size_t(PanelStanu::Stan) - 1]->UstawTekst(tekst);
+}
+
+// The busy cursor while something the operator asked for is on its way; each such thing holds
+// one of the cursors on the application's stack.
+void fmGlowny::kursorZajety(bool byl, bool jest)
+{
+    if (byl == jest)
+        return;
+    if (jest)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+// A report, a chart or the archive's day is being read while the polling goes on.
+void fmGlowny::pokazTrwajace(const QStringList& nazwy)
+{
+    kursorZajety(!m_trwajace.isEmpty(), !nazwy.isEmpty());
+    m_trwajace = nazwy.isEmpty() ? QString() : QStringLiteral("Odczyt z bazy danych: ") + nazwy.join(u", ");
+    pokazStan();
 }
 
 // Shows at once that a request was taken, though its window opens only when the tick ends.
 void fmGlowny::pokazCzekajace(const QStringList& nazwy)
 {
-    if (nazwy.isEmpty() != m_czekajace.isEmpty()) {
-        if (nazwy.isEmpty())
-            QApplication::restoreOverrideCursor();
-        else
-            QApplication::setOverrideCursor(Qt::BusyCursor);
-    }
+    kursorZajety(!m_czekajace.isEmpty(), !nazwy.isEmpty());
     m_czekajace =
         nazwy.isEmpty() ? QString() : QStringLiteral("Czeka na koniec odczytu: ") + nazwy.join(u", ");
-    m_panele[size_t(PanelStanu::Stan) - 1]->UstawTekst(m_czekajace.isEmpty() ? m_tekstStanu : m_czekajace);
+    pokazStan();
 }
 
 void fmGlowny::UstawObrazPanelu(PanelStanu panel, const QPixmap& obraz)

@@ -65,6 +65,9 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     void otworzPort();
     void pokazCzas(const QString& czas);
     void pokazCzekajace(const QStringList& nazwy);
+    void pokazTrwajace(const QStringList& nazwy);
+    void pokazStan();
+    static void kursorZajety(bool byl, bool jest);
     void Unload();
 
     Uslugi& m_uslugi;
@@ -78,4 +81,5 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     bool m_zamkniecieZatwierdzone = false; // asked and confirmed, or the system's stop: no question
     QString m_tekstStanu;                  // the status line's progress text
     QString m_czekajace;                   // what waits for the tick's end, shown over it
+    QString m_trwajace;                    // the long reads of the history running, shown over it
 };

@@ -1,4 +1,5 @@
 // The database file: creation, refusal of missing, damaged or incomplete files, and the writers.
+#include "IndeksyHistorii.h"
 #include "MagazynPomiarow.h"
 #include "TestSupport.h"
 
@@ -72,6 +73,7 @@ class TestBaza : public QObject
     void regulatorTable();
     void unknownAlarm();
     void createRefusesExistingFile();
+    void historyIndexes();
     void badFiles_data();
     void badFiles();
     void incompleteFiles_data();
@@ -141,6 +143,18 @@ void TestBaza::createRefusesExistingFile()
     const QByteArray przed = tresc(s.plik());
     QVERIFY(Baza::UtworzPlik(s.plik()).contains(u"już istnieje"_qs));
     QCOMPARE(tresc(s.plik()), przed);
+}
+
+// A new file has the indexes of the history's reads; a file made before them gets them once.
+void TestBaza::historyIndexes()
+{
+    Srodowisko s;
+    QCOMPARE(IndeksyHistorii::Uzupelnij(s.baza->db()), QStringList{});
+    QSqlQuery q(s.baza->db());
+    QVERIFY(q.exec(u"DROP INDEX Pomiary_Data"_qs) && q.exec(u"DROP INDEX Alarmy_Kod_Regul_Data"_qs));
+    QCOMPARE(IndeksyHistorii::Uzupelnij(s.baza->db()),
+             (QStringList{u"Pomiary_Data"_qs, u"Alarmy_Kod_Regul_Data"_qs}));
+    QCOMPARE(IndeksyHistorii::Uzupelnij(s.baza->db()), QStringList{});
 }
 
 void TestBaza::badFiles_data()

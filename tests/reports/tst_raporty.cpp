@@ -6,6 +6,7 @@
 #include "BazaDemo.h"
 #include "GlownaTestuOkien.h"
 #include "MenuGlowne.h"
+#include "PetlaOdczytow.h"
 #include "PoTakcie.h"
 #include "PodgladRaportu.h"
 #include "PortQt.h"
@@ -16,6 +17,8 @@
 #include "Raporty.h"
 #include "TestSupport.h"
 #include "WidokStrony.h"
+#include "clRegulator.h"
+#include "clsKolejka.h"
 #include "fmGlowny.h"
 #include "fmRapOkna.h"
 
@@ -362,6 +365,7 @@ class TestRaporty : public QObject
     void regulatoryObiektu_data();
     void regulatoryObiektu();
     void raportObiektu();
+    void zbieranieWTle();
     void wczytaneRegulatoryObiektu_data();
     void wczytaneRegulatoryObiektu();
     void formaty_data();
@@ -497,7 +501,8 @@ void TestRaporty::raportObiektu()
     QVERIFY(!zajetyPrzyPodgladzie);
     QVERIFY(!QGuiApplication::overrideCursor());
 
-    // Asked for during a tick, the report is made when the tick has ended, of what is stored then.
+    // Asked for during a tick, the report is gathered at once, of what is stored then; its
+    // preview opens when the tick has ended.
     b.s.poTakcie.PoczatekTaktu();
     raporty.RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
     QVERIFY(QSqlQuery(b.s.baza->db())
@@ -505,7 +510,45 @@ void TestRaporty::raportObiektu()
     QCOMPARE(pokazane.size(), 2);
     b.s.poTakcie.KoniecTaktu();
     QCOMPARE(pokazane.value(2),
-             u"Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 2"_qs);
+             u"Raport okresowy dla  | regulatora 'R3'| za okres od 01/12/03 do 31/12/03 rows 1"_qs);
+}
+
+// As the program gathers a report: on a worker. The request returns at once and a polling
+// tick runs before the report is shown, which comes through the event loop; the operator is
+// told meanwhile that it is being made. A second request while one is gathered makes nothing,
+// and a report given up while gathered (the program closes) is never shown.
+void TestRaporty::zbieranieWTle()
+{
+    Baza3 b;
+    for (clRegulator& r : *b.s.regulatory)
+        r.aktywny = false;
+    clsKolejka kolejka(b.s.uslugi);
+    b.s.uslugi.oKolejka = &kolejka;
+    OdczytyHistorii wTle(true);
+    b.s.uslugi.odczyty = &wTle;
+    QStringList trwajace;
+    wTle.ZmianaTrwajacych = [&](const QStringList& nazwy) { trwajace = nazwy; };
+    PetlaOdczytow petla(b.s.uslugi);
+    QStringList zdarzenia;
+    QObject::connect(&petla, &PetlaOdczytow::czas, [&] { zdarzenia << u"tick"_qs; });
+    auto raporty = std::make_unique<Raporty>(b.s.uslugi, nullptr);
+    raporty->Pokaz = [&](RaportWydruk& r) {
+        zdarzenia << QStringLiteral("report of %1 rows").arg(r.Wiersze().size());
+    };
+
+    raporty->RaportDobowyObiekt(QDate(2003, 12, 17), u"Zaklad"_qs);
+    raporty->RaportOkresowyRegul(QDate(2003, 12, 1), QDate(2003, 12, 31), 3);
+    QCOMPARE(trwajace, QStringList{u"Raport"_qs});
+    petla.Takt();
+    QTRY_COMPARE(zdarzenia, (QStringList{u"tick"_qs, u"report of 4 rows"_qs}));
+    QCOMPARE(trwajace, QStringList{});
+    QCOMPARE(b.s.komunikaty.teksty, QStringList{});
+
+    raporty->RaportDobowyRegul(QDate(2003, 12, 17), 1);
+    raporty.reset();
+    QCOMPARE(trwajace, QStringList{});
+    QCoreApplication::processEvents();
+    QCOMPARE(zdarzenia.size(), 2);
 }
 
 // An element's regulators are the loaded ones: each code of the element stands for the

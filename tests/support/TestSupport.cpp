@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 QStringList FakeWizual::filtr(const QString& prefiks) const
@@ -81,7 +84,8 @@ Srodowisko::Srodowisko(const QString& istniejacy)
                     .komunikaty = &komunikaty,
                     .drzewo = &drzewo,
                     .zegar = &zegar,
-                    .poTakcie = &poTakcie};
+                    .poTakcie = &poTakcie,
+                    .odczyty = &odczyty};
     app->Znakdaty = QStringLiteral("#");
     const QString blad = istniejacy.isEmpty() ? Baza::UtworzPlik(m_plik) : QString();
     QVERIFY2(blad.isEmpty(), qPrintable(blad));
@@ -140,6 +144,27 @@ QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const
             (krok.contains(u"INDEX Pomiary_Adres_Data (Adres="_qs) ? przezIndeks : inaczej) = true;
     }
     return przezIndeks && !inaczej ? QString() : kroki.join(u'\n');
+}
+
+CzasIPrzerwa ZmierzZPrzerwami(const std::function<void()>& zadanie, const std::function<bool()>& koniec)
+{
+    QElapsedTimer t, odOstatniego;
+    double przerwa = 0;
+    QTimer takt;
+    takt.setTimerType(Qt::PreciseTimer);
+    takt.setInterval(5);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
+        odOstatniego.start();
+    });
+    takt.start();
+    t.start();
+    odOstatniego.start();
+    zadanie();
+    while (!koniec())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    przerwa = std::max(przerwa, double(odOstatniego.nsecsElapsed()) / 1e6);
+    return {double(t.nsecsElapsed()) / 1e6, przerwa};
 }
 
 QVariant Srodowisko::wartosc(const QString& sql) const

@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "IWizual.h"
 #include "Interfaces.h"
+#include "OdczytHistorii.h"
 #include "PoTakcie.h"
 #include "RejestrAlarmow.h"
 #include "Uslugi.h"
@@ -161,6 +162,16 @@ struct BlokPomiaru
 // (a statement that cannot be planned yields its error).
 QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci);
 
+// For the benchmarks: the time from `zadanie` until `koniec` holds, with the event loop running
+// meanwhile, and the longest pause between two of its turns, which a timer firing every 5 ms
+// measures.
+struct CzasIPrzerwa
+{
+    double ms = 0;
+    double przerwaMs = 0;
+};
+CzasIPrzerwa ZmierzZPrzerwami(const std::function<void()>& zadanie, const std::function<bool()>& koniec);
+
 // Every core service wired to fakes, on a fresh database file in a temporary folder or on the
 // existing file given.
 class Srodowisko
@@ -192,6 +203,8 @@ class Srodowisko
     QString raport; // of the last wczytaj()
     FakeClock zegar;
     PoTakcie poTakcie;
+    // In place: a report, a chart or the archive's day is read before its request returns.
+    OdczytyHistorii odczyty{false};
     FakeWizual wizual;
     FakeKomunikaty komunikaty;
     FakeDrzewo drzewo;
