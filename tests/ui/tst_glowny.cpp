@@ -953,6 +953,9 @@ void TestGlowny::printDialogInputCarriedOutInOrder()
     QPrintDialog okno(&drukarka);
     OknaModalne::WstrzymujWejscie(poTakcie, okno);
     okno.show();
+    for (QPushButton* b : okno.findChildren<QPushButton*>())
+        if (b->text().endsWith(u">>"))
+            b->click(); // the options
     auto* pole = okno.findChild<QCheckBox*>(u"reverse"_qs);
     QVERIFY(pole);
     for (QTabWidget* karty : okno.findChildren<QTabWidget*>())
