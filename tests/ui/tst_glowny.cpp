@@ -910,22 +910,34 @@ void TestGlowny::loginAnswerCountsAtOnce_data()
 void TestGlowny::loginAnswerCountsAtOnce()
 {
     QFETCH(bool, ok);
+    // A fresh window at every showing, as the program shows the login.
+    struct Logowanie final : OknoLogowania
+    {
+        explicit Logowanie(Stanowisko& s) : st(s) {}
+        void PokazModalnie(const std::function<void()>& poOdpowiedzi) override
+        {
+            fmLogin okno(st.s.uslugi, &st.okno);
+            okno.PokazModalnie(poOdpowiedzi);
+        }
+        Stanowisko& st;
+    };
     Stanowisko st;
-    fmLogin logowanie(st.s.uslugi, &st.okno);
-    st.s.uslugi.logowanie = &logowanie;
+    Logowanie logowania(st);
+    st.s.uslugi.logowanie = &logowania;
     st.okno.show();
     bool trybWTakcie = !ok;
     QString pozycja;
     int loginy = -1;
     QTimer::singleShot(0, [&] {
-        QCOMPARE(QApplication::activeModalWidget(), &logowanie);
+        auto* logowanie = qobject_cast<fmLogin*>(QApplication::activeModalWidget());
+        QVERIFY(logowanie);
         st.s.poTakcie.PoczatekTaktu();
         if (ok) {
-            QTest::keyClicks(logowanie.findChild<QLineEdit*>(u"txtUserName"_qs), u"tolvek"_qs);
-            QTest::keyClicks(logowanie.findChild<QLineEdit*>(u"txtPassword"_qs), st.s.app->AdmHaslo);
-            QTest::keyClick(&logowanie, Qt::Key_Return);
+            QTest::keyClicks(logowanie->findChild<QLineEdit*>(u"txtUserName"_qs), u"tolvek"_qs);
+            QTest::keyClicks(logowanie->findChild<QLineEdit*>(u"txtPassword"_qs), st.s.app->AdmHaslo);
+            QTest::keyClick(logowanie, Qt::Key_Return);
         } else {
-            QTest::keyClick(&logowanie, Qt::Key_Escape);
+            QTest::keyClick(logowanie, Qt::Key_Escape);
         }
         trybWTakcie = st.s.app->TrybSterowania;
         pozycja = st.akcja("mnuSterWlacz")->text();
