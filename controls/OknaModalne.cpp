@@ -54,11 +54,11 @@ void Komunikat(const PoTakcie& poTakcie, QWidget* rodzic, QMessageBox::Icon ikon
 namespace {
 
 // Input to a dialog of Qt's own while a tick runs, kept and given back in the order it came when
-// the tick has ended. Held at the application's event filter, the one point every event passes before any object
-// sees it, whatever its kind or where it comes from (the window system, a replay, a test): a
-// click, Space or Enter on a button, an Alt letter, a shortcut of the dialog's actions, the
-// wheel, or any kind of input Qt adds later. None of them reaches the dialog while a tick runs,
-// so none can open a window inside it.
+// the tick has ended. Held at the application's event filter, the one point every event passes before any
+// object sees it, whatever its kind or where it comes from (the window system, a replay, a test): a click,
+// Space or Enter on a button, an Alt letter, a shortcut of the dialog's actions, the wheel, or any kind of
+// input Qt adds later. None of them reaches the dialog while a tick runs, so none can open a window inside
+// it.
 class Wstrzymanie final : public QObject
 {
   public:
@@ -113,7 +113,8 @@ class Wstrzymanie final : public QObject
         auto* przycisk = qobject_cast<QAbstractButton*>(obiekt);
         const QString nazwa = przycisk ? QString(przycisk->text()).remove(u'&') : m_okno.windowTitle();
         Otworz(
-            m_poTakcie, nazwa, [ten = QPointer<Wstrzymanie>(this)] {
+            m_poTakcie, nazwa,
+            [ten = QPointer<Wstrzymanie>(this)] {
                 if (ten)
                     ten->oddaj();
             },

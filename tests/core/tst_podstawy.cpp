@@ -78,8 +78,8 @@ void TestPodstawy::messageOnScreen_data()
     QTest::addColumn<int>("wiersze");
     QTest::addColumn<QString>("naEkranie");
     const QString a(20, u'a'), b(20, u'b'), c(20, u'c');
-    QTest::newRow("three lines of two screen lines, room for six") << a + u'\n' + b + u'\n' + c << 6
-                                                                    << a + u'\n' + b + u'\n' + c;
+    QTest::newRow("three lines of two screen lines, room for six")
+        << a + u'\n' + b + u'\n' + c << 6 << a + u'\n' + b + u'\n' + c;
     QTest::newRow("two lines of two and a half, room for five")
         << a + u"aaaaa\n"_qs + b + u"bbbbb"_qs << 5 << a + u"aaaaa\nbbbbbbbbb…"_qs;
 }
@@ -99,8 +99,10 @@ void TestPodstawy::lastRequestForAWindowOpens()
     poTakcie.ZmianaCzekajacych = [&czekajace](const QStringList& nazwy) { czekajace = nazwy; };
     QStringList otwarte;
     poTakcie.PoczatekTaktu();
-    poTakcie.Wykonaj(u"Logowanie"_qs, [&otwarte] { otwarte << u"login"_qs; }, u"tryb"_qs);
-    poTakcie.Wykonaj(u"Wyłącz tryb sterowania"_qs, [&otwarte] { otwarte << u"wyłączenie"_qs; }, u"tryb"_qs);
+    poTakcie.Wykonaj(
+        u"Logowanie"_qs, [&otwarte] { otwarte << u"login"_qs; }, u"tryb"_qs);
+    poTakcie.Wykonaj(
+        u"Wyłącz tryb sterowania"_qs, [&otwarte] { otwarte << u"wyłączenie"_qs; }, u"tryb"_qs);
     QCOMPARE(czekajace, QStringList{u"Wyłącz tryb sterowania"_qs});
     poTakcie.KoniecTaktu();
     QCOMPARE(otwarte, QStringList{u"wyłączenie"_qs});

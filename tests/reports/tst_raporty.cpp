@@ -974,11 +974,15 @@ void TestRaporty::podgladPrzewijanie_data()
     const int procent = int(WidokStrony::Powiekszenie::Procent);
     const int szerokosc = int(WidokStrony::Powiekszenie::SzerokoscStrony);
     QTest::newRow("100 %, PgDn from the top") << procent << 1 << false << +1 << false << 1 << "o widok";
-    QTest::newRow("page width, PgUp from the bottom") << szerokosc << 2 << true << -1 << false << 2 << "o widok";
+    QTest::newRow("page width, PgUp from the bottom")
+        << szerokosc << 2 << true << -1 << false << 2 << "o widok";
     QTest::newRow("100 %, PgDn at the bottom") << procent << 1 << true << +1 << false << 2 << "góra";
-    QTest::newRow("100 %, PgUp at the top of the first page") << procent << 1 << false << -1 << false << 1 << "góra";
-    QTest::newRow("100 %, PgDn at the bottom of the last page") << procent << -1 << true << +1 << false << -1 << "dół";
-    QTest::newRow("100 %, wheel up at the top of the first page") << procent << 1 << false << -1 << true << 1 << "góra";
+    QTest::newRow("100 %, PgUp at the top of the first page")
+        << procent << 1 << false << -1 << false << 1 << "góra";
+    QTest::newRow("100 %, PgDn at the bottom of the last page")
+        << procent << -1 << true << +1 << false << -1 << "dół";
+    QTest::newRow("100 %, wheel up at the top of the first page")
+        << procent << 1 << false << -1 << true << 1 << "góra";
     QTest::newRow("100 %, wheel down at the bottom of the last page")
         << procent << -1 << true << +1 << true << -1 << "dół";
 }
@@ -1017,7 +1021,7 @@ void TestRaporty::podgladPrzewijanie()
         QTest::keyClick(QApplication::focusWidget(), kierunek > 0 ? Qt::Key_PageDown : Qt::Key_PageUp);
     }
     QCOMPARE(p.Strona(), strona < 0 ? ostatnia : strona);
-    const int oczekiwane = widok == u"góra" ? pasek->minimum()
+    const int oczekiwane = widok == u"góra"  ? pasek->minimum()
                            : widok == u"dół" ? pasek->maximum()
                                              : bylo + kierunek * pasek->pageStep();
     QCOMPARE(pasek->value(), oczekiwane);

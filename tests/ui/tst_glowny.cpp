@@ -25,8 +25,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -786,9 +786,9 @@ void TestGlowny::everyModalWindowWaitsForTheTickEnd_data()
     }) << u"Drukowanie"_qs << u"QPrintDialog"_qs;
     // Every press of a button in Qt's own dialog is carried out, each opening its window.
     const QString trzyRazy = u"QPrintPropertiesDialog,QPrintPropertiesDialog,QPrintPropertiesDialog"_qs;
-    QTest::newRow("print dialog's properties") << wlasciwosciDruku([](QPushButton& b) {
-        QTest::mouseClick(&b, Qt::LeftButton);
-    }) << u"Właściwości"_qs << trzyRazy;
+    QTest::newRow("print dialog's properties")
+        << wlasciwosciDruku([](QPushButton& b) { QTest::mouseClick(&b, Qt::LeftButton); })
+        << u"Właściwości"_qs << trzyRazy;
     QTest::newRow("print dialog's properties, Space")
         << wlasciwosciDruku([](QPushButton& b) { QTest::keyClick(&b, Qt::Key_Space); }) << u"Właściwości"_qs
         << trzyRazy;
