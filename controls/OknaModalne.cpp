@@ -5,8 +5,9 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QPointer>
+#include <QShortcutEvent>
+#include <deque>
 #include <memory>
 
 namespace OknaModalne {
@@ -32,10 +33,14 @@ QMessageBox* NowyKomunikat(QWidget* rodzic, QMessageBox::Icon ikona, const QStri
     return new QMessageBox(ikona, tytul, tekst, przyciski, rodzic);
 }
 
-bool Pytaj(const PoTakcie& poTakcie, QWidget* rodzic, const QString& tytul, const QString& tekst)
+bool Pytaj(const PoTakcie& poTakcie, QWidget* rodzic, const QString& tytul, const QString& tekst,
+           const std::function<void(bool)>& poOdpowiedzi)
 {
     std::unique_ptr<QMessageBox> okno(
         NowyKomunikat(rodzic, QMessageBox::Question, tytul, tekst, QMessageBox::Ok | QMessageBox::Cancel));
+    if (poOdpowiedzi)
+        QObject::connect(okno.get(), &QDialog::finished, okno.get(),
+                         [poOdpowiedzi](int wynik) { poOdpowiedzi(wynik == QMessageBox::Ok); });
     return Exec(poTakcie, *okno) == QMessageBox::Ok;
 }
 
@@ -48,70 +53,103 @@ void Komunikat(const PoTakcie& poTakcie, QWidget* rodzic, QMessageBox::Icon ikon
 
 namespace {
 
-// Takes a click, or the Enter that presses the default button, off a running tick and gives it
-// back when the tick has ended.
+// Input to a dialog of Qt's own while a tick runs, kept and given back in the order it came when
+// the tick has ended. Held at the application's event filter, the one point every event passes before any
+// object sees it, whatever its kind or where it comes from (the window system, a replay, a test): a click,
+// Space or Enter on a button, an Alt letter, a shortcut of the dialog's actions, the wheel, or any kind of
+// input Qt adds later. None of them reaches the dialog while a tick runs, so none can open a window inside
+// it.
 class Wstrzymanie final : public QObject
 {
   public:
     Wstrzymanie(PoTakcie& poTakcie, QDialog& okno) : QObject(&okno), m_poTakcie(poTakcie), m_okno(okno)
     {
-        okno.installEventFilter(this);
-        for (QAbstractButton* przycisk : okno.findChildren<QAbstractButton*>())
-            przycisk->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* obiekt, QEvent* event) override
     {
-        if (!m_poTakcie.TrwaTakt())
+        // A shortcut override only asks the focus widget whether it takes the key itself; the
+        // key is then held as the shortcut it makes, found as the dialog stands now, or as the
+        // key press itself.
+        if (!(event->isInputEvent() || event->type() == QEvent::Shortcut) ||
+            event->type() == QEvent::ShortcutOverride || !wOknie(obiekt))
             return false;
-        if (auto* przycisk = qobject_cast<QAbstractButton*>(obiekt))
-            return klikniecie(*przycisk, *event);
-        if (obiekt == &m_okno && event->type() == QEvent::KeyPress)
-            return enter(static_cast<QKeyEvent&>(*event));
-        return false;
+        if (m_poTakcie.TrwaTakt()) {
+            wstrzymaj(obiekt, *event);
+            event->accept();
+            return true;
+        }
+        return literaPrzycisku(obiekt, *event);
     }
 
   private:
-    bool klikniecie(QAbstractButton& przycisk, const QEvent& event)
+    bool wOknie(const QObject* obiekt) const
     {
-        const bool mysz = event.type() == QEvent::MouseButtonRelease &&
-                          static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
-        const bool spacja =
-            event.type() == QEvent::KeyRelease && static_cast<const QKeyEvent&>(event).key() == Qt::Key_Space;
-        if (!(mysz || spacja) || !przycisk.isDown())
+        for (const QObject* o = obiekt; o; o = o->parent())
+            if (o == &m_okno)
+                return true;
+        return false;
+    }
+
+    // A button's Alt letter animates its click, which comes a tenth of a second later from a
+    // timer and so may fall into the next tick: the letter clicks at once instead.
+    static bool literaPrzycisku(QObject* obiekt, const QEvent& event)
+    {
+        auto* przycisk = qobject_cast<QAbstractButton*>(obiekt);
+        if (!przycisk || event.type() != QEvent::Shortcut ||
+            static_cast<const QShortcutEvent&>(event).isAmbiguous())
             return false;
-        przycisk.setDown(false);
-        QPointer<QAbstractButton> p(&przycisk);
-        Otworz(m_poTakcie, QString(przycisk.text()).remove(u'&'), [p] {
-            if (p)
-                p->click();
-        });
+        przycisk->click();
         return true;
     }
 
-    bool enter(const QKeyEvent& event)
+    void wstrzymaj(QObject* obiekt, const QEvent& event)
     {
-        if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
-            return false;
-        QPointer<QDialog> okno(&m_okno);
-        const int klawisz = event.key();
-        const Qt::KeyboardModifiers modyfikatory = event.modifiers();
-        Otworz(m_poTakcie, m_okno.windowTitle(), [okno, klawisz, modyfikatory] {
-            QKeyEvent ponownie(QEvent::KeyPress, klawisz, modyfikatory);
-            if (okno)
-                QCoreApplication::sendEvent(okno, &ponownie);
-        });
-        return true;
+        m_wstrzymane.push_back({obiekt, std::unique_ptr<QEvent>(event.clone())});
+        if (std::exchange(m_czeka, true))
+            return;
+        auto* przycisk = qobject_cast<QAbstractButton*>(obiekt);
+        const QString nazwa = przycisk ? QString(przycisk->text()).remove(u'&') : m_okno.windowTitle();
+        Otworz(
+            m_poTakcie, nazwa,
+            [ten = QPointer<Wstrzymanie>(this)] {
+                if (ten)
+                    ten->oddaj();
+            },
+            QStringLiteral("wejście %1").arg(quintptr(this)));
     }
+
+    // Input held during a later tick, inside a window the given back input opened, joins the
+    // same queue behind what is still held, so the order holds there too.
+    void oddaj()
+    {
+        m_czeka = false;
+        const QPointer<Wstrzymanie> ten(this);
+        while (ten && !m_wstrzymane.empty()) {
+            Wstrzymane w = std::move(m_wstrzymane.front());
+            m_wstrzymane.pop_front();
+            if (w.cel)
+                QCoreApplication::sendEvent(w.cel, w.event.get());
+        }
+    }
+
+    struct Wstrzymane
+    {
+        QPointer<QObject> cel;
+        std::unique_ptr<QEvent> event;
+    };
 
     PoTakcie& m_poTakcie;
     QDialog& m_okno;
+    std::deque<Wstrzymane> m_wstrzymane;
+    bool m_czeka = false; // given back at the end of the running tick
 };
 
 } // namespace
 
-void WstrzymujPrzyciski(PoTakcie& poTakcie, QDialog& okno)
+void WstrzymujWejscie(PoTakcie& poTakcie, QDialog& okno)
 {
     new Wstrzymanie(poTakcie, okno);
 }

@@ -23,8 +23,10 @@ void Otworz(PoTakcie& poTakcie, const QString& nazwa, std::function<void()> otwo
 // The window's own loop and its result. Inside a running tick the window does not open and
 // the result is QDialog::Rejected, as if the operator had cancelled it.
 int Exec(const PoTakcie& poTakcie, QDialog& okno);
-// A question with OK and Cancel; true for OK.
-bool Pytaj(const PoTakcie& poTakcie, QWidget* rodzic, const QString& tytul, const QString& tekst);
+// A question with OK and Cancel; true for OK. `poOdpowiedzi` hears the answer as soon as the
+// operator gives it, which is before the window's loop returns when a tick runs inside it.
+bool Pytaj(const PoTakcie& poTakcie, QWidget* rodzic, const QString& tytul, const QString& tekst,
+           const std::function<void(bool)>& poOdpowiedzi = {});
 // A message with an OK button.
 void Komunikat(const PoTakcie& poTakcie, QWidget* rodzic, QMessageBox::Icon ikona, const QString& tytul,
                const QString& tekst);
@@ -34,8 +36,9 @@ QMessageBox* NowyKomunikat(QWidget* rodzic, QMessageBox::Icon ikona, const QStri
                            const QString& tekst, QMessageBox::StandardButtons przyciski);
 
 // Qt's own dialogs (the print dialog) open further modal windows from their buttons: the
-// printer's properties, the file browser, a warning on OK. While a tick runs, a click on any of
-// their buttons, or Enter, waits for the tick's end as the program's own requests do.
-void WstrzymujPrzyciski(PoTakcie& poTakcie, QDialog& okno);
+// printer's properties, the file browser, a warning on OK. While a tick runs, every input to
+// such a dialog, and to the windows it opens, waits for the tick's end and is then carried out
+// in the order it came; a button's Alt letter clicks it at once rather than a moment later.
+void WstrzymujWejscie(PoTakcie& poTakcie, QDialog& okno);
 
 } // namespace OknaModalne

@@ -1,5 +1,7 @@
 #include "OknoPodrzedne.h"
 
+#include <QAction>
+#include <QMenu>
 #include <algorithm>
 
 namespace OknoPodrzedne {
@@ -13,11 +15,30 @@ QMdiSubWindow* znajdz(const QMdiArea& obszar, const QMetaObject& klasa)
     return nullptr;
 }
 
+namespace {
+
+// The sub-window's "Zamknij" takes the platform's close keys, which on X11 desktops are Ctrl+W
+// alone; Ctrl+F4 closes a child window on every platform, as the window menu says.
+void zamykajCtrlF4(QMdiSubWindow& podokno)
+{
+    const QList<QKeySequence> zamknij = QKeySequence::keyBindings(QKeySequence::Close);
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    if (!podokno.systemMenu() || zamknij.contains(ctrlF4))
+        return;
+    for (QAction* a : podokno.systemMenu()->actions()) {
+        if (!zamknij.isEmpty() && a->shortcuts() == zamknij)
+            a->setShortcuts(QList<QKeySequence>{ctrlF4} + zamknij);
+    }
+}
+
+} // namespace
+
 QMdiSubWindow* pokaz(QMdiArea& obszar, QWidget* okno, Qt::WindowFlags flagi)
 {
     const QSize wnetrze = okno->testAttribute(Qt::WA_Resized) ? okno->size() : QSize();
     QMdiSubWindow* podokno = obszar.addSubWindow(okno, flagi);
     podokno->setAttribute(Qt::WA_DeleteOnClose);
+    zamykajCtrlF4(*podokno);
     podokno->show();
     // Shown, the sub-window has laid out its frame around the window.
     if (wnetrze.isValid())

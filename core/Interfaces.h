@@ -3,6 +3,7 @@
 // The user interface implements them; tests fake them.
 
 #include <QString>
+#include <functional>
 #include <span>
 
 // Command executor: the only way to a regulator. Dane receives the reply as the command
@@ -38,11 +39,14 @@ class Komunikaty
 };
 
 // The administrator's login window, shown modally; it leaves its verdict in oApp.ParametrGlob.
+// `poOdpowiedzi` is called as soon as the operator has answered, which is before PokazModalnie
+// returns when a tick of the main loop runs inside the window; a window that closes without
+// calling it leaves its verdict to be read when it returns.
 class OknoLogowania
 {
   public:
     virtual ~OknoLogowania() = default;
-    virtual void PokazModalnie() = 0;
+    virtual void PokazModalnie(const std::function<void()>& poOdpowiedzi) = 0;
 };
 
 // The regulator tree's node colouring for active alarms.

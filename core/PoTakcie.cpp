@@ -1,6 +1,7 @@
 #include "PoTakcie.h"
 
 #include <algorithm>
+#include <utility>
 
 void PoTakcie::Wykonaj(const QString& nazwa, std::function<void()> akcja, const QString& klucz)
 {
@@ -13,6 +14,8 @@ void PoTakcie::Wykonaj(const QString& nazwa, std::function<void()> akcja, const 
         std::find_if(m_odlozone.begin(), m_odlozone.end(), [&k](const Odlozona& o) { return o.klucz == k; });
     if (ta != m_odlozone.end()) {
         ta->akcja = std::move(akcja);
+        if (std::exchange(ta->nazwa, nazwa) != nazwa)
+            zglosZmiane();
         return;
     }
     m_odlozone.push_back({nazwa, k, std::move(akcja)});

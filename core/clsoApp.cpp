@@ -5,6 +5,9 @@
 #include "Interfaces.h"
 #include "Uslugi.h"
 
+#include <QScopedValueRollback>
+#include <utility>
+
 bool clsoApp::WczytajOpcje()
 {
     UstawPort(AppSettings::read(AppSettings::Port));
@@ -46,18 +49,34 @@ QString clsoApp::UrzadzeniePortu() const
 #endif
 }
 
+// The login's answer counts the moment it is given: a tick running inside the login returns its
+// loop only later, and meanwhile the operator sees the mode his answer chose. While a login is
+// open or answered but not yet returned, switching on opens no second one: its answer stands.
 bool clsoApp::UstawTrybSterowania(bool& Tryb)
 {
-    if (Tryb) {
-        ParametrGlob = false;
-        if (m_uslugi.logowanie)
-            m_uslugi.logowanie->PokazModalnie();
-        if (!ParametrGlob.toBool())
-            Tryb = false;
+    if (!Tryb || m_logowanieTrwa) {
+        Tryb = Tryb && TrybSterowania;
+        ogloszTryb(Tryb);
+        return Tryb;
     }
-    TrybSterowania = Tryb;
-    m_uslugi.oWizual->eZmianaTrybuSterowania(Tryb);
+    const QScopedValueRollback trwa(m_logowanieTrwa, true);
+    ParametrGlob = false;
+    bool odpowiedziano = false;
+    const auto poOdpowiedzi = [this, &odpowiedziano] {
+        if (!std::exchange(odpowiedziano, true))
+            ogloszTryb(ParametrGlob.toBool());
+    };
+    if (m_uslugi.logowanie)
+        m_uslugi.logowanie->PokazModalnie(poOdpowiedzi);
+    poOdpowiedzi();
+    Tryb = TrybSterowania;
     return Tryb;
+}
+
+void clsoApp::ogloszTryb(bool tryb)
+{
+    TrybSterowania = tryb;
+    m_uslugi.oWizual->eZmianaTrybuSterowania(tryb);
 }
 
 bool clsoApp::PrzelaczTrybSterowania()

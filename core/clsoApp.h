@@ -47,7 +47,8 @@ class clsoApp
     QString UrzadzeniePortu() const;
 
     // Switching on asks for the administrator's login; Tryb becomes False when it is refused.
-    // Every call announces the mode now in force.
+    // The mode the answer chose holds from the moment it is given; switching on again before
+    // the login has returned opens no second one. Every call announces the mode now in force.
     bool UstawTrybSterowania(bool& Tryb);
     bool PrzelaczTrybSterowania();
 
@@ -56,5 +57,8 @@ class clsoApp
     void UstawPort(const QString& tekst);
 
   private:
+    void ogloszTryb(bool tryb);
+
     Uslugi& m_uslugi;
+    bool m_logowanieTrwa = false; // a login is open, or answered while a tick runs inside it
 };

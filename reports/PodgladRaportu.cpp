@@ -49,8 +49,11 @@ PodgladRaportu::PodgladRaportu(RaportWydruk& raport, PoTakcie& poTakcie, QWidget
     }));
     narzedzia->addSpacing(12);
     utworzPrzyciski(narzedzia);
-    connect(m_widok, &WidokStrony::PoprosonoOStrone, this,
-            [this](int kierunek) { PokazStrone(m_nr + kierunek, kierunek < 0); });
+    // Past the first or the last page there is none to turn to: the view stays where it is.
+    connect(m_widok, &WidokStrony::PoprosonoOStrone, this, [this](int kierunek) {
+        if (const int nr = m_nr + kierunek; nr >= 1 && nr <= m_raport.LiczbaStron())
+            PokazStrone(nr, kierunek < 0);
+    });
     skrot({QKeySequence::MoveToPreviousPage}, [this] { m_widok->Przewin(-1); });
     skrot({QKeySequence::MoveToNextPage}, [this] { m_widok->Przewin(+1); });
     narzedzia->addWidget(utworzPowiekszenie());
@@ -207,7 +210,7 @@ void PodgladRaportu::drukujZOkna()
     okno.setOptions(okno.options() | QAbstractPrintDialog::PrintPageRange |
                     QAbstractPrintDialog::PrintCurrentPage | QAbstractPrintDialog::PrintCollateCopies);
     okno.setMinMax(1, m_raport.LiczbaStron());
-    OknaModalne::WstrzymujPrzyciski(m_poTakcie, okno);
+    OknaModalne::WstrzymujWejscie(m_poTakcie, okno);
     if (OknaModalne::Exec(m_poTakcie, okno) == QDialog::Accepted)
         Drukuj();
     else

@@ -35,10 +35,10 @@ class StartUp::Logowanie final : public OknoLogowania
 {
   public:
     explicit Logowanie(StartUp& s) : m_s(s) {}
-    void PokazModalnie() override
+    void PokazModalnie(const std::function<void()>& poOdpowiedzi) override
     {
         fmLogin okno(m_s.m_uslugi, m_s.m_glowny.get());
-        okno.PokazModalnie();
+        okno.PokazModalnie(poOdpowiedzi);
     }
 
   private:

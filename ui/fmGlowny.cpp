@@ -217,12 +217,19 @@ void fmGlowny::pokazCzas(const QString& czas)
 
 // Never asked inside a close: a window still closing takes no further close, and a request made
 // after the question was cancelled, but before its loop has returned under a tick, would be lost.
+// An OK counts the moment it is given, though a tick running inside the question returns its
+// loop only later: the closing starts at once, so the operator sees it and a further request
+// asks nothing.
 void fmGlowny::ZapytajOZakonczenie()
 {
     OknaModalne::Otworz(*m_uslugi.poTakcie, QStringLiteral("Koniec programu"), [this] {
-        if (OknaModalne::Pytaj(*m_uslugi.poTakcie, this, QStringLiteral("Koniec programu"),
-                               QStringLiteral("Czy zakończyć działanie programu Kalbor?")))
-            ZakonczBezPytania();
+        if (m_zamkniecieZatwierdzone)
+            return;
+        OknaModalne::Pytaj(*m_uslugi.poTakcie, this, QStringLiteral("Koniec programu"),
+                           QStringLiteral("Czy zakończyć działanie programu Kalbor?"), [this](bool ok) {
+                               if (ok)
+                                   ZakonczBezPytania();
+                           });
     });
 }
 
@@ -233,9 +240,8 @@ void fmGlowny::ZakonczBezPytania()
 }
 
 // A close is first asked, right after this close has returned; a confirmed one asked for during
-// a tick is put off to the tick's end. The question's own event loop keeps the main loop running,
-// and its answer comes back only after any tick running inside it has ended, so Unload never
-// takes the port or the database from under a reading.
+// a tick is put off to the tick's end, and the status line names it under a busy cursor until
+// then, so Unload never takes the port or the database from under a reading.
 void fmGlowny::closeEvent(QCloseEvent* event)
 {
     if (!m_zamkniecieZatwierdzone) {

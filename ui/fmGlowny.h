@@ -33,7 +33,8 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     std::function<void()> WybierzPort;
 
     // Plik → Koniec, the close box, the window manager's close: the exit question, asked when
-    // no tick runs; each request gets its answer.
+    // no tick runs; each request gets its answer until one is OK, after which the program is
+    // closing and nothing more is asked.
     void ZapytajOZakonczenie();
     // Ends the program as a confirmed close, without the exit question (the system's request
     // to stop); during a tick it is carried out when the tick has ended.

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 const QString kUzytkownik = QStringLiteral("tolvek");
@@ -43,13 +44,15 @@ fmLogin::fmLogin(Uslugi& uslugi, QWidget* parent) : QDialog(parent), m_uslugi(us
     StalyRozmiar(*this);
 }
 
-void fmLogin::PokazModalnie()
+void fmLogin::PokazModalnie(const std::function<void()>& poOdpowiedzi)
 {
     m_uzytkownik->clear();
     m_haslo->clear();
     m_uzytkownik->setFocus();
     m_uslugi.oApp->ParametrGlob = false;
+    m_poOdpowiedzi = poOdpowiedzi;
     OknaModalne::Exec(*m_uslugi.poTakcie, *this);
+    m_poOdpowiedzi = nullptr;
 }
 
 void fmLogin::sprawdz()
@@ -64,9 +67,11 @@ void fmLogin::sprawdz()
     m_haslo->selectAll();
 }
 
-// Cancel, Esc and the close box all end here with a refusal.
+// Cancel, Esc and the close box all end here with a refusal. The answer is told at once.
 void fmLogin::done(int wynik)
 {
     m_uslugi.oApp->ParametrGlob = wynik == QDialog::Accepted;
     QDialog::done(wynik);
+    if (const std::function<void()> poOdpowiedzi = std::exchange(m_poOdpowiedzi, nullptr))
+        poOdpowiedzi();
 }

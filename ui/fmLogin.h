@@ -16,13 +16,14 @@ class fmLogin : public QDialog, public OknoLogowania
   public:
     explicit fmLogin(Uslugi& uslugi, QWidget* parent = nullptr);
 
-    void PokazModalnie() override;
+    void PokazModalnie(const std::function<void()>& poOdpowiedzi) override;
     void done(int wynik) override;
 
   private:
     void sprawdz();
 
     Uslugi& m_uslugi;
+    std::function<void()> m_poOdpowiedzi; // while shown
     QLineEdit* m_uzytkownik = nullptr;
     QLineEdit* m_haslo = nullptr;
 };

@@ -1,4 +1,6 @@
-// The number and date texts.
+// The number and date texts, messages cut to the screen, and the windows kept for a tick's end.
+#include "PoTakcie.h"
+#include "TekstKomunikatu.h"
 #include "TextFormat.h"
 
 #include <QTest>
@@ -12,6 +14,9 @@ class TestPodstawy : public QObject
     void pattern_data();
     void pattern();
     void datePattern();
+    void messageOnScreen_data();
+    void messageOnScreen();
+    void lastRequestForAWindowOpens();
 };
 
 void TestPodstawy::plain_data()
@@ -64,6 +69,43 @@ void TestPodstawy::datePattern()
     const auto tekst = [&t](const QLocale& l) { return TextFormat::date(t, u"dd/MM/yyyy hh:mm:ss", l); };
     QCOMPARE(tekst(QLocale(QLocale::Polish, QLocale::Poland)), u"07.12.2003 14:05:09"_qs);
     QCOMPARE(tekst(QLocale::c()), u"07/12/2003 14:05:09"_qs);
+}
+
+// A line counts as every screen line it wraps to, a part of one as a whole one.
+void TestPodstawy::messageOnScreen_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<int>("wiersze");
+    QTest::addColumn<QString>("naEkranie");
+    const QString a(20, u'a'), b(20, u'b'), c(20, u'c');
+    QTest::newRow("three lines of two screen lines, room for six")
+        << a + u'\n' + b + u'\n' + c << 6 << a + u'\n' + b + u'\n' + c;
+    QTest::newRow("two lines of two and a half, room for five")
+        << a + u"aaaaa\n"_qs + b + u"bbbbb"_qs << 5 << a + u"aaaaa\nbbbbbbbbb…"_qs;
+}
+
+void TestPodstawy::messageOnScreen()
+{
+    QFETCH(QString, tekst);
+    QFETCH(int, wiersze);
+    QTEST(TekstKomunikatu::NaEkran(tekst, {wiersze, 10}), "naEkranie");
+}
+
+// Requests for one window while a tick runs give one, the last asked for, named as it asks.
+void TestPodstawy::lastRequestForAWindowOpens()
+{
+    PoTakcie poTakcie;
+    QStringList czekajace;
+    poTakcie.ZmianaCzekajacych = [&czekajace](const QStringList& nazwy) { czekajace = nazwy; };
+    QStringList otwarte;
+    poTakcie.PoczatekTaktu();
+    poTakcie.Wykonaj(
+        u"Logowanie"_qs, [&otwarte] { otwarte << u"login"_qs; }, u"tryb"_qs);
+    poTakcie.Wykonaj(
+        u"Wyłącz tryb sterowania"_qs, [&otwarte] { otwarte << u"wyłączenie"_qs; }, u"tryb"_qs);
+    QCOMPARE(czekajace, QStringList{u"Wyłącz tryb sterowania"_qs});
+    poTakcie.KoniecTaktu();
+    QCOMPARE(otwarte, QStringList{u"wyłączenie"_qs});
 }
 
 QTEST_GUILESS_MAIN(TestPodstawy)

@@ -9,7 +9,7 @@ namespace {
 struct FakeLogowanie final : OknoLogowania
 {
     explicit FakeLogowanie(clsoApp& a) : app(a) {}
-    void PokazModalnie() override
+    void PokazModalnie(const std::function<void()>&) override
     {
         ++pokazano;
         app.ParametrGlob = werdykt;

@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMdiArea>
@@ -390,6 +391,9 @@ class TestRaporty : public QObject
     void podgladKlawisze_data();
     void podgladKlawisze();
     void podgladMysz();
+    void podgladPrzewijanie_data();
+    void podgladPrzewijanie();
+    void podgladDrukujeBiezaca();
 };
 
 // The daily rows keep the day's edges inclusive and the next midnight out, with the net reactive
@@ -996,6 +1000,101 @@ void TestRaporty::podgladMysz()
 
     w.UstawPowiekszenie(WidokStrony::Powiekszenie::Procent, 100);
     QVERIFY(std::abs(w.Kartka().width() - 210 / 25.4 * w.logicalDpiX()) <= 1);
+}
+
+// PgUp, PgDn and the wheel on a sheet taller than the view: a view's height at a time, then the
+// neighbouring page; past the first or the last page the view stays where it is. A page -1 is
+// the last one; the view ends at the page's top, its bottom, or a view's height from where it was.
+void TestRaporty::podgladPrzewijanie_data()
+{
+    QTest::addColumn<int>("powiekszenie"); // WidokStrony::Powiekszenie
+    QTest::addColumn<int>("od");
+    QTest::addColumn<bool>("odDolu");
+    QTest::addColumn<int>("kierunek"); // down +1, up -1
+    QTest::addColumn<bool>("kolko");   // the wheel rather than PgDn or PgUp
+    QTest::addColumn<int>("strona");
+    QTest::addColumn<QString>("widok");
+    const int procent = int(WidokStrony::Powiekszenie::Procent);
+    const int szerokosc = int(WidokStrony::Powiekszenie::SzerokoscStrony);
+    QTest::newRow("100 %, PgDn from the top") << procent << 1 << false << +1 << false << 1 << "o widok";
+    QTest::newRow("page width, PgUp from the bottom")
+        << szerokosc << 2 << true << -1 << false << 2 << "o widok";
+    QTest::newRow("100 %, PgDn at the bottom") << procent << 1 << true << +1 << false << 2 << "góra";
+    QTest::newRow("100 %, PgUp at the top of the first page")
+        << procent << 1 << false << -1 << false << 1 << "góra";
+    QTest::newRow("100 %, PgDn at the bottom of the last page")
+        << procent << -1 << true << +1 << false << -1 << "dół";
+    QTest::newRow("100 %, wheel up at the top of the first page")
+        << procent << 1 << false << -1 << true << 1 << "góra";
+    QTest::newRow("100 %, wheel down at the bottom of the last page")
+        << procent << -1 << true << +1 << true << -1 << "dół";
+}
+
+void TestRaporty::podgladPrzewijanie()
+{
+    QFETCH(int, powiekszenie);
+    QFETCH(int, od);
+    QFETCH(bool, odDolu);
+    QFETCH(int, kierunek);
+    QFETCH(bool, kolko);
+    QFETCH(int, strona);
+    QFETCH(QString, widok);
+    RaportWydruk r = raportZWierszami(150);
+    PoTakcie poTakcie;
+    PodgladRaportu p(r, poTakcie, nullptr);
+    p.setWindowState(Qt::WindowNoState);
+    p.resize(700, 500); // less than half a sheet in view
+    p.show();
+    QApplication::setActiveWindow(&p);
+    QVERIFY(QTest::qWaitForWindowActive(&p));
+    WidokStrony& w = p.Widok();
+    w.UstawPowiekszenie(WidokStrony::Powiekszenie(powiekszenie));
+    QCoreApplication::processEvents(); // the view makes room for its scroll bar
+    const int ostatnia = r.LiczbaStron();
+    p.PokazStrone(od < 0 ? ostatnia : od, odDolu);
+    const QScrollBar* pasek = w.verticalScrollBar();
+    QVERIFY(pasek->maximum() > pasek->pageStep());
+    const int bylo = pasek->value();
+    if (kolko) {
+        const QPointF gdzie(20, 20);
+        QWheelEvent e(gdzie, w.viewport()->mapToGlobal(gdzie), {}, {0, -120 * kierunek}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.viewport(), &e);
+    } else {
+        QTest::keyClick(QApplication::focusWidget(), kierunek > 0 ? Qt::Key_PageDown : Qt::Key_PageUp);
+    }
+    QCOMPARE(p.Strona(), strona < 0 ? ostatnia : strona);
+    const int oczekiwane = widok == u"góra"  ? pasek->minimum()
+                           : widok == u"dół" ? pasek->maximum()
+                                             : bylo + kierunek * pasek->pageStep();
+    QCOMPARE(pasek->value(), oczekiwane);
+}
+
+// "Bieżąca strona" of the print dialog prints the page the preview shows: the same file as that
+// page printed alone, and not the first page's.
+void TestRaporty::podgladDrukujeBiezaca()
+{
+    RaportWydruk r = raportZWierszami(150);
+    const auto wydruk = [](QPrinter& drukarka, const QTemporaryDir& katalog) {
+        doPliku(drukarka, katalog);
+        drukarka.setPrintRange(QPrinter::CurrentPage);
+    };
+    const auto samaStrona = [&r, &wydruk](int nr) {
+        QTemporaryDir katalog;
+        QPrinter drukarka(QPrinter::HighResolution);
+        wydruk(drukarka, katalog);
+        r.Drukuj(drukarka, nr);
+        return QFileInfo(drukarka.outputFileName()).size();
+    };
+    PoTakcie poTakcie;
+    PodgladRaportu p(r, poTakcie, nullptr);
+    p.PokazStrone(3);
+    QTemporaryDir katalog;
+    wydruk(p.Drukarka(), katalog);
+    p.Drukuj();
+    QCOMPARE(stronyPliku(p.Drukarka()), 1);
+    QVERIFY(samaStrona(1) != samaStrona(3));
+    QCOMPARE(QFileInfo(p.Drukarka().outputFileName()).size(), samaStrona(3));
 }
 
 KALBOR_TEST_OKIEN(TestRaporty)

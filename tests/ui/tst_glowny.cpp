@@ -25,7 +25,9 @@
 #include "regsim/RegSimThread.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,6 +35,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTabWidget>
 #include <csignal>
 #include <stdexcept>
 
@@ -126,6 +129,25 @@ void kliknijPrzycisk(QWidget& okno, const QString& tekst)
     QFAIL(qPrintable(u"no button "_qs + tekst));
 }
 
+// The print dialog as the preview shows it, its input held while a tick runs, and what the
+// operator does to its "Właściwości" button.
+Przygotowanie wlasciwosciDruku(std::function<void(QPushButton&)> nacisnij)
+{
+    return [nacisnij](Stanowisko& st) -> std::function<void()> {
+        auto drukarka = std::make_shared<QPrinter>();
+        auto okno = std::shared_ptr<QPrintDialog>(new QPrintDialog(drukarka.get(), &st.okno),
+                                                  [drukarka](QPrintDialog* d) { delete d; });
+        OknaModalne::WstrzymujWejscie(st.s.poTakcie, *okno);
+        okno->show();
+        QApplication::setActiveWindow(okno.get());
+        return [okno, nacisnij] {
+            auto* wlasciwosci = okno->findChild<QPushButton*>(u"properties"_qs);
+            QVERIFY(wlasciwosci && wlasciwosci->isEnabled());
+            nacisnij(*wlasciwosci);
+        };
+    };
+}
+
 // The preview of an empty daily report, shown without its own loop.
 std::shared_ptr<PodgladRaportu> podglad(Stanowisko& st)
 {
@@ -172,6 +194,10 @@ class TestGlowny : public QObject
     void everyModalWindowWaitsForTheTickEnd_data();
     void everyModalWindowWaitsForTheTickEnd();
     void everyExitRequestIsAnswered();
+    void exitOkCountsAtOnce();
+    void loginAnswerCountsAtOnce_data();
+    void loginAnswerCountsAtOnce();
+    void printDialogInputCarriedOutInOrder();
 
   private:
     std::unique_ptr<UstawieniaTestowe> m_ustawienia;
@@ -758,18 +784,23 @@ void TestGlowny::everyModalWindowWaitsForTheTickEnd_data()
         auto okno = podglad(st);
         return [okno] { kliknijPrzycisk(*okno, u"&Drukuj..."_qs); };
     }) << u"Drukowanie"_qs << u"QPrintDialog"_qs;
-    QTest::newRow("print dialog's properties") << Przygotowanie([](Stanowisko& st) {
-        auto drukarka = std::make_shared<QPrinter>();
-        auto okno = std::shared_ptr<QPrintDialog>(new QPrintDialog(drukarka.get(), &st.okno),
-                                                  [drukarka](QPrintDialog* d) { delete d; });
-        OknaModalne::WstrzymujPrzyciski(st.s.poTakcie, *okno);
-        okno->show();
-        return [okno] {
-            auto* wlasciwosci = okno->findChild<QPushButton*>(u"properties"_qs);
-            QVERIFY(wlasciwosci && wlasciwosci->isEnabled());
-            QTest::mouseClick(wlasciwosci, Qt::LeftButton);
-        };
-    }) << u"Właściwości"_qs << u"QPrintPropertiesDialog"_qs;
+    // Every press of a button in Qt's own dialog is carried out, each opening its window.
+    const QString trzyRazy = u"QPrintPropertiesDialog,QPrintPropertiesDialog,QPrintPropertiesDialog"_qs;
+    QTest::newRow("print dialog's properties")
+        << wlasciwosciDruku([](QPushButton& b) { QTest::mouseClick(&b, Qt::LeftButton); })
+        << u"Właściwości"_qs << trzyRazy;
+    QTest::newRow("print dialog's properties, Space")
+        << wlasciwosciDruku([](QPushButton& b) { QTest::keyClick(&b, Qt::Key_Space); }) << u"Właściwości"_qs
+        << trzyRazy;
+    QTest::newRow("print dialog's properties, Enter on the button") << wlasciwosciDruku([](QPushButton& b) {
+        b.setFocus();
+        QTest::keyClick(&b, Qt::Key_Return);
+    }) << u"Właściwości"_qs << trzyRazy;
+    QTest::newRow("print dialog's properties, its Alt letter") << wlasciwosciDruku([](QPushButton& b) {
+        const QKeySequence litera = QKeySequence::mnemonic(b.text());
+        QVERIFY(!litera.isEmpty());
+        QTest::keyClick(b.window(), litera[0].key(), litera[0].keyboardModifiers());
+    }) << u"Drukowanie"_qs << trzyRazy;
 }
 
 void TestGlowny::everyModalWindowWaitsForTheTickEnd()
@@ -793,7 +824,8 @@ void TestGlowny::everyModalWindowWaitsForTheTickEnd()
     st.s.poTakcie.PoczatekTaktu();
     for (int i = 0; i < 3; ++i)
         prosba();
-    QCoreApplication::processEvents();
+    // As long as a tick waiting for a silent regulator: a click animated by a button comes late.
+    QTest::qWait(3 * PetlaOdczytow::kOkresMs);
     QCOMPARE(straz.klasy, QStringList());
     QCOMPARE(st.okno.Panel(PanelStanu::Stan).tekst(), u"Czeka na koniec odczytu: "_qs + czeka);
     QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor);
@@ -829,6 +861,129 @@ void TestGlowny::everyExitRequestIsAnswered()
     QCOMPARE(pytania,
              QStringList({"Koniec programu", "Koniec programu|Czy zakończyć działanie programu Kalbor?"}));
     QVERIFY(st.okno.isVisible());
+}
+
+// OK on the exit question while a tick runs inside it counts at once: the status line says the
+// program ends after the reading, under a busy cursor, and the close box and Plik → Koniec in
+// that tick ask nothing more. The program ends when the tick has ended.
+void TestGlowny::exitOkCountsAtOnce()
+{
+    Stanowisko st;
+    st.okno.show();
+    QString stan;
+    bool zajety = false;
+    int pytania = -1;
+    QTimer::singleShot(0, [&] {
+        auto* pytanie = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(pytanie);
+        st.s.poTakcie.PoczatekTaktu();
+        QTest::mouseClick(pytanie->button(QMessageBox::Ok), Qt::LeftButton);
+        stan = st.okno.Panel(PanelStanu::Stan).tekst();
+        zajety = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        StrazModalnych straz;
+        st.okno.close();
+        QCoreApplication::processEvents();
+        st.akcja("mnuKoniec")->trigger();
+        st.s.poTakcie.KoniecTaktu();
+        QCoreApplication::processEvents();
+        pytania = straz.otwarte;
+    });
+    st.akcja("mnuKoniec")->trigger();
+    QCOMPARE(stan, u"Czeka na koniec odczytu: Koniec programu"_qs);
+    QVERIFY(zajety);
+    QCOMPARE(pytania, 0);
+    QVERIFY(!st.okno.isVisible() && !st.s.baza->db().isOpen());
+    QCOMPARE(st.s.baza->Otworz(st.s.plik()), QString());
+    QCOMPARE(st.logi(), QStringList{u"Zatrzymanie aplikacji"_qs});
+}
+
+void TestGlowny::loginAnswerCountsAtOnce_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Esc, then switching on again") << false;
+}
+
+// The login answered while a tick runs inside it counts at once: control mode and the menu
+// follow the answer before the tick ends. Switching on again before the login has returned
+// opens no second login, which would answer in its place.
+void TestGlowny::loginAnswerCountsAtOnce()
+{
+    QFETCH(bool, ok);
+    // A fresh window at every showing, as the program shows the login.
+    struct Logowanie final : OknoLogowania
+    {
+        explicit Logowanie(Stanowisko& s) : st(s) {}
+        void PokazModalnie(const std::function<void()>& poOdpowiedzi) override
+        {
+            fmLogin okno(st.s.uslugi, &st.okno);
+            okno.PokazModalnie(poOdpowiedzi);
+        }
+        Stanowisko& st;
+    };
+    Stanowisko st;
+    Logowanie logowania(st);
+    st.s.uslugi.logowanie = &logowania;
+    st.okno.show();
+    bool trybWTakcie = !ok;
+    QString pozycja;
+    int loginy = -1;
+    QTimer::singleShot(0, [&] {
+        auto* logowanie = qobject_cast<fmLogin*>(QApplication::activeModalWidget());
+        QVERIFY(logowanie);
+        st.s.poTakcie.PoczatekTaktu();
+        if (ok) {
+            QTest::keyClicks(logowanie->findChild<QLineEdit*>(u"txtUserName"_qs), u"tolvek"_qs);
+            QTest::keyClicks(logowanie->findChild<QLineEdit*>(u"txtPassword"_qs), st.s.app->AdmHaslo);
+            QTest::keyClick(logowanie, Qt::Key_Return);
+        } else {
+            QTest::keyClick(logowanie, Qt::Key_Escape);
+        }
+        trybWTakcie = st.s.app->TrybSterowania;
+        pozycja = st.akcja("mnuSterWlacz")->text();
+        StrazModalnych straz;
+        if (!ok)
+            st.akcja("mnuSterWlacz")->trigger();
+        st.s.poTakcie.KoniecTaktu();
+        QCoreApplication::processEvents();
+        loginy = straz.otwarte;
+    });
+    st.akcja("mnuSterWlacz")->trigger();
+    QCOMPARE(trybWTakcie, ok);
+    QCOMPARE(pozycja.remove(u'&'), ok ? u"Wyłącz tryb sterowania"_qs : u"Włącz tryb sterowania"_qs);
+    QCOMPARE(loginy, 0);
+    QCOMPARE(st.s.app->TrybSterowania, ok);
+    QCOMPARE(st.okno.Panel(PanelStanu::TrybPracy).tekst(), ok ? u"sterowanie"_qs : u"normalny"_qs);
+}
+
+// A check box of the print dialog clicked twice while a tick runs is toggled twice when the tick
+// has ended: every held input is carried out, in the order it came.
+void TestGlowny::printDialogInputCarriedOutInOrder()
+{
+    PoTakcie poTakcie;
+    QPrinter drukarka;
+    QPrintDialog okno(&drukarka);
+    OknaModalne::WstrzymujWejscie(poTakcie, okno);
+    okno.show();
+    for (QPushButton* b : okno.findChildren<QPushButton*>())
+        if (b->text().endsWith(u">>"))
+            b->click(); // the options
+    auto* pole = okno.findChild<QCheckBox*>(u"reverse"_qs);
+    QVERIFY(pole);
+    for (QTabWidget* karty : okno.findChildren<QTabWidget*>())
+        for (int i = 0; i < karty->count(); ++i)
+            if (karty->widget(i)->isAncestorOf(pole))
+                karty->setCurrentIndex(i);
+    QVERIFY(pole->isVisible() && pole->isEnabled());
+    const bool bylo = pole->isChecked();
+    poTakcie.PoczatekTaktu();
+    QTest::mouseClick(pole, Qt::LeftButton);
+    QCOMPARE(pole->isChecked(), bylo);
+    QTest::mouseClick(pole, Qt::LeftButton);
+    poTakcie.KoniecTaktu();
+    QCOMPARE(pole->isChecked(), bylo);
+    QTest::mouseClick(pole, Qt::LeftButton);
+    QCOMPARE(pole->isChecked(), !bylo);
 }
 
 KALBOR_TEST_OKIEN(TestGlowny)

@@ -290,6 +290,8 @@ void TestOkna::fixedChildWindowsCloseEveryWay()
             QApplication::sendEvent(p, &ruch);
             QTest::mouseClick(p, Qt::LeftButton, {}, x);
         } else if (sposob == u"Ctrl+F4") {
+            glowny().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&glowny()));
             QTest::keyClick(p->widget(), Qt::Key_F4, Qt::ControlModifier);
         } else {
             const QList<QAction*> pozycje = p->systemMenu()->actions();
