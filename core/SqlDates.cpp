@@ -20,6 +20,10 @@ QDateTime fromSqlDateTime(const QString& text)
 
 QString sqlDay(const QDate& d)
 {
+    // The day after the last one a date can name has no date of its own; "9999-12-32" sorts
+    // after every time of 9999-12-31, as the next day's text would.
+    if (d.year() > 9999)
+        return QStringLiteral("9999-12-32");
     return d.toString(QStringLiteral("yyyy-MM-dd"));
 }
 

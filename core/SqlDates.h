@@ -10,7 +10,8 @@ namespace SqlDates {
 QString sqlDateTime(const QDateTime& t);
 QDateTime fromSqlDateTime(const QString& text);
 
-// Bound of a day filter: "yyyy-MM-dd", which sorts before every time of that day.
+// Bound of a day filter: "yyyy-MM-dd", which sorts before every time of that day (the day after
+// 9999-12-31 included).
 QString sqlDay(const QDate& d);
 
 } // namespace SqlDates

@@ -54,8 +54,7 @@ QSqlQuery przygotuj(const QSqlDatabase& db, const QString& sql)
 }
 
 // The first day from `od` on that holds a reading of any regulator; null when none does. One
-// search of the Data index, so days without readings cost nothing. (A day past the year 9999
-// has no text that sorts after the readings: none is found there.)
+// search of the Data index, so days without readings cost nothing.
 QDate nastepnyDzien(QSqlQuery& q, const QDate& od)
 {
     wykonaj(q, {SqlDates::sqlDay(od)});

@@ -76,7 +76,8 @@ struct Baza3
                        "(1, '2003-11-28 11:00:00', 0, 2, 1, 240, 6, 50.1), "
                        "(1, '2003-12-01 10:00:00', 4, 4, 0, 230, 5, 50), "
                        "(1, '2003-12-03 23:59:59', 2, 1, 0, 230, 5, 50), "
-                       "(1, '2003-12-04 00:00:00', 2, 1, 0, 230, 5, 50)"_qs));
+                       "(1, '2003-12-04 00:00:00', 2, 1, 0, 230, 5, 50), "
+                       "(2, '9999-12-31 12:00:00', 4, 1, 0, 231, 7, 50)"_qs));
     }
     Srodowisko s;
 };
@@ -403,26 +404,37 @@ void TestRaporty::zapytania_data()
 {
     QTest::addColumn<bool>("okresowe");
     QTest::addColumn<RaportZapytania::Adresy>("adresy");
+    QTest::addColumn<QDate>("od");
+    QTest::addColumn<QDate>("doDnia");
     QTest::addColumn<QStringList>("wiersze");
+    const QDate dzien(2003, 12, 17);
     const QString polnoc = u"2003-12-17 00:00:00 3 0.5"_qs, poludnie = u"2003-12-17 12:00:00 1 0"_qs,
                   koniec = u"2003-12-17 23:59:59 0 0.25"_qs;
     QTest::newRow("17 Dec, regulator 1")
-        << false << RaportZapytania::Adresy{1} << QStringList{polnoc, poludnie, koniec};
+        << false << RaportZapytania::Adresy{1} << dzien << dzien << QStringList{polnoc, poludnie, koniec};
     QTest::newRow("17 Dec, regulators 1 and 2")
-        << false << RaportZapytania::Adresy{1, 2}
+        << false << RaportZapytania::Adresy{1, 2} << dzien << dzien
         << QStringList{polnoc, u"2003-12-17 06:00:00 2 1"_qs, poludnie, koniec};
-    QTest::newRow("28 Nov to 3 Dec") << true << RaportZapytania::Adresy{1}
+    QTest::newRow("28 Nov to 3 Dec") << true << RaportZapytania::Adresy{1} << QDate(2003, 11, 28)
+                                     << QDate(2003, 12, 3)
                                      << QStringList{"2003-11-28 10 5 2 0 0.5 0.25 230 6 49.9",
                                                     "2003-12-01 4 4 0 1 1 1 230 5 50",
                                                     "2003-12-03 2 1 0 0.5 0.5 0.5 230 5 50"};
+    // The last day the date pickers offer has a day after it too.
+    QTest::newRow("the last day, daily") << false << RaportZapytania::Adresy{2} << QDate(9999, 12, 31)
+                                         << QDate(9999, 12, 31) << QStringList{u"9999-12-31 12:00:00 1 0.25"_qs};
+    QTest::newRow("up to the last day") << true << RaportZapytania::Adresy{2} << QDate(2003, 12, 1)
+                                        << QDate(9999, 12, 31)
+                                        << QStringList{"2003-12-17 2 2 0 1 1 1   ",
+                                                       "9999-12-31 4 1 0 0.25 0.25 0.25 231 7 50"};
 }
 
 void TestRaporty::zapytania()
 {
     QFETCH(bool, okresowe);
     QFETCH(RaportZapytania::Adresy, adresy);
-    const QDate od = okresowe ? QDate(2003, 11, 28) : QDate(2003, 12, 17),
-                doDnia = okresowe ? QDate(2003, 12, 3) : od;
+    QFETCH(QDate, od);
+    QFETCH(QDate, doDnia);
     const QStringList pola =
         okresowe
             ? QStringList{"data",     "EnCzynnaSuma", "EnBiernaSuma", "EnBiernaPojSuma", "tgfiMin",
