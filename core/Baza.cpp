@@ -1,9 +1,9 @@
 #include "Baza.h"
 
+#include "BledyBazy.h"
 #include "MagazynPomiarow.h"
 #include "TekstKomunikatu.h"
-#include "TextFormat.h"
-#include "ZalegleZapisy.h"
+#include "TransakcjaBazy.h"
 
 #include <QDebug>
 #include <QFile>
@@ -329,44 +329,4 @@ QString Baza::UtworzPlik(const QString& plik)
     if (!blad.isEmpty())
         QFile::remove(plik);
     return blad.isEmpty() ? QString() : QStringLiteral("Nie można utworzyć bazy '%1': %2").arg(plik, blad);
-}
-
-// Begun and committed by statements rather than through the driver, whose own error for a
-// refused commit drops the database's code, and with it what kind of refusal it was.
-TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(polecenie(QStringLiteral("BEGIN")))
-{
-}
-
-TransakcjaBazy::~TransakcjaBazy()
-{
-    if (m_rozpoczeta && !m_zatwierdzona)
-        m_db.rollback();
-}
-
-bool TransakcjaBazy::Zatwierdz()
-{
-    m_zatwierdzona = m_rozpoczeta && polecenie(QStringLiteral("COMMIT"));
-    return m_zatwierdzona;
-}
-
-bool TransakcjaBazy::polecenie(const QString& sql)
-{
-    QSqlQuery q(m_db);
-    if (q.exec(sql))
-        return true;
-    m_blad = q.lastError();
-    return false;
-}
-
-QString OpisBledu(const QSqlError& blad)
-{
-    return blad.databaseText().isEmpty() ? blad.text() : blad.databaseText();
-}
-
-QString TekstBleduZapisu(const QSqlError& blad)
-{
-    bool ok = false;
-    const int numer = blad.nativeErrorCode().toInt(&ok);
-    return QStringLiteral("Błąd zapisu do bazy danych nr ") + TextFormat::plain(ok ? numer : -1) + u'\r' +
-           u'\'' + OpisBledu(blad) + u'\'';
 }

@@ -1,11 +1,10 @@
 #include "ZalegleZapisy.h"
 
+#include "BledyBazy.h"
+
 #include <QSqlQuery>
 
 namespace {
-// SQLite's primary result codes for a file that refuses writes for a while.
-constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10, kFull = 13, kCantOpen = 14;
-
 // The busy time-out of the connection for the life of the guard.
 class CzasOczekiwania
 {
@@ -27,32 +26,7 @@ class CzasOczekiwania
     QSqlQuery m_q;
     int m_poprzedni = 0;
 };
-
-// SQLite's primary result code of the error, 0 for none. Extended codes carry the primary code
-// in their low byte.
-int kodGlowny(const QSqlError& blad)
-{
-    bool ok = false;
-    const int kod = blad.nativeErrorCode().toInt(&ok) & 0xff;
-    return ok ? kod : 0;
-}
 } // namespace
-
-bool PlikOdmawiaZapisu(const QSqlError& blad)
-{
-    const int kod = kodGlowny(blad);
-    for (int k : {kPerm, kBusy, kLocked, kReadOnly, kIoErr, kFull, kCantOpen}) {
-        if (kod == k)
-            return true;
-    }
-    return false;
-}
-
-bool BlokadaPliku(const QSqlError& blad)
-{
-    const int kod = kodGlowny(blad);
-    return kod == kBusy || kod == kLocked;
-}
 
 bool ZalegleZapisy::Dodaj(Zapis zapis)
 {

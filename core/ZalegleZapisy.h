@@ -5,12 +5,6 @@
 #include <deque>
 #include <functional>
 
-// True for the errors with which the file refuses writes for a while (held by another program,
-// made read-only, failing or full): the same write can succeed once the cause has gone.
-bool PlikOdmawiaZapisu(const QSqlError& blad);
-// True when the file is held by another connection.
-bool BlokadaPliku(const QSqlError& blad);
-
 // Writes the file refused for a while, kept in the order they came while the program runs and
 // carried out, each as its own transaction, once the file takes writes again. A later write
 // never overtakes a kept one, so readings and log rows reach the file in their own order.

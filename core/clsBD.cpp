@@ -1,6 +1,7 @@
 #include "clsBD.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 #include "Clock.h"
 #include "Interfaces.h"
 #include "SqlDates.h"

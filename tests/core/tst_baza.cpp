@@ -1,4 +1,5 @@
 // The database file: creation, refusal of missing, damaged or incomplete files, and the writers.
+#include "BledyBazy.h"
 #include "MagazynPomiarow.h"
 #include "TestSupport.h"
 
