@@ -64,6 +64,8 @@ class clRegulator
     float PradBiernPojSr = 0;
     float PradCzynny = 0;
     float TgFi = 0;
+    // tg φ, of a reading or of a stored period, when no active energy flows.
+    static constexpr float kTgFiBezEnergii = 9.999f;
     qint32 TimerU = 0;
     bool ZakloceniaHarm = false;
 

@@ -30,7 +30,7 @@ void clRegulator::ZapiszDaneDB()
     z.PopPradBiernSr = PradBiernSr;
     z.PopPradBiernPojSr = PradBiernPojSr;
     z.PopTimerU = TimerU;
-    TgFiOkres = z.EnCzynna != 0.0f ? z.EnBiernaCalk / z.EnCzynna : 9.999f;
+    TgFiOkres = z.EnCzynna != 0.0f ? z.EnBiernaCalk / z.EnCzynna : kTgFiBezEnergii;
 
     // The row keeps its own period: kept for later, it is still this period's row, and the
     // counters move on. Only a reading that is lost leaves them, so that the next stored row

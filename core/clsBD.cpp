@@ -35,7 +35,7 @@ clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
 // Only a write with nothing waiting before it goes to the file, and it alone may wait for a
 // busy file; behind a refusal the write is kept at once, so a held file delays the polling by
 // one busy time-out in all, not by one for every write of the tick.
-clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu)
+clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe)
 {
     QSqlError blad = m_zalegle.Odmowa();
     if (m_zalegle.Puste()) {
@@ -43,7 +43,7 @@ clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
         if (!blad.isValid())
             return Wynik::Zapisany;
         if (!PlikOdmawiaZapisu(blad)) {
-            zglosOdmowe(blad, Kod_regulatora, false, wierszLogu);
+            zglosOdmowe(blad, Kod_regulatora, false, logujOdmowe);
             return Wynik::Odrzucony;
         }
         m_zalegle.UstawOdmowe(blad);
@@ -52,12 +52,12 @@ clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
     // Waiting its turn behind kept writes the file takes again: refused by nobody.
     if (zachowany && !blad.isValid())
         return Wynik::Odlozony;
-    zglosOdmowe(blad, Kod_regulatora, !zachowany, wierszLogu);
+    zglosOdmowe(blad, Kod_regulatora, !zachowany, logujOdmowe);
     return zachowany ? Wynik::Odlozony : Wynik::Odrzucony;
 }
 
 void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit,
-                        bool wierszLogu)
+                        bool logujOdmowe)
 {
     if (ponadLimit) {
         // One text for every dropped write, so that the message's count is their number.
@@ -68,13 +68,15 @@ void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bo
     }
     const QString tekst = TekstBleduZapisu(blad);
     m_uslugi.komunikaty->PokazBladZapisu(tekst);
-    if (!wierszLogu)
+    if (!logujOdmowe)
         return;
     const QString operacja = QString(tekst).replace(u'\r', u' ');
+    // A refusal that repeats the last one keeps its text, which the rows kept for it then share
+    // instead of each holding a copy of its own.
     if (operacja != m_tekstOdmowy)
         m_tekstOdmowy = operacja;
     const ZalegleZapisy::Zapis wiersz =
-        this->wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
+        wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
     // Kept right behind the write it tells of, as part of that one refusal; over the bound it
     // is counted with the other dropped writes.
     if (PlikOdmawiaZapisu(blad))

@@ -56,8 +56,8 @@ class clsBD
     void ZapiszWszystkieZalegle();
 
   private:
-    Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu);
-    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool wierszLogu);
+    Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe);
+    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool logujOdmowe);
     ZalegleZapisy::Zapis wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
                                     const QString& Kod_regulatora) const;
 
