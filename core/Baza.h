@@ -35,6 +35,7 @@ class Baza
     QString polacz(const QString& sciezka, const QString& plik);
     QString sprawdzZapis(const QString& plik);
     QString sprawdzZawartosc(const QString& plik);
+    QString ustawTrybWal(const QString& plik);
 
     QString m_nazwa;
     std::unique_ptr<MagazynPomiarow> m_pomiary;
