@@ -27,15 +27,17 @@ QSqlError wykonaj(QSqlQuery& q)
 }
 } // namespace
 
-clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora)
+clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora,
+                          const ZalegleZapisy::Utrata& utracony)
 {
-    return zapisz(zapis, Kod_regulatora, true);
+    return zapisz(zapis, Kod_regulatora, true, utracony);
 }
 
 // Only a write with nothing waiting before it goes to the file, and it alone may wait for a
 // busy file; behind a refusal the write is kept at once, so a held file delays the polling by
 // one busy time-out in all, not by one for every write of the tick.
-clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe)
+clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe,
+                          const ZalegleZapisy::Utrata& utracony)
 {
     QSqlError blad = m_zalegle.Odmowa();
     if (m_zalegle.Puste()) {
@@ -48,7 +50,7 @@ clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
         }
         m_zalegle.UstawOdmowe(blad);
     }
-    const bool zachowany = m_zalegle.Dodaj(zapis);
+    const bool zachowany = m_zalegle.Dodaj(zapis, m_uslugi.zegar->now(), utracony);
     // Waiting its turn behind kept writes the file takes again: refused by nobody.
     if (zachowany && !blad.isValid())
         return Wynik::Odlozony;
@@ -80,7 +82,7 @@ void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bo
     // Kept right behind the write it tells of, as part of that one refusal; over the bound it
     // is counted with the other dropped writes.
     if (PlikOdmawiaZapisu(blad))
-        m_zalegle.Dodaj(wiersz);
+        m_zalegle.Dodaj(wiersz, m_uslugi.zegar->now());
     else
         zapisz(wiersz, Kod_regulatora, false);
 }
@@ -107,6 +109,18 @@ void clsBD::ZapiszWszystkieZalegle()
         przed = m_zalegle.Ile();
         ZapiszZalegle();
     }
+}
+
+QString clsBD::RaportNiezapisanych() const
+{
+    const ZalegleZapisy::Niezapisane n = m_zalegle.Nieprzyjete();
+    if (n.ile == 0)
+        return {};
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    return QStringLiteral("Kalbor: zapisy do bazy danych utracone przy zakończeniu, plik ich nie przyjął: %1 "
+                          "(pierwszy z %2, ostatni z %3).")
+        .arg(n.ile)
+        .arg(n.pierwszy.toString(format), n.ostatni.toString(format));
 }
 
 qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,

@@ -34,6 +34,7 @@ class TestZapis : public QObject
     void refusedWrite();
     void killedWhileStoring();
     void keptWritesBounded();
+    void keptReadingRefusedLater();
 
   private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
@@ -202,6 +203,8 @@ void TestZapis::refusedWrite()
     };
     if (!wykonaj(wlacz))
         QSKIP("the file system keeps the file writable");
+    const QString oczekiwanie = u"PRAGMA busy_timeout"_qs;
+    const int czasOczekiwania = m_s->wartosc(oczekiwanie).toInt();
     const QString inne = QStringLiteral("blokujace-") + QTest::currentDataTag();
     if (blokada) {
         QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
@@ -254,6 +257,8 @@ void TestZapis::refusedWrite()
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
     QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    // The retries, refused or not, leave the connection its busy time-out for later locks.
+    QCOMPARE(m_s->wartosc(oczekiwanie).toInt(), czasOczekiwania);
     const double najwieksza = m_s->wartosc(u"SELECT max(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(najwieksza / okres), zachowane ? 1 : odmowy + 1);
 }
@@ -307,8 +312,11 @@ void TestZapis::keptWritesBounded()
     odczyt(licznik);
     const float pierwszy = r().PradCzynny;
     QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
-    for (int i = 0; i < 4; ++i)
+    // The retries while the file still refuses log nothing yet.
+    for (int i = 0; i < 4; ++i) {
         odczyt(licznik += 20000);
+        bd.ZapiszZalegle();
+    }
     const float okres = (r().PradCzynny - pierwszy) / 4;
     const QString odmowa = u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs;
     const QString ponad =
@@ -318,11 +326,46 @@ void TestZapis::keptWritesBounded()
     QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = OFF"_qs));
     bd.ZapiszZalegle();
     odczyt(licznik += 20000);
-    QCOMPARE(m_s->wartosc(u"SELECT Operacja || Status || Typ FROM Log ORDER BY rowid DESC"_qs).toString(),
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Operacja || Status || Typ) FROM Log WHERE Operacja LIKE "
+                          "'Zapisy%'"_qs)
+                 .toString(),
              u"Zapisy do bazy danych pominięte ponad limit 4 czekających: 2BD"_qs);
+    QVERIFY(m_s->wartosc(u"SELECT Operacja FROM Log ORDER BY rowid DESC"_qs).toString().startsWith(u"Zapisy"));
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 4);
     const double ostatnia = m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toDouble();
     QCOMPARE(qRound(ostatnia / okres), 3);
+}
+
+// A kept reading that the file refuses for good when it is retried is shown and logged, and the
+// next stored row of its regulator carries its energy, as for a reading refused for good at once.
+void TestZapis::keptReadingRefusedLater()
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    quint32 licznik = 1000000;
+    odczyt(licznik);
+    const float pierwszy = r().PradCzynny;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
+    for (int i = 0; i < 4; ++i)
+        odczyt(licznik += 20000);
+    const float okres = (r().PradCzynny - pierwszy) / 4;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = OFF"_qs));
+    QVERIFY(QSqlQuery(m_s->baza->db())
+                .exec(u"CREATE TEMP TRIGGER odmowa BEFORE INSERT ON Pomiary BEGIN SELECT RAISE(ABORT, "
+                      "'odmowa'); END"_qs));
+    m_s->bd->ZapiszZalegle();
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"DROP TRIGGER odmowa"_qs));
+    odczyt(licznik += 20000);
+
+    const QString odmowa = u"Błąd zapisu do bazy danych nr  1811\r'odmowa'"_qs;
+    QCOMPARE(m_s->komunikaty.bledyZapisu.count(odmowa), 4);
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Operacja || Status || Typ, '|') FROM Log WHERE Operacja LIKE "
+                          "'%odmowa%'"_qs)
+                 .toString(),
+             QStringList(4, QString(odmowa).replace(u'\r', u' ') + u"BD"_qs).join(u'|'));
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 2);
+    const double ostatnia = m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toDouble();
+    QCOMPARE(qRound(ostatnia / okres), 5);
 }
 
 QTEST_GUILESS_MAIN(TestZapis)
