@@ -113,6 +113,11 @@ int StartUp::Uruchom(const QString& plikBazy)
     return 0;
 }
 
+int StartUp::KodZakonczenia() const
+{
+    return m_bd->LiczbaNiezapisanych() > 0 ? kZapisyUtracone : 0;
+}
+
 // The main window first (its load opens the port), then the windows open for the whole run:
 // the regulator tree, then the current alarms.
 void StartUp::otworzOkna()
