@@ -113,6 +113,7 @@ class clRegulator
     void DekodujPomiar();
     void SprawdzProgi();
     QDateTime ObliczNastepnyOdczyt(const QDateTime& Teraz) const;
+    void PrzestawHarmonogram(const QDateTime& Teraz);
     void ZakonczKondensator(bool zalacz);
     bool CzytajStopnie(quint8& k1, quint8& k2);
     bool ZalaczStopien(quint8 n, quint8& k1, quint8& k2);
