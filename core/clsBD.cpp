@@ -28,7 +28,7 @@ QSqlError wykonaj(QSqlQuery& q)
 } // namespace
 
 clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora,
-                          const ZalegleZapisy::Utrata& utracony)
+                           const ZalegleZapisy::Utrata& utracony)
 {
     return zapisz(zapis, Kod_regulatora, true, utracony);
 }
@@ -37,7 +37,7 @@ clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
 // busy file; behind a refusal the write is kept at once, so a held file delays the polling by
 // one busy time-out in all, not by one for every write of the tick.
 clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe,
-                          const ZalegleZapisy::Utrata& utracony)
+                           const ZalegleZapisy::Utrata& utracony)
 {
     QSqlError blad = m_zalegle.Odmowa();
     if (m_zalegle.Puste()) {

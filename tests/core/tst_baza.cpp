@@ -382,7 +382,8 @@ void TestBaza::unwritableFiles()
         if (przeszkoda == u"blokada")
             QVERIFY(b.open() && q.exec(u"BEGIN EXCLUSIVE"_qs));
         else if (przeszkoda == u"odczyt")
-            QVERIFY(b.open() && q.exec(u"BEGIN"_qs) && q.exec(u"SELECT count(*) FROM Regulatory"_qs) && q.next());
+            QVERIFY(b.open() && q.exec(u"BEGIN"_qs) && q.exec(u"SELECT count(*) FROM Regulatory"_qs) &&
+                    q.next());
         else if (!tylkoDoOdczytu(sciezka, true))
             QSKIP("the file system keeps the file writable");
         Baza baza(u"sprawdzana"_qs);

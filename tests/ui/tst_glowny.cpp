@@ -530,10 +530,11 @@ void TestGlowny::stopSignalIsANormalShutdown()
         QVERIFY(b.open() && QSqlQuery(b).exec(u"BEGIN EXCLUSIVE"_qs));
         QVERIFY(QSqlQuery(start.uslugi().cnBaza->db()).exec(u"PRAGMA busy_timeout = 0"_qs));
         const QString czas = u"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"_qs;
-        QTest::ignoreMessage(QtCriticalMsg,
-                             QRegularExpression(u"^Kalbor: zapisy do bazy danych utracone przy zakończeniu, plik "
-                                                "ich nie przyjął: [1-9]\\d* \\(pierwszy z %1, ostatni z %1\\)\\.$"_qs
-                                                    .arg(czas)));
+        QTest::ignoreMessage(
+            QtCriticalMsg,
+            QRegularExpression(
+                u"^Kalbor: zapisy do bazy danych utracone przy zakończeniu, plik "
+                "ich nie przyjął: [1-9]\\d* \\(pierwszy z %1, ostatni z %1\\)\\.$"_qs.arg(czas)));
     }
     std::raise(sygnal);
 
