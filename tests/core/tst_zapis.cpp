@@ -40,6 +40,9 @@ class TestZapis : public QObject
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
     // A periodic reading 15 minutes after the previous one whose apparent energy count is given.
     void odczyt(quint32 pozorna);
+    // Regulator R1 read and stored once with the count given, then a file that refuses writes
+    // for a while; pierwszy is the active-energy counter of that stored reading.
+    void zapisanyPrzedOdmowa(quint32 pozorna, float& pierwszy);
     QVariantList wiersz(const QString& sql) const;
 
     std::unique_ptr<Srodowisko> m_s;
@@ -66,6 +69,15 @@ void TestZapis::odczyt(quint32 pozorna)
     m_s->komunikator.blok(BlokPomiaru{.pozorna = pozorna, .bierna = qint32(pozorna / 2)}.bajty());
     m_s->zegar.advance(900);
     r().OkresowyOdczyt(m_s->zegar.czas);
+}
+
+void TestZapis::zapisanyPrzedOdmowa(quint32 pozorna, float& pierwszy)
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    odczyt(pozorna);
+    pierwszy = r().PradCzynny;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
 }
 
 void TestZapis::energyOfPeriod_data()
@@ -306,12 +318,9 @@ void TestZapis::keptWritesBounded()
 {
     clsBD bd(m_s->uslugi, 4);
     m_s->uslugi.oBD = &bd;
-    m_s->dodajRegulator(u"R1"_qs, 1);
-    m_s->wczytaj();
     quint32 licznik = 1000000;
-    odczyt(licznik);
-    const float pierwszy = r().PradCzynny;
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
+    float pierwszy = 0;
+    zapisanyPrzedOdmowa(licznik, pierwszy);
     // The retries while the file still refuses log nothing yet.
     for (int i = 0; i < 4; ++i) {
         odczyt(licznik += 20000);
@@ -338,12 +347,9 @@ void TestZapis::keptWritesBounded()
 // next stored row of its regulator carries its energy, as for a reading refused for good at once.
 void TestZapis::keptReadingRefusedLater()
 {
-    m_s->dodajRegulator(u"R1"_qs, 1);
-    m_s->wczytaj();
     quint32 licznik = 1000000;
-    odczyt(licznik);
-    const float pierwszy = r().PradCzynny;
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
+    float pierwszy = 0;
+    zapisanyPrzedOdmowa(licznik, pierwszy);
     for (int i = 0; i < 4; ++i)
         odczyt(licznik += 20000);
     const float okres = (r().PradCzynny - pierwszy) / 4;
