@@ -218,7 +218,8 @@ QString Baza::Otworz(const QString& plik)
         Zamknij();
         return blad;
     }
-    QSqlQuery(db()).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    QSqlQuery q(db());
+    q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
     return {};
 }
 
