@@ -113,11 +113,6 @@ int StartUp::Uruchom(const QString& plikBazy)
     return 0;
 }
 
-int StartUp::KodZakonczenia() const
-{
-    return m_bd->LiczbaNiezapisanych() > 0 ? kZapisyUtracone : 0;
-}
-
 // The main window first (its load opens the port), then the windows open for the whole run:
 // the regulator tree, then the current alarms.
 void StartUp::otworzOkna()
@@ -134,4 +129,9 @@ void StartUp::otworzOkna()
     fmRegulatory* drzewo = fmRegulatory::OtworzW(m_glowny->Obszar(), m_uslugi, *m_wizual);
     drzewo->PokazMenu = [this](MenuPodreczne menu) { m_glowny->Menu().PokazPodreczne(menu); };
     fmAlarmyN::OtworzW(m_glowny->Obszar(), m_uslugi, IkonyGlowne::obraz(QStringLiteral("blysk1")));
+}
+
+int StartUp::KodZakonczenia() const
+{
+    return m_bd->LiczbaNiezapisanych() > 0 ? kZapisyUtracone : 0;
 }
