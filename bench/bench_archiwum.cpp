@@ -10,6 +10,7 @@
 #include "OdczytHistorii.h"
 #include "SqlDates.h"
 #include "TestSupport.h"
+#include "TransakcjaBazy.h"
 #include "fmAlarmyArch.h"
 
 #include <QApplication>

@@ -20,6 +20,7 @@
 #include "Raporty.h"
 #include "SqlDates.h"
 #include "TestSupport.h"
+#include "TransakcjaBazy.h"
 #include "clsRegulatory.h"
 
 #include <QApplication>

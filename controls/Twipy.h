@@ -1,14 +1,18 @@
 #pragma once
-// Window geometry is designed in twips (1/1440 inch); these turn it into pixels at the
-// logical resolution of the screen the widget is on.
+// Window geometry and report layouts are designed in twips (1/1440 inch); these turn window
+// geometry into pixels at the logical resolution of the screen the widget is on.
 
 #include <QRect>
 #include <QWidget>
+#include <cmath>
+
+inline constexpr double kTwipyNaCal = 1440.0;
+inline constexpr double kTwipyNaPunkt = kTwipyNaCal / 72; // a printer's point is 1/72 inch
 
 inline int twipyNaPiksele(int twips, const QWidget* w, Qt::Orientation kierunek = Qt::Horizontal)
 {
     const int dpi = kierunek == Qt::Horizontal ? w->logicalDpiX() : w->logicalDpiY();
-    return (twips * dpi + 720) / 1440;
+    return int(std::lround(twips * dpi / kTwipyNaCal));
 }
 
 inline QSize twipyNaPiksele(QSize twips, const QWidget* w)

@@ -1,9 +1,9 @@
 #include "Baza.h"
 
+#include "BledyBazy.h"
 #include "MagazynPomiarow.h"
 #include "TekstKomunikatu.h"
-#include "TextFormat.h"
-#include "ZalegleZapisy.h"
+#include "TransakcjaBazy.h"
 
 #include <QDebug>
 #include <QFile>
@@ -96,6 +96,13 @@ QString bladSpojnosci(QSqlDatabase db)
             wynik << sprawdzenie;
     }
     return wynik.isEmpty() ? QString() : doKomunikatu(wynik, QStringLiteral("; "));
+}
+
+QString komunikatBlokady(const QString& plik, const QSqlError& blad)
+{
+    return QStringLiteral("Plik bazy danych '%1' jest zablokowany przez inny program (%2). Zamknij ten "
+                          "program i uruchom Kalbor ponownie.")
+        .arg(plik, OpisBledu(blad));
 }
 
 QStringList kolumnaPierwsza(QSqlQuery& q)
@@ -212,8 +219,6 @@ QString Baza::Otworz(const QString& plik)
         return blad;
     }
     QSqlQuery q(db());
-    // A read-only file keeps its journal mode; writes then fail with a message each.
-    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
     return {};
 }
@@ -231,7 +236,9 @@ QString Baza::polacz(const QString& sciezka, const QString& plik)
             .arg(plik, OpisBledu(db.lastError()));
     if (const QString dostep = sprawdzZapis(plik); !dostep.isEmpty())
         return dostep;
-    return sprawdzZawartosc(plik);
+    if (const QString zawartosc = sprawdzZawartosc(plik); !zawartosc.isEmpty())
+        return zawartosc;
+    return ustawTrybWal(plik);
 }
 
 // Storing readings is the program's job, so a file that refuses writes does not start: a write
@@ -253,10 +260,30 @@ QString Baza::sprawdzZapis(const QString& plik)
     if (!PlikOdmawiaZapisu(blad))
         return {};
     if (BlokadaPliku(blad))
-        return QStringLiteral("Plik bazy danych '%1' jest zablokowany przez inny program (%2). Zamknij ten "
-                              "program i uruchom Kalbor ponownie.")
-            .arg(plik, OpisBledu(blad));
+        return komunikatBlokady(plik, blad);
     return QStringLiteral("Nie można zapisywać do pliku bazy danych '%1': %2").arg(plik, OpisBledu(blad));
+}
+
+// In the write-ahead log mode readers of the file (the reports, a viewer another program keeps
+// open) never hold up the writes of readings. A file still in the rollback-journal mode (as a
+// new one is made) switches only while nobody reads it, so a reader's open transaction refuses
+// the start as a file locked for writing does, rather than leaving a whole run in a mode where
+// every reader can block the writes.
+QString Baza::ustawTrybWal(const QString& plik)
+{
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next()) {
+        if (BlokadaPliku(q.lastError()))
+            return komunikatBlokady(plik, q.lastError());
+        return QStringLiteral("Nie można przełączyć pliku bazy danych '%1' w tryb WAL: %2")
+            .arg(plik, OpisBledu(q.lastError()));
+    }
+    // A mode that cannot be set leaves the file in its own, which the statement returns.
+    const QString tryb = q.value(0).toString();
+    if (tryb.compare(u"wal", Qt::CaseInsensitive) == 0)
+        return {};
+    return QStringLiteral("Nie można przełączyć pliku bazy danych '%1' w tryb WAL (pozostaje w trybie %2).")
+        .arg(plik, tryb);
 }
 
 QString Baza::sprawdzZawartosc(const QString& plik)
@@ -329,44 +356,4 @@ QString Baza::UtworzPlik(const QString& plik)
     if (!blad.isEmpty())
         QFile::remove(plik);
     return blad.isEmpty() ? QString() : QStringLiteral("Nie można utworzyć bazy '%1': %2").arg(plik, blad);
-}
-
-// Begun and committed by statements rather than through the driver, whose own error for a
-// refused commit drops the database's code, and with it what kind of refusal it was.
-TransakcjaBazy::TransakcjaBazy(QSqlDatabase db) : m_db(db), m_rozpoczeta(polecenie(QStringLiteral("BEGIN")))
-{
-}
-
-TransakcjaBazy::~TransakcjaBazy()
-{
-    if (m_rozpoczeta && !m_zatwierdzona)
-        m_db.rollback();
-}
-
-bool TransakcjaBazy::Zatwierdz()
-{
-    m_zatwierdzona = m_rozpoczeta && polecenie(QStringLiteral("COMMIT"));
-    return m_zatwierdzona;
-}
-
-bool TransakcjaBazy::polecenie(const QString& sql)
-{
-    QSqlQuery q(m_db);
-    if (q.exec(sql))
-        return true;
-    m_blad = q.lastError();
-    return false;
-}
-
-QString OpisBledu(const QSqlError& blad)
-{
-    return blad.databaseText().isEmpty() ? blad.text() : blad.databaseText();
-}
-
-QString TekstBleduZapisu(const QSqlError& blad)
-{
-    bool ok = false;
-    const int numer = blad.nativeErrorCode().toInt(&ok);
-    return QStringLiteral("Błąd zapisu do bazy danych nr ") + TextFormat::plain(ok ? numer : -1) + u'\r' +
-           u'\'' + OpisBledu(blad) + u'\'';
 }

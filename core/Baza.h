@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QString>
 #include <memory>
 
@@ -36,33 +35,8 @@ class Baza
     QString polacz(const QString& sciezka, const QString& plik);
     QString sprawdzZapis(const QString& plik);
     QString sprawdzZawartosc(const QString& plik);
+    QString ustawTrybWal(const QString& plik);
 
     QString m_nazwa;
     std::unique_ptr<MagazynPomiarow> m_pomiary;
 };
-
-// Begins a transaction; rolls it back when destroyed without Zatwierdz().
-class TransakcjaBazy
-{
-  public:
-    explicit TransakcjaBazy(QSqlDatabase db);
-    ~TransakcjaBazy();
-    bool Rozpoczeta() const { return m_rozpoczeta; }
-    bool Zatwierdz();
-    QSqlError blad() const { return m_blad; }
-
-  private:
-    bool polecenie(const QString& sql);
-
-    QSqlDatabase m_db;
-    QSqlError m_blad;
-    bool m_rozpoczeta = false;
-    bool m_zatwierdzona = false;
-};
-
-// The database's own description of an error, else the driver's.
-QString OpisBledu(const QSqlError& blad);
-
-// "Błąd zapisu do bazy danych nr " with the error number, a carriage return and the
-// description between apostrophes.
-QString TekstBleduZapisu(const QSqlError& blad);

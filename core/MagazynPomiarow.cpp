@@ -1,7 +1,7 @@
 #include "MagazynPomiarow.h"
 
-#include "Baza.h"
 #include "SqlDates.h"
+#include "TransakcjaBazy.h"
 
 MagazynPomiarow::MagazynPomiarow(QSqlDatabase db) : m_db(db), m_pomiary(db), m_ostPomiar(db) {}
 

@@ -1,6 +1,7 @@
 #include "OdczytHistorii.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 
 #include <QSqlQuery>
 #include <QThread>

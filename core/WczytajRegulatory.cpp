@@ -1,6 +1,7 @@
 #include "WczytajRegulatory.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 #include "SqlDates.h"
 #include "TekstKomunikatu.h"
 #include "Uslugi.h"

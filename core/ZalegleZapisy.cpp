@@ -1,11 +1,10 @@
 #include "ZalegleZapisy.h"
 
+#include "BledyBazy.h"
+
 #include <QSqlQuery>
 
 namespace {
-// SQLite's primary result codes for a file that refuses writes for a while.
-constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10, kFull = 13, kCantOpen = 14;
-
 // The busy time-out of the connection for the life of the guard.
 class CzasOczekiwania
 {
@@ -27,41 +26,35 @@ class CzasOczekiwania
     QSqlQuery m_q;
     int m_poprzedni = 0;
 };
-
-// SQLite's primary result code of the error, 0 for none. Extended codes carry the primary code
-// in their low byte.
-int kodGlowny(const QSqlError& blad)
-{
-    bool ok = false;
-    const int kod = blad.nativeErrorCode().toInt(&ok) & 0xff;
-    return ok ? kod : 0;
-}
 } // namespace
 
-bool PlikOdmawiaZapisu(const QSqlError& blad)
-{
-    const int kod = kodGlowny(blad);
-    for (int k : {kPerm, kBusy, kLocked, kReadOnly, kIoErr, kFull, kCantOpen}) {
-        if (kod == k)
-            return true;
-    }
-    return false;
-}
-
-bool BlokadaPliku(const QSqlError& blad)
-{
-    const int kod = kodGlowny(blad);
-    return kod == kBusy || kod == kLocked;
-}
-
-bool ZalegleZapisy::Dodaj(Zapis zapis)
+bool ZalegleZapisy::Dodaj(Zapis zapis, const QDateTime& czas, Utrata utracony)
 {
     if (Ile() >= m_limit) {
-        ++m_pominiete;
+        if (m_pominiete.ile++ == 0)
+            m_pominiete.pierwszy = czas;
+        m_pominiete.ostatni = czas;
         return false;
     }
-    m_kolejka.push_back(std::move(zapis));
+    m_kolejka.push_back({std::move(zapis), std::move(utracony), czas});
     return true;
+}
+
+qint64 ZalegleZapisy::ZabierzPominiete()
+{
+    return std::exchange(m_pominiete, {}).ile;
+}
+
+ZalegleZapisy::Niezapisane ZalegleZapisy::Nieprzyjete() const
+{
+    if (m_kolejka.empty())
+        return m_pominiete;
+    Niezapisane n{Ile() + m_pominiete.ile, m_kolejka.front().czas, m_kolejka.back().czas};
+    if (m_pominiete.ile > 0) {
+        n.pierwszy = std::min(n.pierwszy, m_pominiete.pierwszy);
+        n.ostatni = std::max(n.ostatni, m_pominiete.ostatni);
+    }
+    return n;
 }
 
 void ZalegleZapisy::Ponow(QSqlDatabase db, const std::function<void(const QSqlError&)>& odrzucony)
@@ -71,13 +64,17 @@ void ZalegleZapisy::Ponow(QSqlDatabase db, const std::function<void(const QSqlEr
     const CzasOczekiwania bezCzekania(db, 0);
     m_odmowa = {};
     for (int i = 0; i < kNaProbe && !m_kolejka.empty(); ++i) {
-        const QSqlError blad = m_kolejka.front()();
+        const QSqlError blad = m_kolejka.front().zapis();
         if (blad.isValid() && PlikOdmawiaZapisu(blad)) {
             m_odmowa = blad;
             return;
         }
+        const Utrata utracony = std::move(m_kolejka.front().utracony);
         m_kolejka.pop_front();
-        if (blad.isValid())
-            odrzucony(blad);
+        if (!blad.isValid())
+            continue;
+        if (utracony)
+            utracony();
+        odrzucony(blad);
     }
 }

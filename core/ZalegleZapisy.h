@@ -1,15 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <deque>
 #include <functional>
-
-// True for the errors with which the file refuses writes for a while (held by another program,
-// made read-only, failing or full): the same write can succeed once the cause has gone.
-bool PlikOdmawiaZapisu(const QSqlError& blad);
-// True when the file is held by another connection.
-bool BlokadaPliku(const QSqlError& blad);
 
 // Writes the file refused for a while, kept in the order they came while the program runs and
 // carried out, each as its own transaction, once the file takes writes again. A later write
@@ -19,6 +14,16 @@ class ZalegleZapisy
   public:
     // One write that must not be half-done; returns the database's error, invalid when stored.
     using Zapis = std::function<QSqlError()>;
+    // Told when a kept write is refused for good at a retry and dropped.
+    using Utrata = std::function<void()>;
+    // The writes the file has not taken yet: those waiting and those dropped over the bound
+    // since it last took every kept write, with the times the first and the last were asked for.
+    struct Niezapisane
+    {
+        qint64 ile = 0;
+        QDateTime pierwszy;
+        QDateTime ostatni;
+    };
 
     // More than a day of one-minute readings of 255 regulators, each with the log row of its
     // refusal (2 x 255 x 1440).
@@ -35,19 +40,29 @@ class ZalegleZapisy
     QSqlError Odmowa() const { return m_odmowa; }
     void UstawOdmowe(const QSqlError& blad) { m_odmowa = blad; }
 
-    // Keeps a write behind the others; false, and counted, when the bound is reached.
-    bool Dodaj(Zapis zapis);
+    // Keeps a write asked for at `czas` behind the others; false, and counted, when the bound is
+    // reached.
+    bool Dodaj(Zapis zapis, const QDateTime& czas, Utrata utracony = {});
     // The writes dropped over the bound since the last call.
-    qint64 ZabierzPominiete() { return std::exchange(m_pominiete, 0); }
+    qint64 ZabierzPominiete();
+    Niezapisane Nieprzyjete() const;
 
     // Carries out up to kNaProbe kept writes in order without waiting for a busy file, so that
     // a file still held refuses at once. Stops at the first refusal; a kept write refused for
-    // any other reason will never succeed, so it is given to odrzucony and dropped.
+    // any other reason will never succeed, so it is dropped, its own Utrata told and the error
+    // given to odrzucony.
     void Ponow(QSqlDatabase db, const std::function<void(const QSqlError&)>& odrzucony);
 
   private:
+    struct Czekajacy
+    {
+        Zapis zapis;
+        Utrata utracony;
+        QDateTime czas;
+    };
+
     qsizetype m_limit;
-    std::deque<Zapis> m_kolejka;
+    std::deque<Czekajacy> m_kolejka;
     QSqlError m_odmowa;
-    qint64 m_pominiete = 0;
+    Niezapisane m_pominiete; // dropped over the bound
 };

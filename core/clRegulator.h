@@ -5,8 +5,18 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <memory>
 
 struct Uslugi;
+
+// Energy (kWh, kvarh) of the periods whose kept rows the file refused for good later; the next
+// row of the regulator that the file takes carries it.
+struct EnergiaNiezapisana
+{
+    float EnCzynna = 0;
+    float EnBiernaCalk = 0;
+    float EnBiernaPoj = 0;
+};
 
 // One supervised regulator: identity, scaling, thresholds, schedule, the values of its last
 // reply and the counters of its last stored reading. Members are plain storage; the
@@ -64,6 +74,8 @@ class clRegulator
     float PradBiernPojSr = 0;
     float PradCzynny = 0;
     float TgFi = 0;
+    // tg φ, of a reading or of a stored period, when no active energy flows.
+    static constexpr float kTgFiBezEnergii = 9.999f;
     qint32 TimerU = 0;
     bool ZakloceniaHarm = false;
 
@@ -101,11 +113,14 @@ class clRegulator
     void DekodujPomiar();
     void SprawdzProgi();
     QDateTime ObliczNastepnyOdczyt(const QDateTime& Teraz) const;
+    void PrzestawHarmonogram(const QDateTime& Teraz);
     void ZakonczKondensator(bool zalacz);
     bool CzytajStopnie(quint8& k1, quint8& k2);
     bool ZalaczStopien(quint8 n, quint8& k1, quint8& k2);
 
     Uslugi& m_uslugi;
+    // Shared with the writes of the regulator's rows still kept for the file.
+    std::shared_ptr<EnergiaNiezapisana> m_niezapisana = std::make_shared<EnergiaNiezapisana>();
 
     // Working storage of the poll.
     std::array<quint8, 4> BuforDiod{};

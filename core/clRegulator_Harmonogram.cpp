@@ -5,6 +5,7 @@
 #include "Uslugi.h"
 #include "WallClock.h"
 #include "clRegulator.h"
+#include "clsBD.h"
 
 #include <algorithm>
 
@@ -13,11 +14,18 @@ qint64 minutyOdstepu(qint16 minuty)
 {
     return std::max<qint64>(minuty, clRegulator::kNajkrotszyOdstep);
 }
+
+// The wall clock going back by up to this much (the hour after the change to winter time) only
+// pauses the readings until the clock reaches the next reading time again, so that no stored
+// time repeats; a longer step back re-anchors the schedule.
+constexpr qint64 kCofniecieBezZmianySek = 3600;
 } // namespace
 
 void clRegulator::OkresowyOdczyt(const QDateTime& Teraz)
 {
     const bool bezPoprzedniego = WallClock::isOrigin(OstatniOdczyt);
+    if (WallClock::secondsBetween(Teraz, OstatniOdczyt) > kCofniecieBezZmianySek)
+        PrzestawHarmonogram(Teraz);
     if (WallClock::secondsBetween(NastepnyOdczyt, Teraz) >= 0) {
         OstatniOdczyt = Teraz;
         m_uslugi.oWizual->eOkresowyOdczyt(Id, true);
@@ -39,6 +47,27 @@ void clRegulator::OkresowyOdczyt(const QDateTime& Teraz)
         }
         m_uslugi.oWizual->eOkresowyOdczyt(Id, false);
     }
+}
+
+// The clock was set back (a date corrected by hand, a time server after a bad clock) to before
+// the last reading: left alone, the regulator would not be read for as long as the step. The
+// next reading moves to the first point of its grid not before the new time, once: the ticks
+// after it find the reading there.
+void clRegulator::PrzestawHarmonogram(const QDateTime& Teraz)
+{
+    const qint64 czest = 60 * minutyOdstepu(CzestOdczytu);
+    const qint64 wstecz = WallClock::secondsBetween(Teraz, NastepnyOdczyt) / czest * czest;
+    if (wstecz <= 0)
+        return;
+    const QDateTime poprzedni = NastepnyOdczyt;
+    NastepnyOdczyt =
+        WallClock::fromSecondsSinceOrigin(WallClock::secondsSinceOrigin(NastepnyOdczyt) - wstecz);
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zegar cofnięty na %1, przed ostatni odczyt z %2: następny "
+                                              "odczyt okresowy o %3 zamiast o %4")
+                                   .arg(Teraz.toString(format), OstatniOdczyt.toString(format),
+                                        NastepnyOdczyt.toString(format), poprzedni.toString(format)),
+                               QStringLiteral("N"), QStringLiteral("K"), Kod);
 }
 
 // The first grid point after Teraz. A reading that lands exactly on a grid point stands for

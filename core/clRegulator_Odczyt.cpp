@@ -19,8 +19,6 @@ constexpr double kCzestotliwoscSieciMax = 70.0;
 // it, FF FF when it has none (the frequency shown is then kept).
 constexpr qint16 kOkresZaklocony = 0;
 constexpr qint16 kOkresNiezmierzony = -1;
-// tg φ shown when no active energy flows.
-constexpr float kTgFiBezEnergii = 9.999f;
 // Period counts are taken against this reference to give the mains frequency in hertz.
 constexpr double kCzestotliwoscOdniesienia = 115200.0;
 

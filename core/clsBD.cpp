@@ -1,6 +1,7 @@
 #include "clsBD.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 #include "Clock.h"
 #include "Interfaces.h"
 #include "SqlDates.h"
@@ -26,15 +27,17 @@ QSqlError wykonaj(QSqlQuery& q)
 }
 } // namespace
 
-clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora)
+clsBD::Wynik clsBD::Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora,
+                           const ZalegleZapisy::Utrata& utracony)
 {
-    return zapisz(zapis, Kod_regulatora, true);
+    return zapisz(zapis, Kod_regulatora, true, utracony);
 }
 
 // Only a write with nothing waiting before it goes to the file, and it alone may wait for a
 // busy file; behind a refusal the write is kept at once, so a held file delays the polling by
 // one busy time-out in all, not by one for every write of the tick.
-clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu)
+clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe,
+                           const ZalegleZapisy::Utrata& utracony)
 {
     QSqlError blad = m_zalegle.Odmowa();
     if (m_zalegle.Puste()) {
@@ -42,21 +45,21 @@ clsBD::Wynik clsBD::zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod
         if (!blad.isValid())
             return Wynik::Zapisany;
         if (!PlikOdmawiaZapisu(blad)) {
-            zglosOdmowe(blad, Kod_regulatora, false, wierszLogu);
+            zglosOdmowe(blad, Kod_regulatora, false, logujOdmowe);
             return Wynik::Odrzucony;
         }
         m_zalegle.UstawOdmowe(blad);
     }
-    const bool zachowany = m_zalegle.Dodaj(zapis);
+    const bool zachowany = m_zalegle.Dodaj(zapis, m_uslugi.zegar->now(), utracony);
     // Waiting its turn behind kept writes the file takes again: refused by nobody.
     if (zachowany && !blad.isValid())
         return Wynik::Odlozony;
-    zglosOdmowe(blad, Kod_regulatora, !zachowany, wierszLogu);
+    zglosOdmowe(blad, Kod_regulatora, !zachowany, logujOdmowe);
     return zachowany ? Wynik::Odlozony : Wynik::Odrzucony;
 }
 
 void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit,
-                        bool wierszLogu)
+                        bool logujOdmowe)
 {
     if (ponadLimit) {
         // One text for every dropped write, so that the message's count is their number.
@@ -67,17 +70,19 @@ void clsBD::zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bo
     }
     const QString tekst = TekstBleduZapisu(blad);
     m_uslugi.komunikaty->PokazBladZapisu(tekst);
-    if (!wierszLogu)
+    if (!logujOdmowe)
         return;
     const QString operacja = QString(tekst).replace(u'\r', u' ');
+    // A refusal that repeats the last one keeps its text, which the rows kept for it then share
+    // instead of each holding a copy of its own.
     if (operacja != m_tekstOdmowy)
         m_tekstOdmowy = operacja;
     const ZalegleZapisy::Zapis wiersz =
-        this->wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
+        wierszLogu(m_tekstOdmowy, QStringLiteral("B"), QStringLiteral("D"), Kod_regulatora);
     // Kept right behind the write it tells of, as part of that one refusal; over the bound it
     // is counted with the other dropped writes.
     if (PlikOdmawiaZapisu(blad))
-        m_zalegle.Dodaj(wiersz);
+        m_zalegle.Dodaj(wiersz, m_uslugi.zegar->now());
     else
         zapisz(wiersz, Kod_regulatora, false);
 }
@@ -104,6 +109,18 @@ void clsBD::ZapiszWszystkieZalegle()
         przed = m_zalegle.Ile();
         ZapiszZalegle();
     }
+}
+
+QString clsBD::RaportNiezapisanych() const
+{
+    const ZalegleZapisy::Niezapisane n = m_zalegle.Nieprzyjete();
+    if (n.ile == 0)
+        return {};
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    return QStringLiteral("Kalbor: zapisy do bazy danych utracone przy zakończeniu, plik ich nie przyjął: %1 "
+                          "(pierwszy z %2, ostatni z %3).")
+        .arg(n.ile)
+        .arg(n.pierwszy.toString(format), n.ostatni.toString(format));
 }
 
 qint32 clsBD::ZapiszAlarm(const QDateTime& Data, const QString& typ, const QString& Tresc,

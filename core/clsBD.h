@@ -50,18 +50,27 @@ class clsBD
 
     // Carries out one write (its own transaction) on behalf of the regulator, or keeps it behind
     // the writes already waiting. Each refused write is shown once and, unless it is a log row
-    // itself, followed by its log row (Status "B", Typ "D").
-    Wynik Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora);
+    // itself, followed by its log row (Status "B", Typ "D"). A write lost at once is Odrzucony;
+    // utracony is told when a kept one is refused for good later.
+    Wynik Zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora,
+                 const ZalegleZapisy::Utrata& utracony = {});
     // Retries the kept writes; the main loop calls it at the start of every tick. While the file
     // still refuses, the writes of the tick are kept without waiting for it again.
     void ZapiszZalegle();
     // At shutdown: the kept writes the file takes by now, up to a few thousand, so that a stop
     // is not held for minutes by a long backlog.
     void ZapiszWszystkieZalegle();
+    // The writes the file has not taken: kept ones and those dropped over the bound since it
+    // last took every kept write.
+    qint64 LiczbaNiezapisanych() const { return m_zalegle.Nieprzyjete().ile; }
+    // After the last write of the run: the line that tells how many writes the file never took
+    // and when the first and the last of them were asked for; empty when it took them all.
+    QString RaportNiezapisanych() const;
 
   private:
-    Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool wierszLogu);
-    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool wierszLogu);
+    Wynik zapisz(const ZalegleZapisy::Zapis& zapis, const QString& Kod_regulatora, bool logujOdmowe,
+                 const ZalegleZapisy::Utrata& utracony = {});
+    void zglosOdmowe(const QSqlError& blad, const QString& Kod_regulatora, bool ponadLimit, bool logujOdmowe);
     ZalegleZapisy::Zapis wierszLogu(const QString& Operacja, const QString& Status, const QString& typ,
                                     const QString& Kod_regulatora) const;
 

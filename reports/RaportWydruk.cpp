@@ -2,6 +2,7 @@
 
 #include "RaportFormat.h"
 #include "TextFormat.h"
+#include "Twipy.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,14 +12,13 @@
 
 namespace {
 
-constexpr double kTwipyNaCal = 1440.0;
 constexpr double kMarginesMm = 15.0;
 constexpr int kGruboscLinii = 15; // about one pixel on the screen
 
 QFont czcionka(const Czcionka& c)
 {
     QFont f(c.rodzina);
-    f.setPixelSize(int(std::lround(c.punkty * 20))); // the painter's unit is one twip
+    f.setPixelSize(int(std::lround(c.punkty * kTwipyNaPunkt))); // the painter's unit is one twip
     f.setBold(c.pogrubiona);
     f.setItalic(c.kursywa);
     return f;

@@ -1,6 +1,7 @@
 #include "WidokStrony.h"
 
 #include "RaportWydruk.h"
+#include "Twipy.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr double kTwipyNaPunkt = 20.0;
-constexpr double kTwipyNaCal = 1440.0;
 constexpr int kOdstep = 8;        // pixels of background around the sheet
 constexpr int kObrotNaKrok = 120; // eighths of a degree in one notch of a mouse wheel
 constexpr double kKrokPowiekszenia = 1.25;

@@ -1,5 +1,6 @@
 #include "clsRegulatory.h"
 
+#include "TransakcjaBazy.h"
 #include "colRegulatory.h"
 
 #include <QLocale>

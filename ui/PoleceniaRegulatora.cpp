@@ -1,6 +1,7 @@
 #include "PoleceniaRegulatora.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 #include "Interfaces.h"
 #include "OknaModalne.h"
 #include "Uslugi.h"

@@ -151,3 +151,8 @@ void StartUp::otworzOkna()
     drzewo->PokazMenu = [this](MenuPodreczne menu) { m_glowny->Menu().PokazPodreczne(menu); };
     fmAlarmyN::OtworzW(m_glowny->Obszar(), m_uslugi, IkonyGlowne::obraz(QStringLiteral("blysk1")));
 }
+
+int StartUp::KodZakonczenia() const
+{
+    return m_bd->LiczbaNiezapisanych() > 0 ? kZapisyUtracone : 0;
+}

@@ -47,7 +47,12 @@ class StartUp
     // Null before Uruchom has shown it.
     fmGlowny* OknoGlowne() { return m_glowny.get(); }
 
+    // The exit status once the main loop has ended: kZapisyUtracone when the stop left writes
+    // that the file never took (told on the standard error output), else 0.
+    int KodZakonczenia() const;
+
     static constexpr int kBladBazy = 1;
+    static constexpr int kZapisyUtracone = 2;
 
   private:
     class Logowanie;

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDebug>
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QTimer>
@@ -268,5 +269,9 @@ void fmGlowny::Unload()
     m_uslugi.oBD->ZapiszWszystkieZalegle();
     m_uslugi.oBD->ZapiszDoLoga(QStringLiteral("Zatrzymanie aplikacji"), QStringLiteral("N"),
                                QStringLiteral("L"), {});
+    // The event log is in the file that refused them: whoever restarts the program unattended
+    // learns of the gap from the standard error output (and the exit status).
+    if (const QString niezapisane = m_uslugi.oBD->RaportNiezapisanych(); !niezapisane.isEmpty())
+        qCritical().noquote() << niezapisane;
     m_uslugi.cnBaza->Zamknij();
 }

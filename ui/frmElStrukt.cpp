@@ -1,6 +1,7 @@
 #include "frmElStrukt.h"
 
 #include "Baza.h"
+#include "BledyBazy.h"
 #include "Interfaces.h"
 #include "Nazwany.h"
 #include "Twipy.h"

@@ -14,5 +14,6 @@ int main(int argc, char* argv[])
     const int status = start.Uruchom();
     if (status != 0)
         return status;
-    return QApplication::exec();
+    const int wynik = QApplication::exec();
+    return wynik != 0 ? wynik : start.KodZakonczenia();
 }

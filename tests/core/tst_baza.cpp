@@ -1,4 +1,5 @@
 // The database file: creation, refusal of missing, damaged or incomplete files, and the writers.
+#include "BledyBazy.h"
 #include "IndeksyHistorii.h"
 #include "MagazynPomiarow.h"
 #include "TestSupport.h"
@@ -373,6 +374,9 @@ void TestBaza::unwritableFiles_data()
                                                          << "Nie można zapisywać do pliku bazy danych";
     QTest::newRow("held by another program") << "blokada"
                                              << "jest zablokowany przez inny program";
+    // A viewer's read transaction on a file in the rollback-journal mode, as a new one is made.
+    QTest::newRow("read by another program") << "odczyt"
+                                             << "jest zablokowany przez inny program";
 }
 
 // A sound file that cannot be written stops the start with the reason, never as a damaged file.
@@ -391,6 +395,9 @@ void TestBaza::unwritableFiles()
         QSqlQuery q(b);
         if (przeszkoda == u"blokada")
             QVERIFY(b.open() && q.exec(u"BEGIN EXCLUSIVE"_qs));
+        else if (przeszkoda == u"odczyt")
+            QVERIFY(b.open() && q.exec(u"BEGIN"_qs) && q.exec(u"SELECT count(*) FROM Regulatory"_qs) &&
+                    q.next());
         else if (!tylkoDoOdczytu(sciezka, true))
             QSKIP("the file system keeps the file writable");
         Baza baza(u"sprawdzana"_qs);

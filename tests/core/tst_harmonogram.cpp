@@ -67,19 +67,41 @@ void TestHarmonogram::nextReading_data()
     QTest::addColumn<QDateTime>("nastepny");
     QTest::addColumn<QDateTime>("teraz");
     QTest::addColumn<QDateTime>("wynik");
+    // The last reading (not the first of the run, which also reads the lock): the tick that read
+    // it, or the last stored reading before the start.
+    QTest::addColumn<QDateTime>("ostatni");
     const QDateTime poczatek = WallClock::dateOrigin();
+    const QDateTime przedStartem = czas("2003-12-16 23:45:00");
     QTest::newRow("not due") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:14:59")
-                             << czas("2003-12-17 10:15:00");
+                             << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:00:00");
     QTest::newRow("read on the grid point")
-        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:30:00");
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:30:00")
+        << czas("2003-12-17 10:00:00");
     QTest::newRow("two whole intervals late: the next point, not this one again")
-        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 11:00:00");
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 10:45:00") << czas("2003-12-17 11:00:00")
+        << czas("2003-12-17 10:00:00");
     QTest::newRow("grid from the date origin, not midnight")
-        << 7 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:10:00");
+        << 7 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:10:00") << przedStartem;
     QTest::newRow("interval 0 reads every minute")
-        << 0 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:08:00");
+        << 0 << poczatek << czas("2003-12-17 10:07:42") << czas("2003-12-17 10:08:00") << przedStartem;
     QTest::newRow("negative interval reads every minute")
-        << -5 << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:08:00");
+        << -5 << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:07:00") << czas("2003-12-17 10:08:00")
+        << czas("2003-12-17 10:06:00");
+    // A stored reading later than the clock at the start (set back while the program was not
+    // running): the first tick reads, as always.
+    QTest::newRow("first reading of the run before the last stored one")
+        << 15 << poczatek << czas("2003-12-16 10:07:42") << czas("2003-12-16 10:15:00") << przedStartem;
+    // The hour after the change to winter time only pauses the readings until the next reading
+    // time comes again; a step back of more than that re-anchors the schedule on the new clock at
+    // the first point of its grid from there (logged).
+    QTest::newRow("clock set back an hour: paused")
+        << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-17 09:00:00") << czas("2003-12-17 10:15:00")
+        << czas("2003-12-17 10:00:00");
+    QTest::newRow("clock set back a day") << 15 << czas("2003-12-17 10:15:00") << czas("2003-12-16 10:05:00")
+                                          << czas("2003-12-16 10:15:00") << czas("2003-12-17 10:00:00");
+    QTest::newRow("clock set back just over an hour, after a failed reading")
+        << 15 << czas("2003-12-17 10:05:06") << czas("2003-12-17 08:59:59") << czas("2003-12-17 09:05:06")
+        << czas("2003-12-17 10:00:00");
 }
 
 void TestHarmonogram::nextReading()
@@ -87,17 +109,26 @@ void TestHarmonogram::nextReading()
     QFETCH(int, czest);
     QFETCH(QDateTime, nastepny);
     QFETCH(QDateTime, teraz);
+    QFETCH(QDateTime, wynik);
+    QFETCH(QDateTime, ostatni);
     regulator({{u"CzestOdczytu"_qs, czest}});
     r().NastepnyOdczyt = nastepny;
-    r().OstatniOdczyt = teraz.addDays(-1); // not the first reading, which also reads the lock
-    m_s->zegar.czas = teraz.addSecs(3);    // the poll takes time; the grid counts from the tick
+    r().OstatniOdczyt = ostatni;
+    m_s->zegar.czas = teraz.addSecs(3); // the poll takes time; the grid counts from the tick
     r().OkresowyOdczyt(teraz);
-    QTEST(r().NastepnyOdczyt, "wynik");
+    QCOMPARE(r().NastepnyOdczyt, wynik);
+    // A later tick before the next reading time changes nothing.
+    r().OkresowyOdczyt(std::min(teraz.addSecs(1), wynik.addSecs(-1)));
     // Before its time nothing at all happens; on time one reading is stored at the tick's time.
     const bool naCzas = teraz >= nastepny;
     QCOMPARE(m_s->wizual.zdarzenia.isEmpty(), !naCzas);
     QCOMPARE(m_s->wartosc(u"SELECT group_concat(Data) FROM Pomiary"_qs).toString(),
              naCzas ? teraz.toString(u"yyyy-MM-dd HH:mm:ss"_qs) : QString());
+    // Only a schedule moved back by the clock is logged.
+    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Log WHERE Operacja LIKE 'Zegar cofnięty%' AND Status || Typ "
+                          "|| Kod_Regul = 'NKR1'"_qs)
+                 .toInt(),
+             !naCzas && wynik < nastepny ? 1 : 0);
 }
 
 // A failed reading is retried awarCzest minutes after the poll gave up (at least one minute,

@@ -34,11 +34,15 @@ class TestZapis : public QObject
     void refusedWrite();
     void killedWhileStoring();
     void keptWritesBounded();
+    void keptReadingRefusedLater();
 
   private:
     clRegulator& r(int nr = 1) { return m_s->regulatory->Item(nr); }
     // A periodic reading 15 minutes after the previous one whose apparent energy count is given.
     void odczyt(quint32 pozorna);
+    // Regulator R1 read and stored once with the count given, then a file that refuses writes
+    // for a while; pierwszy is the active-energy counter of that stored reading.
+    void zapisanyPrzedOdmowa(quint32 pozorna, float& pierwszy);
     QVariantList wiersz(const QString& sql) const;
 
     std::unique_ptr<Srodowisko> m_s;
@@ -65,6 +69,15 @@ void TestZapis::odczyt(quint32 pozorna)
     m_s->komunikator.blok(BlokPomiaru{.pozorna = pozorna, .bierna = qint32(pozorna / 2)}.bajty());
     m_s->zegar.advance(900);
     r().OkresowyOdczyt(m_s->zegar.czas);
+}
+
+void TestZapis::zapisanyPrzedOdmowa(quint32 pozorna, float& pierwszy)
+{
+    m_s->dodajRegulator(u"R1"_qs, 1);
+    m_s->wczytaj();
+    odczyt(pozorna);
+    pierwszy = r().PradCzynny;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
 }
 
 void TestZapis::energyOfPeriod_data()
@@ -202,6 +215,8 @@ void TestZapis::refusedWrite()
     };
     if (!wykonaj(wlacz))
         QSKIP("the file system keeps the file writable");
+    const QString oczekiwanie = u"PRAGMA busy_timeout"_qs;
+    const int czasOczekiwania = m_s->wartosc(oczekiwanie).toInt();
     const QString inne = QStringLiteral("blokujace-") + QTest::currentDataTag();
     if (blokada) {
         QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
@@ -254,6 +269,8 @@ void TestZapis::refusedWrite()
     const double suma = m_s->wartosc(u"SELECT sum(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(suma * 100), qRound((r().PradCzynny - pierwszy) * 100));
     QCOMPARE(m_s->wartosc(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    // The retries, refused or not, leave the connection its busy time-out for later locks.
+    QCOMPARE(m_s->wartosc(oczekiwanie).toInt(), czasOczekiwania);
     const double najwieksza = m_s->wartosc(u"SELECT max(EnCzynna) FROM Pomiary"_qs).toDouble();
     QCOMPARE(qRound(najwieksza / okres), zachowane ? 1 : odmowy + 1);
 }
@@ -301,14 +318,14 @@ void TestZapis::keptWritesBounded()
 {
     clsBD bd(m_s->uslugi, 4);
     m_s->uslugi.oBD = &bd;
-    m_s->dodajRegulator(u"R1"_qs, 1);
-    m_s->wczytaj();
     quint32 licznik = 1000000;
-    odczyt(licznik);
-    const float pierwszy = r().PradCzynny;
-    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = ON"_qs));
-    for (int i = 0; i < 4; ++i)
+    float pierwszy = 0;
+    zapisanyPrzedOdmowa(licznik, pierwszy);
+    // The retries while the file still refuses log nothing yet.
+    for (int i = 0; i < 4; ++i) {
         odczyt(licznik += 20000);
+        bd.ZapiszZalegle();
+    }
     const float okres = (r().PradCzynny - pierwszy) / 4;
     const QString odmowa = u"Błąd zapisu do bazy danych nr  8\r'attempt to write a readonly database'"_qs;
     const QString ponad =
@@ -320,9 +337,39 @@ void TestZapis::keptWritesBounded()
     odczyt(licznik += 20000);
     QCOMPARE(m_s->wartosc(u"SELECT Operacja || Status || Typ FROM Log ORDER BY rowid DESC"_qs).toString(),
              u"Zapisy do bazy danych pominięte ponad limit 4 czekających: 2BD"_qs);
+    QCOMPARE(m_s->wartosc(u"SELECT count(*) FROM Log WHERE Operacja LIKE 'Zapisy%'"_qs).toInt(), 1);
     QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 4);
     const double ostatnia = m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toDouble();
     QCOMPARE(qRound(ostatnia / okres), 3);
+}
+
+// A kept reading that the file refuses for good when it is retried is shown and logged, and the
+// next stored row of its regulator carries its energy, as for a reading refused for good at once.
+void TestZapis::keptReadingRefusedLater()
+{
+    quint32 licznik = 1000000;
+    float pierwszy = 0;
+    zapisanyPrzedOdmowa(licznik, pierwszy);
+    for (int i = 0; i < 4; ++i)
+        odczyt(licznik += 20000);
+    const float okres = (r().PradCzynny - pierwszy) / 4;
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"PRAGMA query_only = OFF"_qs));
+    QVERIFY(QSqlQuery(m_s->baza->db())
+                .exec(u"CREATE TEMP TRIGGER odmowa BEFORE INSERT ON Pomiary BEGIN SELECT RAISE(ABORT, "
+                      "'odmowa'); END"_qs));
+    m_s->bd->ZapiszZalegle();
+    QVERIFY(QSqlQuery(m_s->baza->db()).exec(u"DROP TRIGGER odmowa"_qs));
+    odczyt(licznik += 20000);
+
+    const QString odmowa = u"Błąd zapisu do bazy danych nr  1811\r'odmowa'"_qs;
+    QCOMPARE(m_s->komunikaty.bledyZapisu.count(odmowa), 4);
+    QCOMPARE(m_s->wartosc(u"SELECT group_concat(Operacja || Status || Typ, '|') FROM Log WHERE Operacja LIKE "
+                          "'%odmowa%'"_qs)
+                 .toString(),
+             QStringList(4, QString(odmowa).replace(u'\r', u' ') + u"BD"_qs).join(u'|'));
+    QCOMPARE(m_s->liczWiersze(u"Pomiary"_qs), 2);
+    const double ostatnia = m_s->wartosc(u"SELECT EnCzynna FROM Pomiary ORDER BY rowid DESC"_qs).toDouble();
+    QCOMPARE(qRound(ostatnia / okres), 5);
 }
 
 QTEST_GUILESS_MAIN(TestZapis)

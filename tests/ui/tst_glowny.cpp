@@ -516,16 +516,21 @@ void TestGlowny::readingsDatedWhenTaken()
 void TestGlowny::stopSignalIsANormalShutdown_data()
 {
     QTest::addColumn<int>("sygnal");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
+    QTest::addColumn<bool>("zablokowany"); // another program holds the file through the stop
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM, file held") << SIGTERM << true;
 }
 
 // The report of a skipped regulator row waits for nobody: the regulators that loaded are read
 // while it is shown. The system's request to stop then ends the program as a confirmed close
-// does: no question, the port closed, the stop logged, the database closed.
+// does: no question, the port closed, the stop logged, the database closed. Writes the file still
+// refuses at the stop are lost: the standard error output tells how many and when, and the exit
+// status is not 0.
 void TestGlowny::stopSignalIsANormalShutdown()
 {
     QFETCH(int, sygnal);
+    QFETCH(bool, zablokowany);
     Srodowisko s;
     s.dodajRegulator(u"R1"_qs, 1);
     s.dodajRegulator(u"R2"_qs, 1);
@@ -544,16 +549,34 @@ void TestGlowny::stopSignalIsANormalShutdown()
     QVERIFY(raport[0]->isVisible() && !raport[0]->isModal());
     const QString pominiety = u"regulator 'R2': adres 1 ma już regulator 'R1', regulator pominięty"_qs;
     QCOMPARE(raport[0]->text(), u"Problemy w danych regulatorów:\n"_qs + pominiety);
+    const QString inne = u"blokujace"_qs;
+    if (zablokowany) {
+        QSqlDatabase b = QSqlDatabase::addDatabase(u"QSQLITE"_qs, inne);
+        b.setDatabaseName(s.plik());
+        QVERIFY(b.open() && QSqlQuery(b).exec(u"BEGIN EXCLUSIVE"_qs));
+        QVERIFY(QSqlQuery(start.uslugi().cnBaza->db()).exec(u"PRAGMA busy_timeout = 0"_qs));
+        const QString czas = u"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"_qs;
+        QTest::ignoreMessage(
+            QtCriticalMsg,
+            QRegularExpression(
+                u"^Kalbor: zapisy do bazy danych utracone przy zakończeniu, plik "
+                "ich nie przyjął: [1-9]\\d* \\(pierwszy z %1, ostatni z %1\\)\\.$"_qs.arg(czas)));
+    }
     std::raise(sygnal);
 
     QTRY_VERIFY(!start.OknoGlowne()->isVisible());
+    QCOMPARE(start.KodZakonczenia(), zablokowany ? StartUp::kZapisyUtracone : 0);
+    if (zablokowany) {
+        QSqlDatabase::database(inne).close();
+        QSqlDatabase::removeDatabase(inne);
+    }
     QCOMPARE(straz.otwarte, 0);
     QVERIFY(!start.Port().Otwarty());
     QVERIFY(!start.uslugi().cnBaza->db().isOpen());
     QCOMPARE(s.baza->Otworz(s.plik()), QString());
     QCOMPARE(kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs),
-             QStringList({u"Problemy w danych regulatorów: "_qs + pominiety, u"Start aplikacji"_qs,
-                          u"Zatrzymanie aplikacji"_qs}));
+             QStringList({u"Problemy w danych regulatorów: "_qs + pominiety, u"Start aplikacji"_qs})
+                 << (zablokowany ? QStringList() : QStringList{u"Zatrzymanie aplikacji"_qs}));
 }
 
 // Which regulators a tick reads: the active ones when their reading is due, the monitored ones

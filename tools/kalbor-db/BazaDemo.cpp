@@ -2,6 +2,7 @@
 
 #include "Baza.h"
 #include "SqlDates.h"
+#include "TransakcjaBazy.h"
 
 #include <QSqlQuery>
 #include <QtMath>
