@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
 #include <deque>
@@ -74,7 +75,7 @@ class Wstrzymanie final : public QObject
         // key is then held as the shortcut it makes, found as the dialog stands now, or as the
         // key press itself.
         if (!(event->isInputEvent() || event->type() == QEvent::Shortcut) ||
-            event->type() == QEvent::ShortcutOverride || !wOknie(obiekt))
+            event->type() == QEvent::ShortcutOverride || tylkoRuch(*event) || !wOknie(obiekt))
             return false;
         if (m_poTakcie.TrwaTakt()) {
             wstrzymaj(obiekt, *event);
@@ -85,6 +86,23 @@ class Wstrzymanie final : public QObject
     }
 
   private:
+    // The pointer passing over the dialog with no button down opens nothing: it keeps its hover
+    // feedback, and the status line announces no wait the operator did not ask for.
+    static bool tylkoRuch(const QEvent& event)
+    {
+        switch (event.type()) {
+        case QEvent::Enter:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::HoverLeave:
+            return true;
+        case QEvent::MouseMove:
+            return static_cast<const QMouseEvent&>(event).buttons() == Qt::NoButton;
+        default:
+            return false;
+        }
+    }
+
     bool wOknie(const QObject* obiekt) const
     {
         for (const QObject* o = obiekt; o; o = o->parent())
