@@ -1,6 +1,7 @@
 #include "Baza.h"
 
 #include "BledyBazy.h"
+#include "IndeksyHistorii.h"
 #include "MagazynPomiarow.h"
 #include "TekstKomunikatu.h"
 #include "TransakcjaBazy.h"
@@ -49,6 +50,11 @@ QString utworzTabele(QSqlDatabase db)
     for (const QString& sql : polecenia) {
         if (!q.exec(sql))
             return OpisBledu(q.lastError());
+    }
+    try {
+        IndeksyHistorii::Uzupelnij(db);
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
     }
     return {};
 }

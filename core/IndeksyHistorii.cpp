@@ -14,7 +14,7 @@ struct Indeks
     const char* kolumny;
 };
 
-// As the schema of a new file defines them.
+// Made with the tables of a new file, and added to a file made before them.
 const Indeks kIndeksy[] = {
     {"Pomiary_Data", "Pomiary", "Data"},
     {"Alarmy_Kod_Regul_Data", "Alarmy", "Kod_Regul, Data"},

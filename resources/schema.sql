@@ -58,8 +58,8 @@ CREATE TABLE Pomiary (
 );
 
 CREATE INDEX Pomiary_Adres_Data ON Pomiary (Adres, Data);
--- A day of the whole plant, whose readings lie together, and the next day that holds readings.
-CREATE INDEX Pomiary_Data ON Pomiary (Data);
+-- The indexes of a day of the whole plant and of a regulator's alarms of one day are made with
+-- the tables, by the same code that adds them to a file made before them.
 
 CREATE TABLE OstPomiar (
     Adres INTEGER UNIQUE,
@@ -80,9 +80,6 @@ CREATE TABLE Alarmy (
     data_dezakt TEXT,
     Operator TEXT
 );
-
--- A regulator's alarms of one day, for the alarm archive.
-CREATE INDEX Alarmy_Kod_Regul_Data ON Alarmy (Kod_Regul, Data);
 
 -- The event log; each row carries the local time it was written for (the default stamps rows
 -- added by other programs).
