@@ -26,11 +26,17 @@ QString read(const SettingKey& setting)
     return v.typeId() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
 }
 
-void write(const SettingKey& setting, const QString& value)
+bool write(const SettingKey& setting, const QString& value)
 {
     const auto s = store();
     s->setValue(path(setting), value);
     s->sync();
+    return s->status() == QSettings::NoError;
+}
+
+QString fileName()
+{
+    return store()->fileName();
 }
 
 } // namespace AppSettings

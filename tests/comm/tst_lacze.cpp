@@ -70,6 +70,7 @@ class TestLacze : public QObject
     void replyWaitOnTheSteadyClock_data();
     void replyWaitOnTheSteadyClock();
     void blockAfterAShortOneFromElementZero();
+    void portTakenByAnotherToldInPolish();
 
   private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
@@ -295,6 +296,14 @@ void TestLacze::blockAfterAShortOneFromElementZero()
     QString rozkaz = u"czytaj32"_qs;
     QVERIFY(comm.WykonajPolecenie(1, rozkaz, bufor, 0));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(bufor.data()), 32), nowy);
+}
+
+// Qt's own text for a port another program holds is English.
+void TestLacze::portTakenByAnotherToldInPolish()
+{
+    PortQt drugi;
+    const QString blad = drugi.Otworz(m_l->sim().slavePath());
+    QCOMPARE(blad, u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(m_l->sim().slavePath()));
 }
 
 QTEST_GUILESS_MAIN(TestLacze)

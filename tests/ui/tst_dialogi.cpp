@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -89,6 +90,7 @@ class TestDialogi : public QObject
 
     void opcje_data();
     void opcje();
+    void opcjeNieZapisane();
     void hasloZaTrybemSterowania_data();
     void hasloZaTrybemSterowania();
     void logowanie_data();
@@ -153,6 +155,24 @@ void TestDialogi::opcje()
     QCOMPARE(s.app->AdmHaslo, zapisaneHaslo);
     QCOMPARE(s.app->Dzwieki, 1 - dzwieki);
     QCOMPARE(s.app->TekstPortu(), port);
+}
+
+// A settings file that cannot be written: the operator is told, and the run goes on with what he
+// chose (the port loop reads the port back).
+void TestDialogi::opcjeNieZapisane()
+{
+    Srodowisko s;
+    const QString plik = UstawieniaTestowe::Plik();
+    QVERIFY(QDir().mkpath(plik)); // a folder where the file should be
+    frmOptions opcje(s.uslugi);
+    opcje.show();
+    element<QComboBox>(opcje, "cmbPort")->setEditText(u"/dev/ttyUSB1"_qs);
+    kliknij(opcje, "cmdOK");
+    const QString port = AppSettings::read(AppSettings::Port);
+    QVERIFY(QDir(plik).removeRecursively());
+    QCOMPARE(s.komunikaty.teksty, QStringList{u"Nie można zapisać ustawień w pliku %1.\r"
+                                              "Zmienione ustawienia obowiązują tylko do zakończenia programu."_qs.arg(plik)});
+    QCOMPARE(port, u"/dev/ttyUSB1"_qs);
 }
 
 void TestDialogi::hasloZaTrybemSterowania_data()
