@@ -29,12 +29,12 @@ QString PortQt::Otworz(const QString& nazwa)
         return QStringLiteral("Nie wskazano portu szeregowego.");
     m_port.setPortName(nazwa);
     if (!m_port.open(QIODevice::ReadWrite))
-        return powodBledu();
+        return powodBledu(nazwa);
     const bool ustawiony = m_port.setBaudRate(kPredkosc) && m_port.setDataBits(QSerialPort::Data8) &&
                            m_port.setStopBits(QSerialPort::OneStop) &&
                            m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!ustawiony) {
-        const QString blad = powodBledu();
+        const QString blad = powodBledu(nazwa);
         Zamknij();
         return blad;
     }
@@ -46,11 +46,11 @@ QString PortQt::Otworz(const QString& nazwa)
 
 // Qt words a port taken by another program (its lock file, or the device in exclusive use) in
 // English; the system's own descriptions come in the operator's language.
-QString PortQt::powodBledu() const
+QString PortQt::powodBledu(const QString& nazwa) const
 {
     if (m_port.error() == QSerialPort::PermissionError)
         return QStringLiteral("port %1 jest zajęty przez inny program albo brak uprawnień do niego")
-            .arg(m_port.portName());
+            .arg(nazwa);
     return m_port.errorString();
 }
 

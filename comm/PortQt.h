@@ -32,7 +32,7 @@ class PortQt final : public PortSzeregowy
     void CzekajNaDane(int ms) override;
 
   private:
-    QString powodBledu() const;
+    QString powodBledu(const QString& nazwa) const;
     void zamknijPoAwarii();
 
     QSerialPort m_port;
