@@ -14,6 +14,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QSettings>
+#include <QFileInfo>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -157,22 +160,28 @@ void TestDialogi::opcje()
     QCOMPARE(s.app->TekstPortu(), port);
 }
 
-// A settings file that cannot be written: the operator is told, and the run goes on with what he
-// chose (the port loop reads the port back).
+// A settings folder that cannot be made: the operator is told, and the run goes on with what he
+// chose (the port loop reads the port back); the next save the store takes saves it too.
 void TestDialogi::opcjeNieZapisane()
 {
     Srodowisko s;
     const QString plik = UstawieniaTestowe::Plik();
-    QVERIFY(QDir().mkpath(plik)); // a folder where the file should be
+    const QString katalog = QFileInfo(plik).absolutePath();
+    QVERIFY(QDir(katalog).removeRecursively());
+    QFile zawada(katalog); // a file where the folder should be
+    QVERIFY(zawada.open(QIODevice::WriteOnly));
+    zawada.close();
     frmOptions opcje(s.uslugi);
     opcje.show();
     element<QComboBox>(opcje, "cmbPort")->setEditText(u"/dev/ttyUSB1"_qs);
     kliknij(opcje, "cmdOK");
-    const QString port = AppSettings::read(AppSettings::Port);
-    QVERIFY(QDir(plik).removeRecursively());
     QCOMPARE(s.komunikaty.teksty, QStringList{u"Nie można zapisać ustawień w pliku %1.\r"
                                               "Zmienione ustawienia obowiązują tylko do zakończenia programu."_qs.arg(plik)});
-    QCOMPARE(port, u"/dev/ttyUSB1"_qs);
+    QCOMPARE(AppSettings::read(AppSettings::Port), u"/dev/ttyUSB1"_qs);
+
+    QVERIFY(zawada.remove());
+    QVERIFY(AppSettings::write(AppSettings::Dzwieki, u"1"_qs));
+    QCOMPARE(QSettings(plik, QSettings::IniFormat).value(u"port/nr_portu"_qs).toString(), u"/dev/ttyUSB1"_qs);
 }
 
 void TestDialogi::hasloZaTrybemSterowania_data()

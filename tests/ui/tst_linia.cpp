@@ -147,6 +147,10 @@ void TestLinia::lostDeviceReopenedByItself()
     for (int i = 0; i < 3; ++i)
         st.takt(kOdstepS);
     QVERIFY(!st.port.Otwarty());
+    // The reading due again fails without waiting for a reply that cannot come.
+    const qint64 ms = st.s.zegar.ms;
+    st.takt(60);
+    QCOMPARE(st.s.zegar.ms - ms, 60000);
 
     QVERIFY(urzadzenie.wlacz());
     st.takt(0);
@@ -162,10 +166,11 @@ void TestLinia::lostDeviceReopenedByItself()
     QCOMPARE(st.s.app->IloscAktywnychAlarmow, 0);
 
     QStringList logi = st.logi();
-    QCOMPARE(logi.size(), 4);
+    QCOMPARE(logi.size(), 5);
     QVERIFY2(logi[2].startsWith(utrata), qPrintable(logi[2]));
     logi[2] = utrata;
-    QCOMPARE(logi, QStringList({u"Start aplikacji"_qs, u"Błąd komunikacji z regulatorem"_qs, utrata, powrot}));
+    const QString blad = u"Błąd komunikacji z regulatorem"_qs;
+    QCOMPARE(logi, QStringList({u"Start aplikacji"_qs, blad, utrata, blad, powrot}));
 }
 
 void TestLinia::startWaitsForTheDeviceUnattended_data()
