@@ -9,6 +9,7 @@
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
 #include "PoleStanu.h"
+#include "PortSzeregowy.h"
 #include "StartUp.h"
 #include "StraznikPortu.h"
 #include "UstawieniaTestowe.h"
@@ -68,20 +69,37 @@ class Urzadzenie
     std::unique_ptr<regsim::PtyLink> m_link;
 };
 
-// The main window on a real line: the serial link and the executor over the window's port. The
-// clock moves as the test says, and 10 ms on every pass of a reply wait, so that a wait on a
-// line that stays silent ends.
+// The window's port as the link sees it, on the test's clock: each sleep on the port moves the
+// steady clock 10 ms, so that a reply wait on a line that stays silent ends.
+class PortNaZegarze final : public PortSzeregowy
+{
+  public:
+    PortNaZegarze(PortQt& port, FakeClock& zegar) : m_port(port), m_zegar(zegar) {}
+    bool Otwarty() const override { return m_port.Otwarty(); }
+    int InBufferCount() override { return m_port.InBufferCount(); }
+    void WyczyscWejscie() override { m_port.WyczyscWejscie(); }
+    int Input() override { return m_port.Input(); }
+    void Output(const QByteArray& bajty) override { m_port.Output(bajty); }
+    void CzekajNaDane(int ms) override
+    {
+        m_port.CzekajNaDane(ms);
+        m_zegar.ms += 10;
+    }
+
+  private:
+    PortQt& m_port;
+    FakeClock& m_zegar;
+};
+
+// The main window on a real line: the serial link and the executor over the window's port, and
+// KB-01 read every minute, a failed reading retried a minute later.
 struct StanowiskoNaLinii : StanowiskoGlowne
 {
     StanowiskoNaLinii()
     {
         s.uslugi.oComm = &comm;
         s.uslugi.oKomunikator = &komunikator;
-        comm.UstawPort(&port);
-        comm.UstawPrzetwarzanieZdarzen([this] {
-            QCoreApplication::processEvents();
-            s.zegar.ms += 10;
-        });
+        comm.UstawPort(&portNaZegarze);
         s.dodajRegulator(u"KB-01"_qs, 1, {{u"CzestOdczytu"_qs, 1}, {u"awarCzest"_qs, 1}});
         s.wczytaj();
     }
@@ -93,6 +111,7 @@ struct StanowiskoNaLinii : StanowiskoGlowne
     QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
     QString stan() const { return okno.Panel(PanelStanu::Stan).tekst(); }
 
+    PortNaZegarze portNaZegarze{port, s.zegar};
     clComm comm{s.uslugi};
     Komunikator komunikator{s.uslugi};
 };
