@@ -217,10 +217,9 @@ void TestLinia::startWaitsForTheDeviceUnattended()
         QVERIFY(urzadzenie.wlacz());
         st.s.zegar.advance(kOdstepS);
     });
-    // Had nothing closed it, the window would be closed here as an operator would.
+    // Had nothing closed them, the waiting windows would be closed here as an operator would.
     bool zamknietePrzezTest = false;
     QTimer straz;
-    straz.setSingleShot(true);
     QObject::connect(&straz, &QTimer::timeout, [&] {
         if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             zamknietePrzezTest = true;
