@@ -15,10 +15,12 @@ PortQt::PortQt()
 {
     // A failure seen while the program waits for events closes the device once that event has
     // been handled, outside the port's own code.
-    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError blad) {
-        if (awaria(blad))
-            QMetaObject::invokeMethod(&m_port, [this] { zamknijPoAwarii(); }, Qt::QueuedConnection);
-    });
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError blad) {
+                         if (awaria(blad))
+                             QMetaObject::invokeMethod(
+                                 &m_port, [this] { zamknijPoAwarii(); }, Qt::QueuedConnection);
+                     });
 }
 
 QString PortQt::Otworz(const QString& nazwa)

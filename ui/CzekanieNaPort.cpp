@@ -7,7 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 
-CzekanieNaPort::CzekanieNaPort(Uslugi& uslugi, StraznikPortu& straznik) : m_uslugi(uslugi), m_straznik(straznik)
+CzekanieNaPort::CzekanieNaPort(Uslugi& uslugi, StraznikPortu& straznik)
+    : m_uslugi(uslugi), m_straznik(straznik)
 {
     m_timer.setInterval(kSprawdzanieMs);
     connect(&m_timer, &QTimer::timeout, this, &CzekanieNaPort::sprobuj);

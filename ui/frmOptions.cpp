@@ -107,11 +107,14 @@ void frmOptions::zastosuj()
     m_uslugi.oApp->Dzwieki = m_dzwieki->isChecked() ? 1 : 0;
     m_uslugi.oApp->AdmHaslo = m_haslo->text();
     // The next start would find the old settings again.
-    if (!zapisane)
-        m_uslugi.komunikaty->Pokaz(QStringLiteral("Nie można zapisać ustawień w pliku %1.\r"
-                                                  "Zmienione ustawienia obowiązują tylko do zakończenia programu.")
-                                       .arg(QDir::toNativeSeparators(AppSettings::fileName())),
-                                   kTytulAplikacji, Komunikaty::Ikona::Ostrzezenie);
+    if (zapisane)
+        return;
+    const QString plik = QDir::toNativeSeparators(AppSettings::fileName());
+    m_uslugi.komunikaty->Pokaz(
+        QStringLiteral("Nie można zapisać ustawień w pliku %1.\r"
+                       "Zmienione ustawienia obowiązują tylko do zakończenia programu.")
+            .arg(plik),
+        kTytulAplikacji, Komunikaty::Ikona::Ostrzezenie);
 }
 
 void frmOptions::nastepnaZakladka()

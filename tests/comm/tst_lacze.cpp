@@ -303,7 +303,8 @@ void TestLacze::portTakenByAnotherToldInPolish()
 {
     PortQt drugi;
     const QString blad = drugi.Otworz(m_l->sim().slavePath());
-    QCOMPARE(blad, u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(m_l->sim().slavePath()));
+    QCOMPARE(blad, u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(
+                       m_l->sim().slavePath()));
 }
 
 QTEST_GUILESS_MAIN(TestLacze)

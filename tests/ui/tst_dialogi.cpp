@@ -14,9 +14,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QSettings>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -175,8 +175,9 @@ void TestDialogi::opcjeNieZapisane()
     opcje.show();
     element<QComboBox>(opcje, "cmbPort")->setEditText(u"/dev/ttyUSB1"_qs);
     kliknij(opcje, "cmdOK");
-    QCOMPARE(s.komunikaty.teksty, QStringList{u"Nie można zapisać ustawień w pliku %1.\r"
-                                              "Zmienione ustawienia obowiązują tylko do zakończenia programu."_qs.arg(plik)});
+    QCOMPARE(s.komunikaty.teksty,
+             QStringList{u"Nie można zapisać ustawień w pliku %1.\r"
+                         "Zmienione ustawienia obowiązują tylko do zakończenia programu."_qs.arg(plik)});
     QCOMPARE(AppSettings::read(AppSettings::Port), u"/dev/ttyUSB1"_qs);
 
     QVERIFY(zawada.remove());

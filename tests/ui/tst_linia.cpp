@@ -4,8 +4,8 @@
 #include "AppSettings.h"
 #include "BlokadaProgramu.h"
 #include "GlownaTestuOkien.h"
-#include "KomunikatyOkien.h"
 #include "Komunikator.h"
+#include "KomunikatyOkien.h"
 #include "OknaTestowe.h"
 #include "PetlaOdczytow.h"
 #include "PoleStanu.h"
@@ -24,20 +24,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSqlQuery>
 
 namespace {
-
-QStringList kolumna(const QSqlDatabase& db, const QString& sql)
-{
-    QSqlQuery q(db);
-    QStringList wynik;
-    if (!q.exec(sql))
-        return {u"błąd: "_qs + sql};
-    while (q.next())
-        wynik << q.value(0).toString();
-    return wynik;
-}
 
 // A regulator line under a fixed device name, as an adapter's: the name goes when the simulator
 // ends, its terminal with it, and comes back with the next simulator.
@@ -108,7 +96,7 @@ struct StanowiskoNaLinii : StanowiskoGlowne
         s.zegar.advance(sekundy);
         okno.Timer1().Takt();
     }
-    QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
+    QStringList logi() const { return s.kolumna(u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
     QString stan() const { return okno.Panel(PanelStanu::Stan).tekst(); }
 
     PortNaZegarze portNaZegarze{port, s.zegar};
@@ -268,9 +256,10 @@ void TestLinia::secondProgramOnTheFileRefused()
         QCOMPARE(drugi.Uruchom(s.plik()), StartUp::kJuzDziala);
         QVERIFY(!drugi.OknoGlowne() && !drugi.Port().Otwarty() && !drugi.uslugi().cnBaza->db().isOpen());
     }
-    QCOMPARE(komunikaty.teksty, QStringList{u"Program Kalbor już działa w folderze %1 (baza danych kalbor.mdb).\r"
-                                            "Drugi program nie zostanie uruchomiony."_qs.arg(
-                                                QFileInfo(s.plik()).canonicalPath())});
+    QCOMPARE(
+        komunikaty.teksty,
+        QStringList{u"Program Kalbor już działa w folderze %1 (baza danych kalbor.mdb).\r"
+                    "Drugi program nie zostanie uruchomiony."_qs.arg(QFileInfo(s.plik()).canonicalPath())});
 
     pierwszy.kill();
     QVERIFY(pierwszy.waitForFinished());
