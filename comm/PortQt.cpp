@@ -1,5 +1,7 @@
 #include "PortQt.h"
 
+#include <QFileInfo>
+
 namespace {
 constexpr int kCzasZapisuMs = 2000;
 
@@ -29,7 +31,10 @@ QString PortQt::Otworz(const QString& nazwa)
     m_utrata.clear();
     if (nazwa.isEmpty())
         return QStringLiteral("Nie wskazano portu szeregowego.");
-    m_port.setPortName(nazwa);
+    // A device reached under another name (/dev/serial/by-id/... beside /dev/ttyUSB0) is opened
+    // by its own, so that the port's lock keeps a second program off it.
+    const QString urzadzenie = QFileInfo(nazwa).canonicalFilePath();
+    m_port.setPortName(urzadzenie.isEmpty() ? nazwa : urzadzenie);
     if (!m_port.open(QIODevice::ReadWrite))
         return powodBledu(nazwa);
     const bool ustawiony = m_port.setBaudRate(kPredkosc) && m_port.setDataBits(QSerialPort::Data8) &&

@@ -70,7 +70,8 @@ class TestLacze : public QObject
     void replyWaitOnTheSteadyClock_data();
     void replyWaitOnTheSteadyClock();
     void blockAfterAShortOneFromElementZero();
-    void portTakenByAnotherToldInPolish();
+    void portTakenByAnother_data();
+    void portTakenByAnother();
 
   private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
@@ -298,13 +299,26 @@ void TestLacze::blockAfterAShortOneFromElementZero()
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(bufor.data()), 32), nowy);
 }
 
-// Qt's own text for a port another program holds is English.
-void TestLacze::portTakenByAnotherToldInPolish()
+void TestLacze::portTakenByAnother_data()
 {
+    QTest::addColumn<bool>("przezLacze"); // the same device under another name
+    QTest::newRow("its own name") << false;
+    QTest::newRow("another name") << true;
+}
+
+// The port the link holds cannot be opened again, under any name; Qt's own text for it is English.
+void TestLacze::portTakenByAnother()
+{
+    QFETCH(bool, przezLacze);
+    QTemporaryDir katalog;
+    QString nazwa = m_l->sim().slavePath();
+    if (przezLacze) {
+        nazwa = katalog.filePath(u"ttyKalbor"_qs);
+        QVERIFY(QFile::link(m_l->sim().slavePath(), nazwa));
+    }
     PortQt drugi;
-    const QString blad = drugi.Otworz(m_l->sim().slavePath());
-    QCOMPARE(blad, u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(
-                       m_l->sim().slavePath()));
+    QCOMPARE(drugi.Otworz(nazwa),
+             u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(nazwa));
 }
 
 QTEST_GUILESS_MAIN(TestLacze)
