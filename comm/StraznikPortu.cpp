@@ -5,6 +5,8 @@
 #include "Uslugi.h"
 #include "clsBD.h"
 
+#include <utility>
+
 QString StraznikPortu::Otworz(const QString& urzadzenie)
 {
     m_urzadzenie = urzadzenie;
