@@ -28,7 +28,6 @@ PortQt::PortQt()
 QString PortQt::Otworz(const QString& nazwa)
 {
     Zamknij();
-    m_utrata.clear();
     if (nazwa.isEmpty())
         return QStringLiteral("Nie wskazano portu szeregowego.");
     // A device reached under another name (/dev/serial/by-id/... beside /dev/ttyUSB0) is opened
@@ -70,10 +69,8 @@ void PortQt::Zamknij()
 // Closing drops the frame still waiting to be written, so nothing retries it.
 void PortQt::zamknijPoAwarii()
 {
-    if (!m_port.isOpen() || !awaria(m_port.error()))
-        return;
-    m_utrata = m_port.errorString();
-    m_port.close();
+    if (m_port.isOpen() && awaria(m_port.error()))
+        m_port.close();
 }
 
 int PortQt::InBufferCount()

@@ -22,8 +22,6 @@ class PortQt final : public PortSzeregowy
     QString Otworz(const QString& nazwa);
     void Zamknij();
     bool Otwarty() const override { return m_port.isOpen(); }
-    // Why the device was closed on a failure since it was last opened; empty when it was not.
-    QString Utrata() const { return m_utrata; }
 
     int InBufferCount() override;
     void WyczyscWejscie() override;
@@ -36,5 +34,4 @@ class PortQt final : public PortSzeregowy
     void zamknijPoAwarii();
 
     QSerialPort m_port;
-    QString m_utrata;
 };

@@ -32,7 +32,10 @@ void StraznikPortu::Pilnuj()
     if (!m_utracony) {
         m_utracony = true;
         m_ostatniaProba = m_uslugi.zegar->monotonicMs();
-        zglos(QStringLiteral("Utracono port szeregowy %1: %2").arg(m_urzadzenie, m_port.Utrata()),
+        // What the system says of the failure varies with the moment it was seen and tells the
+        // operator nothing more.
+        zglos(QStringLiteral("Utracono port szeregowy %1 (urządzenie odłączone lub niedostępne)")
+                  .arg(m_urzadzenie),
               QStringLiteral("B"));
         return;
     }

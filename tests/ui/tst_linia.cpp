@@ -149,8 +149,9 @@ void TestLinia::lostDeviceReopenedByItself()
     // The failed write closed the device: no frame is left to be written again and again.
     QVERIFY(!st.port.Otwarty());
     st.takt(0);
-    const QString utrata = u"Utracono port szeregowy "_qs + m_sciezka + u": "_qs;
-    QVERIFY2(st.stan().startsWith(utrata), qPrintable(st.stan()));
+    const QString utrata =
+        u"Utracono port szeregowy %1 (urządzenie odłączone lub niedostępne)"_qs.arg(m_sciezka);
+    QCOMPARE(st.stan(), utrata);
     for (int i = 0; i < 3; ++i)
         st.takt(kOdstepS);
     QVERIFY(!st.port.Otwarty());
@@ -172,12 +173,8 @@ void TestLinia::lostDeviceReopenedByItself()
     QCOMPARE(st.s.liczWiersze(u"Pomiary"_qs), 2);
     QCOMPARE(st.s.app->IloscAktywnychAlarmow, 0);
 
-    QStringList logi = st.logi();
-    QCOMPARE(logi.size(), 5);
-    QVERIFY2(logi[2].startsWith(utrata), qPrintable(logi[2]));
-    logi[2] = utrata;
     const QString blad = u"Błąd komunikacji z regulatorem"_qs;
-    QCOMPARE(logi, QStringList({u"Start aplikacji"_qs, blad, utrata, blad, powrot}));
+    QCOMPARE(st.logi(), QStringList({u"Start aplikacji"_qs, blad, utrata, blad, powrot}));
 }
 
 void TestLinia::startWaitsForTheDeviceUnattended_data()
