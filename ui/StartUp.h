@@ -49,7 +49,7 @@ class StartUp
     fmGlowny* OknoGlowne() { return m_glowny.get(); }
 
     static constexpr int kBladBazy = 1;
-    static constexpr int kJuzDziala = 2;
+    static constexpr int kJuzDziala = 3;
 
   private:
     class Logowanie;
