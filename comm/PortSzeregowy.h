@@ -9,6 +9,10 @@ class PortSzeregowy
   public:
     virtual ~PortSzeregowy() = default;
 
+    // False while no device is open (it was lost and is not back yet): nothing can be sent and
+    // nothing can arrive, so no reply is waited for.
+    virtual bool Otwarty() const { return true; }
+
     virtual int InBufferCount() = 0;
     virtual void WyczyscWejscie() = 0;
     // The next received byte 0..255, or -1 when none is waiting.

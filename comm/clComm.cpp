@@ -95,7 +95,7 @@ void clComm::przeczekajSpoznionaOdpowiedz()
         const qint64 minelo = zegar.monotonicMs() / 1000 - start;
         const bool cisza = m_port->InBufferCount() == 0;
         m_port->WyczyscWejscie();
-        if (minelo > 2 * kCzasUspokojeniaS || (minelo > kCzasUspokojeniaS && cisza))
+        if (!m_port->Otwarty() || minelo > 2 * kCzasUspokojeniaS || (minelo > kCzasUspokojeniaS && cisza))
             return;
         m_zdarzenia();
         m_port->CzekajNaDane(kUspienieMs);
@@ -104,7 +104,7 @@ void clComm::przeczekajSpoznionaOdpowiedz()
 
 bool clComm::WyslijStr(const QByteArray& s)
 {
-    if (m_port) {
+    if (m_port && m_port->Otwarty()) {
         if (m_odpowiedzSpozniona)
             przeczekajSpoznionaOdpowiedz();
         m_port->WyczyscWejscie();
@@ -120,7 +120,8 @@ bool clComm::JestWBuforze()
     const auto sekundy = [&zegar] { return zegar.monotonicMs() / 1000; };
     qint64 start = sekundy();
     for (;;) {
-        if (sekundy() - start > kCzasOczekiwaniaS)
+        // Nothing arrives from a device that is gone.
+        if (sekundy() - start > kCzasOczekiwaniaS || (m_port && !m_port->Otwarty()))
             return false;
         const qint64 t = sekundy();
         m_zdarzenia();

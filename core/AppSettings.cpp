@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 
+#include <QHash>
 #include <QSettings>
 #include <memory>
 
@@ -8,6 +9,14 @@ namespace {
 QString path(const SettingKey& s)
 {
     return QString::fromLatin1(s.section) + u'/' + QString::fromLatin1(s.key);
+}
+
+// Values the store could not save (a settings file or folder that cannot be written): read back
+// for the rest of the run, and saved with the next write the store takes.
+QHash<QString, QString>& niezapisane()
+{
+    static QHash<QString, QString> wartosci;
+    return wartosci;
 }
 
 std::unique_ptr<QSettings> store()
@@ -19,6 +28,9 @@ std::unique_ptr<QSettings> store()
 
 QString read(const SettingKey& setting)
 {
+    const auto niezapisana = niezapisane().constFind(path(setting));
+    if (niezapisana != niezapisane().cend())
+        return *niezapisana;
     const QVariant v = store()->value(path(setting), QString::fromLatin1(setting.defaultValue));
     // The store writes a text with commas in quotes; a value written by hand without them
     // reads as a list of the parts between the commas, which rejoined give the text back
@@ -26,11 +38,22 @@ QString read(const SettingKey& setting)
     return v.typeId() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
 }
 
-void write(const SettingKey& setting, const QString& value)
+bool write(const SettingKey& setting, const QString& value)
 {
+    niezapisane().insert(path(setting), value);
     const auto s = store();
-    s->setValue(path(setting), value);
+    for (auto it = niezapisane().cbegin(); it != niezapisane().cend(); ++it)
+        s->setValue(it.key(), it.value());
     s->sync();
+    if (s->status() != QSettings::NoError)
+        return false;
+    niezapisane().clear();
+    return true;
+}
+
+QString fileName()
+{
+    return store()->fileName();
 }
 
 } // namespace AppSettings

@@ -18,6 +18,10 @@ inline constexpr SettingKey AdmHaslo{"adm_haslo", "wartosc", "brasun"};
 inline constexpr SettingKey Dzwieki{"dzwieki", "wartosc", "0"};
 
 QString read(const SettingKey& setting);
-void write(const SettingKey& setting, const QString& value);
+// False when the store could not be saved (a settings file that cannot be written); the value
+// is still read back for the rest of the run.
+bool write(const SettingKey& setting, const QString& value);
+// The settings file, as the operator is told of it.
+QString fileName();
 
 } // namespace AppSettings

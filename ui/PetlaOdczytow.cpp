@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "IWizual.h"
 #include "PoTakcie.h"
+#include "StraznikPortu.h"
 #include "Uslugi.h"
 #include "clRegulator.h"
 #include "clsBD.h"
@@ -11,7 +12,8 @@
 
 #include <exception>
 
-PetlaOdczytow::PetlaOdczytow(Uslugi& uslugi, QObject* parent) : QObject(parent), m_uslugi(uslugi)
+PetlaOdczytow::PetlaOdczytow(Uslugi& uslugi, StraznikPortu& straznik, QObject* parent)
+    : QObject(parent), m_uslugi(uslugi), m_straznik(straznik)
 {
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);
@@ -26,6 +28,7 @@ void PetlaOdczytow::Takt()
     m_teraz = m_uslugi.zegar->now();
     emit czas(m_uslugi.zegar->now().toString(QStringLiteral("hh:mm:ss")));
     m_uslugi.oBD->ZapiszZalegle();
+    m_straznik.Pilnuj();
     odczytyOkresowe();
     krok(QStringLiteral("polecenie operatora"), {}, [this] { m_uslugi.oKolejka->Wykonaj(); });
     monitoring();

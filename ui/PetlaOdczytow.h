@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <functional>
 
+class StraznikPortu;
 class clRegulator;
 struct Uslugi;
 
 // The main loop (the main window's Timer1): each tick writes the clock, retries the database
-// writes kept while the file refused them, runs the due periodic readings, one queued operator
-// command and the monitoring readings. The timer is off while a tick runs and re-armed at its
+// writes kept while the file refused them, keeps the serial line in service (a lost device
+// reopened), runs the due periodic readings, one queued operator command and the monitoring
+// readings. The timer is off while a tick runs and re-armed at its
 // end, so ticks never overlap even though serial waits inside a tick let other window events
 // run; a tick starts 100 ms after the previous one ended. Actions that open a modal window and
 // came during a tick are carried out at its end (PoTakcie).
@@ -20,7 +22,7 @@ class PetlaOdczytow : public QObject
   public:
     static constexpr int kOkresMs = 100;
 
-    explicit PetlaOdczytow(Uslugi& uslugi, QObject* parent = nullptr);
+    PetlaOdczytow(Uslugi& uslugi, StraznikPortu& straznik, QObject* parent = nullptr);
 
     // Timer1.Enabled.
     void Wlacz() { m_timer.start(); }
@@ -41,6 +43,7 @@ class PetlaOdczytow : public QObject
     void krok(const QString& opis, const QString& kodRegulatora, const std::function<void()>& f);
 
     Uslugi& m_uslugi;
+    StraznikPortu& m_straznik;
     QTimer m_timer;
     QDateTime m_teraz; // the tick's start, given to the monitoring readings
 };

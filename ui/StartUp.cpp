@@ -90,6 +90,11 @@ StartUp::~StartUp()
 
 int StartUp::Uruchom(const QString& plikBazy)
 {
+    const QString drugiProgram = m_blokada.Zajmij(plikBazy);
+    if (!drugiProgram.isEmpty()) {
+        m_uslugi.komunikaty->Pokaz(drugiProgram, kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
+        return kJuzDziala;
+    }
     m_splash = std::make_unique<frmSplash>();
     m_splash->show();
     m_splash->repaint();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Baza.h"
+#include "BlokadaProgramu.h"
 #include "Uslugi.h"
 
 #include <QString>
@@ -37,8 +38,9 @@ class StartUp
     StartUp& operator=(const StartUp&) = delete;
 
     // 0 with the main loop running and the system's requests to stop leading to the normal
-    // shutdown; otherwise the exit status of a start that cannot go on (the database file could
-    // not be opened or its regulators read; the operator has been told why).
+    // shutdown; otherwise the exit status of a start that cannot go on (another program runs on
+    // the database file, or the file could not be opened or its regulators read; the operator
+    // has been told why).
     int Uruchom(const QString& plikBazy = Baza::kPlikBazy);
 
     Uslugi& uslugi() { return m_uslugi; }
@@ -53,12 +55,15 @@ class StartUp
 
     static constexpr int kBladBazy = 1;
     static constexpr int kZapisyUtracone = 2;
+    static constexpr int kJuzDziala = 3;
 
   private:
     class Logowanie;
     void otworzOkna();
     void uzupelnijIndeksy();
 
+    // Released last, after the file and the port.
+    BlokadaProgramu m_blokada;
     Uslugi m_uslugi;
     std::unique_ptr<clsoApp> m_app;
     std::unique_ptr<clComm> m_comm;

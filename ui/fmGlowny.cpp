@@ -1,6 +1,7 @@
 #include "fmGlowny.h"
 
 #include "Baza.h"
+#include "CzekanieNaPort.h"
 #include "IWizual.h"
 #include "IkonyGlowne.h"
 #include "Interfaces.h"
@@ -11,6 +12,7 @@
 #include "PoTakcie.h"
 #include "PoleStanu.h"
 #include "PortQt.h"
+#include "StraznikPortu.h"
 #include "Twipy.h"
 #include "Uslugi.h"
 #include "clsBD.h"
@@ -40,8 +42,9 @@ constexpr OpisPanelu kPanele[] = {
 } // namespace
 
 fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
-    : QMainWindow(parent), m_uslugi(uslugi), m_port(port), m_obszar(new QMdiArea(this)),
-      m_menu(new MenuGlowne(uslugi, *this, *m_obszar)), m_petla(new PetlaOdczytow(uslugi, this))
+    : QMainWindow(parent), m_uslugi(uslugi), m_port(port),
+      m_straznik(std::make_unique<StraznikPortu>(uslugi, port)), m_obszar(new QMdiArea(this)),
+      m_menu(new MenuGlowne(uslugi, *this, *m_obszar)), m_petla(new PetlaOdczytow(uslugi, *m_straznik, this))
 {
     setWindowTitle(kTytulAplikacji);
     setWindowIcon(IkonyGlowne::obraz(QStringLiteral("Regul")));
@@ -57,6 +60,7 @@ fmGlowny::fmGlowny(Uslugi& uslugi, PortQt& port, QWidget* parent)
     if (m_uslugi.odczyty)
         m_uslugi.odczyty->ZmianaTrwajacych = [this](const QStringList& nazwy) { pokazTrwajace(nazwy); };
     m_menu->Koniec = [this] { ZapytajOZakonczenie(); };
+    m_straznik->PokazStan = [this](const QString& tekst) { UstawTekstPanelu(PanelStanu::Stan, tekst); };
     createStatusBar();
     createTimers();
     connect(m_petla, &PetlaOdczytow::czas, this, &fmGlowny::pokazCzas);
@@ -120,13 +124,17 @@ void fmGlowny::otworzPort()
 {
     for (;;) {
         m_uslugi.oApp->WczytajOpcje();
-        const QString blad = m_port.Otworz(m_uslugi.oApp->UrzadzeniePortu());
+        const QString blad = m_straznik->Otworz(m_uslugi.oApp->UrzadzeniePortu());
         if (blad.isEmpty())
             return;
+        CzekanieNaPort czekanie(m_uslugi, *m_straznik);
         m_uslugi.komunikaty->Pokaz(QStringLiteral("Błąd otwarcia portu szeregowego: ") + blad + u'\r' +
                                        QStringLiteral("Proszę zmienić nr portu."),
                                    kTytulAplikacji, Komunikaty::Ikona::Krytyczna);
-        WybierzPort();
+        if (!m_port.Otwarty())
+            WybierzPort();
+        if (m_port.Otwarty())
+            return;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class MenuGlowne;
 class PetlaOdczytow;
@@ -12,6 +13,7 @@ class PoleStanu;
 class PortQt;
 class QMdiArea;
 class QTimer;
+class StraznikPortu;
 struct Uslugi;
 
 // The program's frame window "Kalbor": the area of the child windows, the menus and toolbar, the
@@ -26,7 +28,8 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
     ~fmGlowny() override;
 
     // The window's load: opens the serial port, offering the options after every failure until
-    // a port opens, then sets the SQL date delimiter and records the start in the event log.
+    // a port opens (the saved port is tried meanwhile, and once it opens the waiting window is
+    // closed), then sets the SQL date delimiter and records the start in the event log.
     void Zaladuj();
     // The options dialog of the port loop, shown modally; the next attempt reads the settings
     // again, so a port saved there is tried at once.
@@ -73,6 +76,7 @@ class fmGlowny : public QMainWindow, public OknoGlowneWizual
 
     Uslugi& m_uslugi;
     PortQt& m_port;
+    std::unique_ptr<StraznikPortu> m_straznik; // keeps the port in service
     QMdiArea* m_obszar;
     MenuGlowne* m_menu;
     std::array<PoleStanu*, 6> m_panele{};

@@ -1,6 +1,7 @@
 #include "frmOptions.h"
 
 #include "AppSettings.h"
+#include "Interfaces.h"
 #include "Nazwany.h"
 #include "Uslugi.h"
 #include "WygladProgramu.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,11 +101,20 @@ void frmOptions::UstawTrybSterowania(bool tryb)
 void frmOptions::zastosuj()
 {
     const QString dzwieki = m_dzwieki->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    AppSettings::write(AppSettings::Port, m_port->currentText());
-    AppSettings::write(AppSettings::AdmHaslo, m_haslo->text());
-    AppSettings::write(AppSettings::Dzwieki, dzwieki);
+    bool zapisane = AppSettings::write(AppSettings::Port, m_port->currentText());
+    zapisane = AppSettings::write(AppSettings::AdmHaslo, m_haslo->text()) && zapisane;
+    zapisane = AppSettings::write(AppSettings::Dzwieki, dzwieki) && zapisane;
     m_uslugi.oApp->Dzwieki = m_dzwieki->isChecked() ? 1 : 0;
     m_uslugi.oApp->AdmHaslo = m_haslo->text();
+    // The next start would find the old settings again.
+    if (zapisane)
+        return;
+    const QString plik = QDir::toNativeSeparators(AppSettings::fileName());
+    m_uslugi.komunikaty->Pokaz(
+        QStringLiteral("Nie można zapisać ustawień w pliku %1.\r"
+                       "Zmienione ustawienia obowiązują tylko do zakończenia programu.")
+            .arg(plik),
+        kTytulAplikacji, Komunikaty::Ikona::Ostrzezenie);
 }
 
 void frmOptions::nastepnaZakladka()

@@ -70,6 +70,8 @@ class TestLacze : public QObject
     void replyWaitOnTheSteadyClock_data();
     void replyWaitOnTheSteadyClock();
     void blockAfterAShortOneFromElementZero();
+    void portTakenByAnother_data();
+    void portTakenByAnother();
 
   private:
     QList<QByteArray> ramki() const { return m_l->sim().receivedFrames(); }
@@ -295,6 +297,28 @@ void TestLacze::blockAfterAShortOneFromElementZero()
     QString rozkaz = u"czytaj32"_qs;
     QVERIFY(comm.WykonajPolecenie(1, rozkaz, bufor, 0));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(bufor.data()), 32), nowy);
+}
+
+void TestLacze::portTakenByAnother_data()
+{
+    QTest::addColumn<bool>("przezLacze"); // the same device under another name
+    QTest::newRow("its own name") << false;
+    QTest::newRow("another name") << true;
+}
+
+// The port the link holds cannot be opened again, under any name; Qt's own text for it is English.
+void TestLacze::portTakenByAnother()
+{
+    QFETCH(bool, przezLacze);
+    QTemporaryDir katalog;
+    QString nazwa = m_l->sim().slavePath();
+    if (przezLacze) {
+        nazwa = katalog.filePath(u"ttyKalbor"_qs);
+        QVERIFY(QFile::link(m_l->sim().slavePath(), nazwa));
+    }
+    PortQt drugi;
+    QCOMPARE(drugi.Otworz(nazwa),
+             u"port %1 jest zajęty przez inny program albo brak uprawnień do niego"_qs.arg(nazwa));
 }
 
 QTEST_GUILESS_MAIN(TestLacze)

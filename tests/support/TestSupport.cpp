@@ -174,3 +174,14 @@ QVariant Srodowisko::wartosc(const QString& sql) const
         qWarning() << q.lastError().text();
     return q.next() ? q.value(0) : QVariant();
 }
+
+QStringList Srodowisko::kolumna(const QString& sql) const
+{
+    QSqlQuery q(baza->db());
+    if (!q.exec(sql))
+        qWarning() << q.lastError().text();
+    QStringList wynik;
+    while (q.next())
+        wynik << q.value(0).toString();
+    return wynik;
+}

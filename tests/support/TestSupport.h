@@ -198,6 +198,8 @@ class Srodowisko
     }
     // The first column of the first row of a query (invalid when there is none).
     QVariant wartosc(const QString& sql) const;
+    // The first column of every row of a query, as text.
+    QStringList kolumna(const QString& sql) const;
 
     Uslugi uslugi;
     QString raport; // of the last wczytaj()

@@ -13,6 +13,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +93,7 @@ class TestDialogi : public QObject
 
     void opcje_data();
     void opcje();
+    void opcjeNieZapisane();
     void hasloZaTrybemSterowania_data();
     void hasloZaTrybemSterowania();
     void logowanie_data();
@@ -153,6 +158,31 @@ void TestDialogi::opcje()
     QCOMPARE(s.app->AdmHaslo, zapisaneHaslo);
     QCOMPARE(s.app->Dzwieki, 1 - dzwieki);
     QCOMPARE(s.app->TekstPortu(), port);
+}
+
+// A settings folder that cannot be made: the operator is told, and the run goes on with what he
+// chose (the port loop reads the port back); the next save the store takes saves it too.
+void TestDialogi::opcjeNieZapisane()
+{
+    Srodowisko s;
+    const QString plik = UstawieniaTestowe::Plik();
+    const QString katalog = QFileInfo(plik).absolutePath();
+    QVERIFY(QDir(katalog).removeRecursively());
+    QFile zawada(katalog); // a file where the folder should be
+    QVERIFY(zawada.open(QIODevice::WriteOnly));
+    zawada.close();
+    frmOptions opcje(s.uslugi);
+    opcje.show();
+    element<QComboBox>(opcje, "cmbPort")->setEditText(u"/dev/ttyUSB1"_qs);
+    kliknij(opcje, "cmdOK");
+    QCOMPARE(s.komunikaty.teksty,
+             QStringList{u"Nie można zapisać ustawień w pliku %1.\r"
+                         "Zmienione ustawienia obowiązują tylko do zakończenia programu."_qs.arg(plik)});
+    QCOMPARE(AppSettings::read(AppSettings::Port), u"/dev/ttyUSB1"_qs);
+
+    QVERIFY(zawada.remove());
+    QVERIFY(AppSettings::write(AppSettings::Dzwieki, u"1"_qs));
+    QCOMPARE(QSettings(plik, QSettings::IniFormat).value(u"port/nr_portu"_qs).toString(), u"/dev/ttyUSB1"_qs);
 }
 
 void TestDialogi::hasloZaTrybemSterowania_data()
