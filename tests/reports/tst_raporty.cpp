@@ -15,6 +15,7 @@
 #include "RaportWydruk.h"
 #include "RaportZapytania.h"
 #include "Raporty.h"
+#include "StraznikPortu.h"
 #include "TestSupport.h"
 #include "WidokStrony.h"
 #include "clRegulator.h"
@@ -544,7 +545,9 @@ void TestRaporty::zbieranieWTle()
     b.s.uslugi.odczyty = &wTle;
     QStringList trwajace;
     wTle.ZmianaTrwajacych = [&](const QStringList& nazwy) { trwajace = nazwy; };
-    PetlaOdczytow petla(b.s.uslugi);
+    PortQt port; // never opened: the tick keeps no line in service
+    StraznikPortu straznik(b.s.uslugi, port);
+    PetlaOdczytow petla(b.s.uslugi, straznik);
     QStringList zdarzenia;
     QObject::connect(&petla, &PetlaOdczytow::czas, [&] { zdarzenia << u"tick"_qs; });
     auto raporty = std::make_unique<Raporty>(b.s.uslugi, nullptr);
