@@ -14,15 +14,6 @@ QVariantMap reg(const QVariant& kod, const QVariant& adres, QVariantMap kolumny 
     return kolumny;
 }
 
-QStringList kolumna(const Srodowisko& s, const QString& sql)
-{
-    QSqlQuery q(s.baza->db());
-    QStringList wynik;
-    q.exec(sql);
-    while (q.next())
-        wynik << q.value(0).toString();
-    return wynik;
-}
 } // namespace
 
 class TestWczytywanie : public QObject
@@ -158,8 +149,8 @@ void TestWczytywanie::selection()
     if (ile.hasMatch())
         pokazane.removeLast();
     const QStringList log =
-        kolumna(s, u"SELECT Operacja || '|' || Status || Typ || '|' || ifnull(Kod_Regul, '') "
-                   "FROM Log ORDER BY rowid"_qs);
+        s.kolumna(u"SELECT Operacja || '|' || Status || Typ || '|' || ifnull(Kod_Regul, '') "
+                  "FROM Log ORDER BY rowid"_qs);
     QCOMPARE(log.size(), pokazane.size() + ile.captured(1).toInt());
     for (qsizetype i = 0; i < pokazane.size(); ++i)
         QCOMPARE(log[i], naglowek + u' ' + pokazane[i] + u"|BL|"_qs);

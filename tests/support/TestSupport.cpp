@@ -177,9 +177,14 @@ QVariant Srodowisko::wartosc(const QString& sql) const
 
 QStringList Srodowisko::kolumna(const QString& sql) const
 {
-    QSqlQuery q(baza->db());
+    return KolumnaZapytania(baza->db(), sql);
+}
+
+QStringList KolumnaZapytania(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery q(db);
     if (!q.exec(sql))
-        qWarning() << q.lastError().text();
+        return {QStringLiteral("błąd: ") + sql + QStringLiteral(": ") + q.lastError().text()};
     QStringList wynik;
     while (q.next())
         wynik << q.value(0).toString();

@@ -162,6 +162,9 @@ struct BlokPomiaru
 // (a statement that cannot be planned yields its error).
 QString PlanBezIndeksuPomiarow(const QSqlDatabase& db, const QString& sql, const QVariantList& wartosci);
 
+// The first column of every row of a query, as text; a query that fails gives one line naming it.
+QStringList KolumnaZapytania(const QSqlDatabase& db, const QString& sql);
+
 // For the benchmarks: the time from `zadanie` until `koniec` holds, with the event loop running
 // meanwhile, and the longest pause between two of its turns, which a timer firing every 5 ms
 // measures.

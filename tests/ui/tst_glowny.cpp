@@ -52,17 +52,6 @@ void odpowiedz(QMessageBox::StandardButton przycisk, QString& pytanie)
     });
 }
 
-QStringList kolumna(const QSqlDatabase& db, const QString& sql)
-{
-    QSqlQuery q(db);
-    QStringList wynik;
-    if (!q.exec(sql))
-        return {u"błąd: "_qs + sql};
-    while (q.next())
-        wynik << q.value(0).toString();
-    return wynik;
-}
-
 QString nazwaObrazu(const QPixmap& obraz)
 {
     if (obraz.isNull())
@@ -106,7 +95,7 @@ struct Stanowisko : StanowiskoGlowne
         s.app->Dzwieki = 1;
     }
     QString ikonaAlarmow() const { return nazwaObrazu(okno.Panel(PanelStanu::Alarmy).obraz()); }
-    QStringList logi() const { return kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
+    QStringList logi() const { return s.kolumna(u"SELECT Operacja FROM Log ORDER BY rowid"_qs); }
 };
 
 using Akcja = std::function<void(Stanowisko&)>;
@@ -261,11 +250,11 @@ void TestGlowny::startUpToATickRaisingAlarms()
     alarmy.sort();
     QCOMPARE(alarmy, QStringList({"R1: 201A:Przekroczona wartość prądu ( 30 A)",
                                   "R2: 100A:Brak komunikacji z regulatorem "}));
-    QCOMPARE(kolumna(db, u"SELECT Kod_Regul || ':' || Tresc FROM Alarmy ORDER BY Kod_Regul"_qs),
+    QCOMPARE(KolumnaZapytania(db, u"SELECT Kod_Regul || ':' || Tresc FROM Alarmy ORDER BY Kod_Regul"_qs),
              QStringList({"R1:Przekroczona wartość prądu ( 30 A)", "R2:Brak komunikacji z regulatorem "}));
     // Only the regulator that answered has its reading stored.
-    QTRY_COMPARE(kolumna(db, u"SELECT Adres FROM Pomiary"_qs), QStringList{"1"});
-    QCOMPARE(kolumna(db, u"SELECT Adres FROM OstPomiar"_qs), QStringList{"1"});
+    QTRY_COMPARE(KolumnaZapytania(db, u"SELECT Adres FROM Pomiary"_qs), QStringList{"1"});
+    QCOMPARE(KolumnaZapytania(db, u"SELECT Adres FROM OstPomiar"_qs), QStringList{"1"});
     QVERIFY(okno->findChild<QTimer*>(u"Timer2"_qs)->isActive());
     QTRY_VERIFY(okno->Timer1().Wlaczona());
 }
@@ -385,12 +374,12 @@ void TestGlowny::failingStepIsLoggedAndLoopRearmed()
     st.okno.Timer1().Takt();
 
     QVERIFY(st.okno.Timer1().Wlaczona());
-    QCOMPARE(kolumna(st.s.baza->db(),
-                     QStringLiteral("SELECT Operacja || '|' || Status || Typ || '|' || ifnull(Kod_Regul, '') "
+    QCOMPARE(
+        st.s.kolumna(QStringLiteral("SELECT Operacja || '|' || Status || Typ || '|' || ifnull(Kod_Regul, '') "
                                     "FROM Log ORDER BY rowid")),
-             QStringList({"Błąd pętli odczytów (odczyt okresowy): awaria sterownika|BK|R1",
-                          "Błąd pętli odczytów (odczyt okresowy): awaria sterownika|BK|R2",
-                          "Błąd pętli odczytów (polecenie operatora): awaria sterownika|BK|"}));
+        QStringList({"Błąd pętli odczytów (odczyt okresowy): awaria sterownika|BK|R1",
+                     "Błąd pętli odczytów (odczyt okresowy): awaria sterownika|BK|R2",
+                     "Błąd pętli odczytów (polecenie operatora): awaria sterownika|BK|"}));
     QCOMPARE(st.kolejka.Count(), 0);
     QCOMPARE(st.okno.Panel(PanelStanu::Czas).tekst(), st.s.zegar.czas.toString(u"hh:mm:ss"_qs));
 }
@@ -463,11 +452,10 @@ void TestGlowny::lockedFileHoldsTheLoopOnce()
                 odmowy << u"R"_qs + kod + u' ' + czas;
         }
     }
-    QCOMPARE(
-        kolumna(st.s.baza->db(), u"SELECT Adres || ' ' || substr(Data, 12) FROM Pomiary ORDER BY rowid"_qs),
-        pomiary);
-    QCOMPARE(kolumna(st.s.baza->db(), u"SELECT Kod_Regul || ' ' || substr(Czas, 12) FROM Log WHERE Status || "
-                                      "Typ = 'BD' ORDER BY rowid"_qs),
+    QCOMPARE(st.s.kolumna(u"SELECT Adres || ' ' || substr(Data, 12) FROM Pomiary ORDER BY rowid"_qs),
+             pomiary);
+    QCOMPARE(st.s.kolumna(u"SELECT Kod_Regul || ' ' || substr(Czas, 12) FROM Log WHERE Status || "
+                          "Typ = 'BD' ORDER BY rowid"_qs),
              odmowy);
 }
 
@@ -508,9 +496,8 @@ void TestGlowny::readingsDatedWhenTaken()
         return true;
     };
     st.okno.Timer1().Takt();
-    QCOMPARE(
-        kolumna(st.s.baza->db(), u"SELECT Adres || ' ' || substr(Data, 12) FROM Pomiary ORDER BY rowid"_qs),
-        QStringList({"1 10:00:00", "2 10:03:20"}));
+    QCOMPARE(st.s.kolumna(u"SELECT Adres || ' ' || substr(Data, 12) FROM Pomiary ORDER BY rowid"_qs),
+             QStringList({"1 10:00:00", "2 10:03:20"}));
 }
 
 void TestGlowny::stopSignalIsANormalShutdown_data()
@@ -543,7 +530,8 @@ void TestGlowny::stopSignalIsANormalShutdown()
     StartUp start;
     QCOMPARE(start.Uruchom(s.plik()), 0);
     QVERIFY(start.Port().Otwarty());
-    QTRY_COMPARE(kolumna(start.uslugi().cnBaza->db(), u"SELECT Adres FROM Pomiary"_qs), QStringList{"1"});
+    QTRY_COMPARE(KolumnaZapytania(start.uslugi().cnBaza->db(), u"SELECT Adres FROM Pomiary"_qs),
+                 QStringList{"1"});
     const QList<QMessageBox*> raport = start.OknoGlowne()->findChildren<QMessageBox*>();
     QCOMPARE(raport.size(), 1);
     QVERIFY(raport[0]->isVisible() && !raport[0]->isModal());
@@ -574,7 +562,7 @@ void TestGlowny::stopSignalIsANormalShutdown()
     QVERIFY(!start.Port().Otwarty());
     QVERIFY(!start.uslugi().cnBaza->db().isOpen());
     QCOMPARE(s.baza->Otworz(s.plik()), QString());
-    QCOMPARE(kolumna(s.baza->db(), u"SELECT Operacja FROM Log ORDER BY rowid"_qs),
+    QCOMPARE(s.kolumna(u"SELECT Operacja FROM Log ORDER BY rowid"_qs),
              QStringList({u"Problemy w danych regulatorów: "_qs + pominiety, u"Start aplikacji"_qs})
                  << (zablokowany ? QStringList() : QStringList{u"Zatrzymanie aplikacji"_qs}));
 }
